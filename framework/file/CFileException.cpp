@@ -1,0 +1,92 @@
+#include "CFileException.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+const char* TemplateFor(CFileException::Cause cause)
+{
+    switch (cause) {
+    case CFileException::fileNotFound: return "%1 was not found.";
+    case CFileException::badPath: return "%1 contains an invalid path.";
+    case CFileException::tooManyOpenFiles:
+        return "%1 could not be opened because there are too many open files.";
+    case CFileException::accessDenied: return "Access to %1 was denied.";
+    case CFileException::invalidFile: return "An invalid file handle was associated with %1.";
+    case CFileException::removeCurrentDir:
+        return "%1 could not be removed because it is the current directory.";
+    case CFileException::directoryFull:
+        return "%1 could not be created because the directory is full.";
+    case CFileException::badSeek: return "Seek failed on %1";
+    case CFileException::hardIO: return "A hardware I/O error was reported while accessing %1.";
+    case CFileException::sharingViolation:
+        return "A sharing violation occurred while accessing %1.";
+    case CFileException::lockViolation: return "A locking violation occurred while accessing %1.";
+    case CFileException::diskFull: return "Disk full while accessing %1.";
+    case CFileException::endOfFile: return "An attempt was made to access %1 past its end.";
+    case CFileException::none:
+    case CFileException::genericException: break;
+    }
+    return "An unknown error occurred while accessing %1.";
+}
+
+constexpr const char* kUnnamedFile = "an unnamed file";
+
+} // namespace
+
+CFileException::CFileException(Cause cause, std::string fileName, int osError)
+    : m_cause(cause), m_strFileName(std::move(fileName)), m_lOsError(osError)
+{
+    m_message = GetErrorMessage();
+}
+
+std::string CFileException::GetErrorMessage() const
+{
+    std::string text = TemplateFor(m_cause);
+    const std::string subject = m_strFileName.empty() ? kUnnamedFile : m_strFileName;
+    text.replace(text.find("%1"), 2, subject);
+    return text;
+}
+
+const char* CFileException::what() const noexcept
+{
+    return m_message.c_str();
+}
+
+CFileException::Cause CFileException::OsErrorToCause(int osError)
+{
+    switch (osError) {
+    case 0: return none;
+    case ENOENT: return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case ENXIO:
+    case ENODEV: return badPath;
+    case EMFILE:
+    case ENFILE: return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return accessDenied;
+    case EBADF: return invalidFile;
+    case ESPIPE:
+    case EOVERFLOW: return badSeek;
+    case EIO: return hardIO;
+    case EWOULDBLOCK:
+    case ETXTBSY:
+    case EBUSY: return sharingViolation;
+    case ENOLCK:
+    case EDEADLK: return lockViolation;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return diskFull;
+    default: return genericException;
+    }
+}
+
+void CFileException::ThrowOsError(int osError, const std::string& fileName)
+{
+    throw CFileException(OsErrorToCause(osError), fileName, osError);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+inline constexpr char kPatchFileName[] = "verdata.mul";
+
+#ifdef _WIN32
+inline constexpr char kFolderSeparator = '\\';
+#else
+inline constexpr char kFolderSeparator = '/';
+#endif
+
+// The patch file beside a tile-data file: the tile-data path's folder, up
+// to and including its last separator, and "verdata.mul". A bare file name
+// gives the bare "verdata.mul". This is the path that messages show.
+std::string DerivePatchFilePath(const std::string& tileDataPath);
+
+// The file to open for a derived patch-file path. On a case-sensitive file
+// system a folder copied from elsewhere may hold VERDATA.MUL: when no file
+// has the exact name, the one file whose name matches regardless of case is
+// taken, as a case-insensitive system would. Otherwise the path as given.
+std::string LocatePatchFile(const std::string& derivedPath);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "TileFlags.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+inline constexpr std::size_t kTileNameSize = 20;
+
+// One static tile as held in memory: the 13 fields of its file form, in
+// file order, and whether its contents came from the patch file.
+struct StaticTileEntry {
+    TileFlags flags = 0;
+    std::uint8_t weight = 0;
+    std::uint8_t layer = 0;
+    std::uint16_t unknown1 = 0;
+    std::uint8_t unknown2 = 0;
+    std::uint8_t tileClass = 0;
+    std::uint16_t gump = 0;
+    std::uint8_t unknown3 = 0;
+    std::uint8_t hue = 0;
+    std::uint8_t unknown4 = 0;
+    std::uint8_t unknown5 = 0;
+    std::uint8_t height = 0;
+    // A zero byte ends a shorter name; a 20-byte name has no terminator.
+    // Bytes after the terminator are kept as they are.
+    std::array<char, kTileNameSize> name{};
+    bool patched = false;
+
+    bool operator==(const StaticTileEntry&) const = default;
+};
+
+// The name's bytes up to its terminator, at most 20 of them.
+inline std::string_view TileName(const StaticTileEntry& entry)
+{
+    const std::string_view field(entry.name.data(), entry.name.size());
+    return field.substr(0, field.find('\0'));
+}
+
+// Stores a name over the start of the field: at most 20 bytes, then a
+// terminator when shorter. The bytes after the terminator keep their values.
+inline void SetTileName(StaticTileEntry& entry, std::string_view name)
+{
+    const std::size_t length = name.size() < kTileNameSize ? name.size() : kTileNameSize;
+    name.copy(entry.name.data(), length);
+    if (length < kTileNameSize)
+        entry.name[length] = '\0';
+}
+
+inline constexpr int kStaticTileCount = 0x4000;
+inline constexpr int kTilesPerBlock = 32;
+inline constexpr int kStaticBlockCount = kStaticTileCount / kTilesPerBlock;
+
+// Every static tile, indexed by tile id; tile i lies in block i / 32 at slot i % 32.
+// Fixed in size; a new table holds all-zero, unpatched entries.
+using StaticTileTable = std::array<StaticTileEntry, kStaticTileCount>;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "FileOpenFailure.h"
+#include "StaticTileEntry.h"
+#include "WaitCursorHook.h"
+
+#include <cstdint>
+#include <string>
+
+// The id by which the patch file names the tile-data file.
+inline constexpr std::uint32_t kTileDataFileId = 30;
+
+// One 20-byte entry of the patch file's index (five little-endian words).
+struct VerDataIndexEntry {
+    std::uint32_t fileId = 0;
+    std::uint32_t block = 0;     // counted from the start of the replaced file
+    std::uint32_t position = 0;  // of the replacement block in the patch file
+    std::uint32_t length = 0;    // not used
+    std::uint32_t extra = 0;     // not used
+};
+inline constexpr std::uint32_t kVerDataCountSize = 4;
+inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
+
+// Applies every static-section replacement block of the patch file at
+// `path` over the table and marks those entries patched. Returns false,
+// with the table unchanged, when the file cannot be opened exclusively; a
+// file error after opening is thrown as CFileException.
+//
+// Index entries that name no static block of this table, whose block would
+// wrap round to the file's start, or whose block lies over the file's own
+// count and index are damaged and skipped, here and when saving.
+bool LoadVerData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
+                 FileOpenFailure* failure = nullptr);
+
+// Writes the table's current entries into every replacement block that
+// loading applies, in place, and flushes the file to stable storage.
+bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
+                 FileOpenFailure* failure = nullptr);

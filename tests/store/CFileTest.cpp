@@ -1,0 +1,260 @@
+#include "CFile.h"
+#include "FailingCalls.h"
+#include "TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+using ::testing::HasSubstr;
+
+struct ErrorTextCase {
+    CFileException::Cause cause;
+    const char* text;
+};
+
+class ErrorText : public ::testing::TestWithParam<ErrorTextCase> {};
+
+TEST_P(ErrorText, NamesThePathOrAnUnnamedFile)
+{
+    const ErrorTextCase& c = GetParam();
+    const std::string withPath = c.text;
+    std::string withoutPath = c.text;
+    withoutPath.replace(withoutPath.find("C:\\game\\tiledata.mul"), 20, "an unnamed file");
+
+    EXPECT_EQ(CFileException(c.cause, "C:\\game\\tiledata.mul").GetErrorMessage(), withPath);
+    EXPECT_STREQ(CFileException(c.cause, "C:\\game\\tiledata.mul").what(), withPath.c_str());
+    EXPECT_EQ(CFileException(c.cause).GetErrorMessage(), withoutPath);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, ErrorText,
+    ::testing::Values(
+        ErrorTextCase{CFileException::none, "An unknown error occurred while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::genericException, "An unknown error occurred while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::fileNotFound, "C:\\game\\tiledata.mul was not found."},
+        ErrorTextCase{CFileException::badPath, "C:\\game\\tiledata.mul contains an invalid path."},
+        ErrorTextCase{CFileException::tooManyOpenFiles, "C:\\game\\tiledata.mul could not be opened because there are too many open files."},
+        ErrorTextCase{CFileException::accessDenied, "Access to C:\\game\\tiledata.mul was denied."},
+        ErrorTextCase{CFileException::invalidFile, "An invalid file handle was associated with C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::removeCurrentDir, "C:\\game\\tiledata.mul could not be removed because it is the current directory."},
+        ErrorTextCase{CFileException::directoryFull, "C:\\game\\tiledata.mul could not be created because the directory is full."},
+        ErrorTextCase{CFileException::badSeek, "Seek failed on C:\\game\\tiledata.mul"},
+        ErrorTextCase{CFileException::hardIO, "A hardware I/O error was reported while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::sharingViolation, "A sharing violation occurred while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::lockViolation, "A locking violation occurred while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::diskFull, "Disk full while accessing C:\\game\\tiledata.mul."},
+        ErrorTextCase{CFileException::endOfFile, "An attempt was made to access C:\\game\\tiledata.mul past its end."}));
+
+TEST(OsErrorToCause, MapsThePlatformsCodes)
+{
+    const std::pair<int, CFileException::Cause> cases[] = {
+        {ENOENT, CFileException::fileNotFound},   {ENOTDIR, CFileException::badPath},
+        {ENAMETOOLONG, CFileException::badPath},  {ELOOP, CFileException::badPath},
+        {EMFILE, CFileException::tooManyOpenFiles}, {ENFILE, CFileException::tooManyOpenFiles},
+        {EACCES, CFileException::accessDenied},   {EPERM, CFileException::accessDenied},
+        {EROFS, CFileException::accessDenied},    {EISDIR, CFileException::accessDenied},
+        {EBADF, CFileException::invalidFile},     {ESPIPE, CFileException::badSeek},
+        {EIO, CFileException::hardIO},            {EWOULDBLOCK, CFileException::sharingViolation},
+        {ETXTBSY, CFileException::sharingViolation}, {ENOLCK, CFileException::lockViolation},
+        {EDEADLK, CFileException::lockViolation}, {ENOSPC, CFileException::diskFull},
+        {EDQUOT, CFileException::diskFull},       {EFBIG, CFileException::diskFull},
+        {EINVAL, CFileException::genericException}, {EPIPE, CFileException::genericException},
+    };
+    for (const auto& [code, cause] : cases)
+        EXPECT_EQ(CFileException::OsErrorToCause(code), cause) << "errno " << code;
+}
+
+class CFileTest : public ::testing::Test {
+protected:
+    CFileTest() : path(folder.File("data.mul")) { WriteFileBytes(path, {1, 2, 3, 4, 5, 6, 7, 8}); }
+
+    static constexpr unsigned kRead = CFile::modeRead | CFile::shareExclusive | CFile::typeBinary;
+    static constexpr unsigned kReadWrite = CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary;
+
+    TempFolder folder;
+    std::string path;
+};
+
+TEST_F(CFileTest, OpenFailuresCarryTheirKindAndPath)
+{
+    struct Case {
+        std::string path;
+        unsigned mode;
+        CFileException::Cause cause;
+    };
+    const Case cases[] = {
+        {folder.File("missing.mul"), kRead, CFileException::fileNotFound},
+        {folder.File("missing.mul"), kReadWrite, CFileException::fileNotFound},
+        {folder.File("data.mul/inner"), kRead, CFileException::badPath},
+        {folder.Path().string(), kRead, CFileException::accessDenied},
+        {folder.Path().string(), kReadWrite, CFileException::accessDenied},
+        {"", kRead, CFileException::fileNotFound},
+    };
+    for (const Case& c : cases) {
+        CFile file;
+        CFileException error;
+        EXPECT_FALSE(file.Open(c.path, c.mode, &error)) << c.path;
+        EXPECT_EQ(error.m_cause, c.cause) << c.path;
+        EXPECT_EQ(error.m_strFileName, c.path);
+        EXPECT_FALSE(file.IsOpen());
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.mul"))) << "an open never creates";
+}
+
+TEST_F(CFileTest, ExclusiveOpenIsRefusedWhileAnotherOpenHoldsTheFile)
+{
+    for (const unsigned holderMode : {kRead, kReadWrite}) {
+        for (const unsigned secondMode : {kRead, kReadWrite}) {
+            CFile holder;
+            ASSERT_TRUE(holder.Open(path, holderMode));
+            CFile second;
+            CFileException error;
+            EXPECT_FALSE(second.Open(path, secondMode, &error));
+            EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+            EXPECT_EQ(error.GetErrorMessage(),
+                      "A sharing violation occurred while accessing " + path + ".");
+            holder.Close();
+            EXPECT_TRUE(second.Open(path, secondMode)) << "free again once the holder closed";
+        }
+    }
+}
+
+TEST_F(CFileTest, ReadWriteOpenKeepsTheFilesBytes)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kReadWrite));
+    EXPECT_EQ(file.GetLength(), 8u);
+    file.Close();
+    EXPECT_EQ(ReadFileBytes(path), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST_F(CFileTest, ReadIsShortAtTheEndAndEmptyBeyondIt)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kRead));
+    std::uint8_t buffer[6] = {};
+    file.Seek(5, CFile::begin);
+    EXPECT_EQ(file.Read(buffer, 6), 3u);
+    EXPECT_EQ(buffer[0], 6);
+    EXPECT_EQ(buffer[2], 8);
+    EXPECT_EQ(file.Seek(100, CFile::begin), 100u) << "a seek beyond the end is no error";
+    EXPECT_EQ(file.Read(buffer, 6), 0u);
+    EXPECT_EQ(file.Seek(4, CFile::current), 104u);
+    EXPECT_EQ(file.GetPosition(), 104u);
+}
+
+TEST_F(CFileTest, NegativeSeekTargetIsASeekErrorWithoutPath)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kRead));
+    file.Seek(3, CFile::begin);
+    for (const auto& [offset, from] : {std::pair{-1, CFile::begin}, std::pair{-4, CFile::current},
+                                       std::pair{-0x7FFFFFFF, CFile::begin}}) {
+        try {
+            file.Seek(offset, from);
+            ADD_FAILURE() << "no seek error for " << offset;
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.m_cause, CFileException::badSeek);
+            EXPECT_EQ(error.GetErrorMessage(), "Seek failed on an unnamed file");
+        }
+    }
+    EXPECT_EQ(file.GetPosition(), 3u) << "a refused seek leaves the position";
+    EXPECT_EQ(file.Seek(-3, CFile::current), 0u);
+}
+
+TEST_F(CFileTest, WritingPastTheEndFillsTheGapWithZeros)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kReadWrite));
+    file.Seek(10, CFile::begin);
+    const std::uint8_t bytes[] = {0xAA, 0xBB};
+    file.Write(bytes, 2);
+    file.Flush();
+    file.Close();
+    EXPECT_EQ(ReadFileBytes(path),
+              (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0xAA, 0xBB}));
+}
+
+struct FailureCase {
+    const char* name;
+    FailingCalls::Call call;
+    int error;
+    CFileException::Cause cause;
+    bool carriesPath;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class CFileFailure : public CFileTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CFileFailure, SurfacesAsTheRightErrorWithOrWithoutPath)
+{
+    const FailureCase& c = GetParam();
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kReadWrite));
+    FailingCalls failing(c.call, c.error);
+    ScopedFileSystemCalls scope(failing);
+    try {
+        std::uint8_t buffer[4] = {9, 9, 9, 9};
+        switch (c.call) {
+        case FailingCalls::Call::kRead: file.Read(buffer, 4); break;
+        case FailingCalls::Call::kWrite:
+        case FailingCalls::Call::kShortWrite: file.Write(buffer, 4); break;
+        case FailingCalls::Call::kSeek: file.Seek(2, CFile::begin); break;
+        case FailingCalls::Call::kSync: file.Flush(); break;
+        case FailingCalls::Call::kClose: file.Close(); break;
+        }
+        ADD_FAILURE() << "no error raised";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, c.cause);
+        EXPECT_EQ(error.m_strFileName, c.carriesPath ? path : "");
+        EXPECT_THAT(error.GetErrorMessage(), HasSubstr(c.carriesPath ? path : "an unnamed file"));
+    }
+    EXPECT_EQ(failing.failures, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCall, CFileFailure,
+    ::testing::Values(
+        FailureCase{"FailingRead", FailingCalls::Call::kRead, EIO, CFileException::hardIO, false},
+        FailureCase{"FailingWrite", FailingCalls::Call::kWrite, ENOSPC, CFileException::diskFull, true},
+        FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, EBADF, CFileException::invalidFile, true},
+        FailureCase{"ShortWrite", FailingCalls::Call::kShortWrite, 0, CFileException::diskFull, true},
+        FailureCase{"FailingSeek", FailingCalls::Call::kSeek, ESPIPE, CFileException::badSeek, false},
+        FailureCase{"FailingFlush", FailingCalls::Call::kSync, EIO, CFileException::hardIO, true},
+        FailureCase{"FailingClose", FailingCalls::Call::kClose, EIO, CFileException::hardIO, false}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(CFileTest, ClosedFileIsReleasedEvenWhenCloseFails)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path, kReadWrite));
+    {
+        FailingCalls failing(FailingCalls::Call::kClose, EIO);
+        ScopedFileSystemCalls scope(failing);
+        EXPECT_THROW(file.Close(), CFileException);
+    }
+    EXPECT_FALSE(file.IsOpen());
+    CFile again;
+    EXPECT_TRUE(again.Open(path, kReadWrite)) << "the lock went with the descriptor";
+}
+
+TEST_F(CFileTest, DestructorReleasesTheLock)
+{
+    {
+        CFile file;
+        ASSERT_TRUE(file.Open(path, kRead));
+    }
+    CFile again;
+    EXPECT_TRUE(again.Open(path, kReadWrite));
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#include "PatchFilePath.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(DerivePatchFilePath, KeepsTheFolderUpToTheLastSeparator)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/games/world/tiledata.mul", "/games/world/verdata.mul"},
+        {"/tiledata.mul", "/verdata.mul"},
+        {"relative/dir/TILEDATA.MUL", "relative/dir/verdata.mul"},
+        {"tiledata.mul", "verdata.mul"},
+        {"", "verdata.mul"},
+        {"/games/world/", "/games/world/verdata.mul"},
+        {"C:\\games\\tiledata.mul", "verdata.mul"},  // not a folder separator here
+    };
+    for (const auto& [tileData, patch] : cases)
+        EXPECT_EQ(DerivePatchFilePath(tileData), patch) << tileData;
+}
+
+TEST(LocatePatchFile, PrefersTheExactNameThenTheOneCaseInsensitiveMatch)
+{
+    TempFolder folder;
+    const std::string derived = folder.File("verdata.mul");
+    EXPECT_EQ(LocatePatchFile(derived), derived) << "nothing there: the derived path";
+
+    WriteFileBytes(folder.File("VERDATA.MUL"), {0, 0, 0, 0});
+    EXPECT_EQ(LocatePatchFile(derived), folder.File("VERDATA.MUL"));
+
+    WriteFileBytes(folder.File("VerData.Mul"), {0, 0, 0, 0});
+    EXPECT_EQ(LocatePatchFile(derived), derived) << "two candidates: neither is taken";
+
+    WriteFileBytes(derived, {0, 0, 0, 0});
+    EXPECT_EQ(LocatePatchFile(derived), derived);
+}
+
+TEST(LocatePatchFile, ABareNameLooksInTheWorkingFolder)
+{
+    TempFolder folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    WriteFileBytes("Verdata.mul", {0, 0, 0, 0});
+    EXPECT_EQ(LocatePatchFile("verdata.mul"), "Verdata.mul");
+    std::filesystem::current_path(previous);
+}
+
+TEST(LocatePatchFile, AMissingFolderGivesTheDerivedPath)
+{
+    EXPECT_EQ(LocatePatchFile("/no/such/folder/verdata.mul"), "/no/such/folder/verdata.mul");
+}
+
+} // namespace

@@ -1,0 +1,295 @@
+#include "CFile.h"
+#include "FailingCalls.h"
+#include "FieldByFieldStore.h"
+#include "StoreFixture.h"
+#include "TileDataFile.h"
+#include "TileFileLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::size_t EntryOffset(int tile)
+{
+    return kStaticSectionOffset + std::size_t{kStaticBlockSize} * (tile / kTilesPerBlock) +
+           kBlockHeaderSize + std::size_t{kEntryFileSize} * (tile % kTilesPerBlock);
+}
+
+// A table in which every entry holds the same recognisable bytes.
+std::unique_ptr<StaticTileTable> MarkedTable()
+{
+    auto table = std::make_unique<StaticTileTable>();
+    for (StaticTileEntry& entry : *table) {
+        entry.flags = 0xA5A5A5A5;
+        entry.unknown1 = 0xBEEF;
+        entry.gump = 0xCAFE;
+        entry.height = 0x77;
+        SetTileName(entry, "before the load here");
+        entry.patched = true;
+    }
+    return table;
+}
+
+bool IsHeld(const std::string& path)
+{
+    CFile probe;
+    return !probe.Open(path, CFile::modeReadWrite | CFile::shareExclusive);
+}
+
+class TileDataFileTest : public StoreFixture {};
+
+TEST_F(TileDataFileTest, LoadThenSaveRewritesTheFileByteForByte)
+{
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
+    EXPECT_EQ(ReadFileBytes(tileDataPath), files.tileData);
+    EXPECT_EQ(waitCursor.begun, 2);
+    EXPECT_EQ(waitCursor.ended, 2);
+    EXPECT_FALSE(IsHeld(tileDataPath));
+}
+
+TEST_F(TileDataFileTest, LoadReadsEveryEntryUnpatched)
+{
+    auto reference = std::make_unique<StaticTileTable>();
+    ASSERT_TRUE(FieldByFieldLoadTileData(*reference, tileDataPath));
+    table = MarkedTable();
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    EXPECT_EQ(*table, *reference);
+    for (const StaticTileEntry& entry : *table)
+        ASSERT_FALSE(entry.patched);
+}
+
+TEST_F(TileDataFileTest, EditsChangeExactlyTheirBytes)
+{
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    (*table)[0].weight = 0xC8;
+    (*table)[31].flags = 0x80000001;
+    (*table)[32].gump = 0x1234;
+    (*table)[16383].hue = 0x42;
+    SetTileName((*table)[5000], "enchanted armor rack");
+    ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
+
+    std::vector<std::uint8_t> expected = files.tileData;
+    expected[EntryOffset(0) + 4] = 0xC8;
+    expected[EntryOffset(31) + 0] = 0x01;
+    expected[EntryOffset(31) + 1] = 0x00;
+    expected[EntryOffset(31) + 2] = 0x00;
+    expected[EntryOffset(31) + 3] = 0x80;
+    expected[EntryOffset(32) + 10] = 0x34;
+    expected[EntryOffset(32) + 11] = 0x12;
+    expected[EntryOffset(16383) + 13] = 0x42;
+    std::memcpy(&expected[EntryOffset(5000) + 17], "enchanted armor rack", 20);
+    EXPECT_EQ(ReadFileBytes(tileDataPath), expected);
+}
+
+TEST_F(TileDataFileTest, ATwentyByteNameHasNoTerminator)
+{
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    (*table)[7].name.fill('x');
+    SetTileName((*table)[7], "hanging cauldron set");
+    ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
+    const auto bytes = ReadFileBytes(tileDataPath);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[EntryOffset(7) + 17]), 21),
+              std::string("hanging cauldron set") + static_cast<char>(bytes[EntryOffset(8)]));
+
+    auto reloaded = std::make_unique<StaticTileTable>();
+    ASSERT_TRUE(LoadTileData(*reloaded, tileDataPath, waitCursor));
+    EXPECT_EQ(TileName((*reloaded)[7]), "hanging cauldron set");
+}
+
+// Cuts inside the land section, inside a block header, inside a number
+// field, inside a name, and at the edges of the static section.
+const std::size_t kCuts[] = {
+    0,
+    1000,
+    kStaticSectionOffset,
+    kStaticSectionOffset + 2,
+    kStaticSectionOffset + 4 + 1,
+    kStaticSectionOffset + 4 + 37 * 3 + 11,
+    kStaticSectionOffset + 4 + 37 * 31 + 30,
+    kStaticSectionOffset + kStaticBlockSize * 7 + 2,
+    kStaticSectionOffset + kStaticBlockSize * 300 + 4 + 37 * 9 + 17,
+    kStaticSectionOffset + kStaticSectionSize - 1,
+    kStaticSectionOffset + kStaticSectionSize,
+};
+
+TEST_F(TileDataFileTest, AShortFileLoadsLikeOneReadPerField)
+{
+    for (const std::size_t cut : kCuts) {
+        SCOPED_TRACE(cut);
+        WriteFileBytes(tileDataPath, {files.tileData.begin(), files.tileData.begin() + cut});
+        auto expected = MarkedTable();
+        ASSERT_TRUE(FieldByFieldLoadTileData(*expected, tileDataPath));
+        table = MarkedTable();
+        ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+        EXPECT_EQ(*table, *expected);
+        EXPECT_FALSE((*table)[16383].patched) << "every mark is cleared, read or not";
+    }
+}
+
+TEST_F(TileDataFileTest, SavingIntoAShortFileExtendsItLikeOneWritePerField)
+{
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    (*table)[100].weight = 1;
+    const std::string referencePath = folder.File("reference.mul");
+    for (const std::size_t cut : kCuts) {
+        SCOPED_TRACE(cut);
+        const std::vector<std::uint8_t> shortFile(files.tileData.begin(), files.tileData.begin() + cut);
+        WriteFileBytes(tileDataPath, shortFile);
+        WriteFileBytes(referencePath, shortFile);
+        ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
+        ASSERT_TRUE(FieldByFieldSaveTileData(*table, referencePath));
+        const auto saved = ReadFileBytes(tileDataPath);
+        EXPECT_EQ(saved.size(), kStaticSectionOffset + kStaticSectionSize);
+        EXPECT_EQ(saved, ReadFileBytes(referencePath));
+    }
+}
+
+TEST_F(TileDataFileTest, AFileThatCannotBeOpenedChangesNothing)
+{
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    const StaticTileTable before = *table;
+    struct Case {
+        std::string path;
+        CFileException::Cause cause;
+    };
+    CFile holder;
+    const std::string heldPath = folder.File("held.mul");
+    WriteFileBytes(heldPath, files.tileData);
+    ASSERT_TRUE(holder.Open(heldPath, CFile::modeRead | CFile::shareExclusive));
+    const Case cases[] = {
+        {folder.File("missing.mul"), CFileException::fileNotFound},
+        {heldPath, CFileException::sharingViolation},
+        {folder.Path().string(), CFileException::accessDenied},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        FileOpenFailure failure;
+        EXPECT_FALSE(LoadTileData(*table, c.path, waitCursor, &failure));
+        EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kCannotOpen);
+        EXPECT_EQ(failure.cause.m_cause, c.cause);
+        failure = {};
+        EXPECT_FALSE(SaveTileData(*table, c.path, waitCursor, &failure));
+        EXPECT_EQ(failure.cause.m_cause, c.cause);
+    }
+    EXPECT_EQ(*table, before);
+    EXPECT_EQ(ReadFileBytes(heldPath), files.tileData);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.mul")));
+    EXPECT_EQ(waitCursor.begun, 1) << "no wait cursor for a file that did not open";
+}
+
+TEST(HasNewerTileDataLayout, TellsTheLayoutsApartBySize)
+{
+    constexpr std::uint64_t newerLand = 0x78800, newerBlock = 1316;
+    // A size that fits both layouts stays with this one.
+    std::uint64_t fitsBoth = 0;
+    for (std::uint64_t m = 1; !fitsBoth; ++m)
+        if ((newerLand + m * newerBlock - kStaticSectionOffset) % kStaticBlockSize == 0)
+            fitsBoth = newerLand + m * newerBlock;
+
+    const std::pair<std::uint64_t, bool> cases[] = {
+        {newerLand + 512 * newerBlock, true},
+        {newerLand + 1 * newerBlock, true},
+        {newerLand + 3 * newerBlock, true},
+        {newerLand, false},  // m >= 1
+        {newerLand + 512 * newerBlock - 10, false},
+        {newerLand + 512 * newerBlock + 77, false},
+        {fitsBoth, false},
+        {kStaticSectionOffset + kStaticSectionSize, false},
+        {kStaticSectionOffset + kStaticSectionSize + kSampleTailSize, false},
+        {0, false},
+        {100, false},
+    };
+    for (const auto& [size, newer] : cases)
+        EXPECT_EQ(HasNewerTileDataLayout(size), newer) << size;
+}
+
+TEST_F(TileDataFileTest, TheNewerLayoutIsRefusedBeforeAnyByteMoves)
+{
+    std::vector<std::uint8_t> newer(0x78800 + 512 * 1316, 0xAB);
+    WriteFileBytes(tileDataPath, newer);
+    table = MarkedTable();
+    const StaticTileTable before = *table;
+
+    FileOpenFailure failure;
+    EXPECT_FALSE(LoadTileData(*table, tileDataPath, waitCursor, &failure));
+    EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kNewerTileDataLayout);
+    failure = {};
+    EXPECT_FALSE(SaveTileData(*table, tileDataPath, waitCursor, &failure));
+    EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kNewerTileDataLayout);
+
+    EXPECT_EQ(*table, before);
+    EXPECT_EQ(ReadFileBytes(tileDataPath), newer);
+    EXPECT_EQ(waitCursor.begun, 0);
+    EXPECT_FALSE(IsHeld(tileDataPath));
+
+    newer.resize(newer.size() - 10);  // a short file of that layout loads as this one
+    WriteFileBytes(tileDataPath, newer);
+    EXPECT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+}
+
+struct MidOperationFailure {
+    const char* name;
+    bool saving;
+    FailingCalls::Call call;
+    int error;
+    int countdown;
+    std::string expectedText;  // %1 for the path
+};
+
+void PrintTo(const MidOperationFailure& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class TileDataFailure : public TileDataFileTest,
+                        public ::testing::WithParamInterface<MidOperationFailure> {};
+
+TEST_P(TileDataFailure, EndsTheOperationWithItsErrorAndReleasesEverything)
+{
+    const MidOperationFailure& c = GetParam();
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    std::string expectedText = c.expectedText;
+    if (const auto at = expectedText.find("%1"); at != std::string::npos)
+        expectedText.replace(at, 2, tileDataPath);
+    {
+        FailingCalls failing(c.call, c.error, c.countdown);
+        ScopedFileSystemCalls scope(failing);
+        try {
+            c.saving ? SaveTileData(*table, tileDataPath, waitCursor)
+                     : LoadTileData(*table, tileDataPath, waitCursor);
+            ADD_FAILURE() << "no file error";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.GetErrorMessage(), expectedText);
+        }
+        EXPECT_EQ(failing.failures, 1);
+    }
+    EXPECT_EQ(waitCursor.begun, 2);
+    EXPECT_EQ(waitCursor.ended, 2);
+    EXPECT_FALSE(IsHeld(tileDataPath)) << "the file was closed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCall, TileDataFailure,
+    ::testing::Values(
+        MidOperationFailure{"LoadRead", false, FailingCalls::Call::kRead, EIO, 0,
+                            "A hardware I/O error was reported while accessing an unnamed file."},
+        MidOperationFailure{"LoadSeek", false, FailingCalls::Call::kSeek, EIO, 0,
+                            "A hardware I/O error was reported while accessing an unnamed file."},
+        MidOperationFailure{"LoadClose", false, FailingCalls::Call::kClose, EIO, 0,
+                            "A hardware I/O error was reported while accessing an unnamed file."},
+        MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, EIO, 100,
+                            "A hardware I/O error was reported while accessing %1."},
+        MidOperationFailure{"SaveDiskFull", true, FailingCalls::Call::kWrite, ENOSPC, 3,
+                            "Disk full while accessing %1."},
+        MidOperationFailure{"SaveShortWrite", true, FailingCalls::Call::kShortWrite, 0, 511,
+                            "Disk full while accessing %1."},
+        MidOperationFailure{"SaveFlush", true, FailingCalls::Call::kSync, EIO, 0,
+                            "A hardware I/O error was reported while accessing %1."},
+        MidOperationFailure{"SaveClose", true, FailingCalls::Call::kClose, EIO, 0,
+                            "A hardware I/O error was reported while accessing an unnamed file."}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace

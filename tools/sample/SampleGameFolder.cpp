@@ -1,0 +1,177 @@
+#include "SampleGameFolder.h"
+
+#include "StaticTileEntry.h"
+#include "TileFileLayout.h"
+#include "VerDataFile.h"
+
+#include <array>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// splitmix64: small, fast and the same on every machine.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    std::uint64_t Next()
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    std::uint32_t Below(std::uint32_t bound) { return static_cast<std::uint32_t>(Next() % bound); }
+    std::uint8_t Byte() { return static_cast<std::uint8_t>(Next()); }
+
+private:
+    std::uint64_t m_state;
+};
+
+constexpr std::string_view kNames[] = {
+    "wall", "stone wall", "wooden wall", "brick wall", "floor", "marble floor", "wooden door",
+    "iron gate", "window", "table", "chair", "barrel", "torch", "bookcase", "fence", "ladder",
+    "stairs", "roof tile", "tree", "leaves", "rock", "grass", "water", "lava", "anvil", "forge",
+    "loom", "spinning wheel", "crate", "chest", "candle", "lamp post", "sign", "banner", "bed",
+    "armoire", "pillar", "arch", "rug", "tapestry", "fountain", "statue", "well",
+    // exactly 20 bytes: no terminator in the file
+    "enchanted armor rack", "hanging cauldron set", "large wooden bench 2",
+};
+
+void PutLittleEndian32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+StaticTileEntry MakeEntry(Random& random)
+{
+    StaticTileEntry entry;
+    entry.flags = static_cast<TileFlags>(random.Next()) & static_cast<TileFlags>(random.Next());
+    entry.weight = random.Byte();
+    entry.layer = static_cast<std::uint8_t>(random.Below(26));
+    entry.unknown1 = static_cast<std::uint16_t>(random.Next());
+    entry.unknown2 = random.Byte();
+    entry.tileClass = static_cast<std::uint8_t>(random.Below(8));
+    entry.gump = static_cast<std::uint16_t>(random.Next());
+    entry.unknown3 = random.Byte();
+    entry.hue = random.Byte();
+    entry.unknown4 = random.Byte();
+    entry.unknown5 = random.Byte();
+    entry.height = static_cast<std::uint8_t>(random.Below(40));
+    if (random.Below(10) == 0)
+        return entry;  // unnamed
+    // Some fields still hold a longer earlier name after the terminator.
+    if (random.Below(4) == 0)
+        SetTileName(entry, "an older longer name");
+    SetTileName(entry, kNames[random.Below(std::size(kNames))]);
+    return entry;
+}
+
+void PutEntries(std::vector<std::uint8_t>& bytes, std::size_t offset, const StaticTileTable& table,
+                int firstTile)
+{
+    WriteBlockEntries(table, firstTile, bytes.data() + offset);
+}
+
+} // namespace
+
+SampleGameFiles MakeSampleGameFiles()
+{
+    Random random(0x51A7EDull);
+    SampleGameFiles files;
+
+    auto table = std::make_unique<StaticTileTable>();
+    for (int tile = 0; tile < kStaticTileCount; ++tile)
+        (*table)[tile] = MakeEntry(random);
+    SetTileName((*table)[kSampleWallpaperTile], "wallpaper");
+    SetTileName((*table)[kSampleApostropheTile], "smith\x92s anvil");
+    (*table)[kSampleHeavyTile].weight = 200;
+
+    // tiledata.mul: land section, 512 static blocks, a short tail.
+    files.tileData.resize(kStaticSectionOffset + kStaticSectionSize + kSampleTailSize);
+    for (std::size_t i = 0; i < kStaticSectionOffset; ++i)
+        files.tileData[i] = random.Byte();
+    for (int block = 0; block < kStaticBlockCount; ++block) {
+        const std::size_t offset = kStaticSectionOffset + std::size_t{kStaticBlockSize} * block;
+        PutLittleEndian32(files.tileData, offset, static_cast<std::uint32_t>(random.Next()));
+        PutEntries(files.tileData, offset + kBlockHeaderSize, *table, block * kTilesPerBlock);
+    }
+    for (std::size_t i = files.tileData.size() - kSampleTailSize; i < files.tileData.size(); ++i)
+        files.tileData[i] = random.Byte();
+
+    // verdata.mul: an index, then the blocks it points at.
+    struct Patch {
+        std::uint32_t fileId;
+        std::uint32_t block;
+        std::uint32_t size;
+    };
+    const Patch patches[] = {
+        {kTileDataFileId, kFirstStaticBlockNumber + 0, kStaticBlockSize},
+        {12, kFirstStaticBlockNumber + 3, 600},            // another file's block
+        {kTileDataFileId, 3, 836},                           // a land block: never applied
+        {kTileDataFileId, kFirstStaticBlockNumber + 100, kStaticBlockSize},
+        {4, kFirstStaticBlockNumber + 7, 1200},            // another file's block
+        {kTileDataFileId, kFirstStaticBlockNumber + 100, kStaticBlockSize},  // the later one wins
+        {kTileDataFileId, kFirstStaticBlockNumber + 511, kStaticBlockSize},
+        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePastEndStaticBlock, kStaticBlockSize},
+    };
+    const std::uint32_t count = std::size(patches);
+    std::size_t position = kVerDataCountSize + kVerDataIndexEntrySize * count;
+    files.verData.resize(position);
+    PutLittleEndian32(files.verData, 0, count);
+    for (std::uint32_t k = 0; k < count; ++k) {
+        const Patch& patch = patches[k];
+        const bool pastEnd =
+            patch.block == kFirstStaticBlockNumber + kSamplePastEndStaticBlock;
+        const std::size_t index = kVerDataCountSize + kVerDataIndexEntrySize * k;
+        const std::size_t blockPosition = pastEnd ? position + 5000 : position;
+        PutLittleEndian32(files.verData, index, patch.fileId);
+        PutLittleEndian32(files.verData, index + 4, patch.block);
+        PutLittleEndian32(files.verData, index + 8, static_cast<std::uint32_t>(blockPosition));
+        PutLittleEndian32(files.verData, index + 12, patch.size);
+        PutLittleEndian32(files.verData, index + 16, static_cast<std::uint32_t>(random.Next()));
+        if (pastEnd)
+            continue;
+
+        files.verData.resize(position + patch.size);
+        for (std::size_t i = position; i < position + patch.size; ++i)
+            files.verData[i] = random.Byte();
+        if (patch.fileId == kTileDataFileId && patch.block >= kFirstStaticBlockNumber) {
+            const int firstTile = static_cast<int>(patch.block - kFirstStaticBlockNumber) * kTilesPerBlock;
+            StaticTileTable& patched = *table;
+            for (int slot = 0; slot < kTilesPerBlock; ++slot) {
+                StaticTileEntry& entry = patched[firstTile + slot];
+                entry.hue = random.Byte();
+                entry.flags ^= static_cast<TileFlags>(random.Next());
+                if (slot % 3 == 0)
+                    SetTileName(entry, "patched " + std::string(kNames[random.Below(10)]));
+            }
+            // The wallpaper keeps its name through the patch: only its numbers change.
+            if (firstTile == 0)
+                SetTileName(patched[kSampleWallpaperTile], "wallpaper");
+            PutEntries(files.verData, position + kBlockHeaderSize, patched, firstTile);
+        }
+        position += patch.size;
+    }
+    return files;
+}
+
+void WriteSampleGameFolder(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    const SampleGameFiles files = MakeSampleGameFiles();
+    auto write = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
+        const std::filesystem::path path = folder / name;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out)
+            throw std::runtime_error("cannot write " + path.string());
+    };
+    write(kSampleTileDataName, files.tileData);
+    write(kSampleVerDataName, files.verData);
+}

@@ -3,12 +3,19 @@
 #include "CFile.h"
 #include "TileFileLayout.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 constexpr std::uint64_t kNewerLandSectionSize = 0x78800;
 constexpr std::uint64_t kNewerStaticBlockSize = 4 + 32 * 41;
+
+// The static section moves in chunks of whole blocks: few system calls, and
+// a buffer small enough to be reused rather than mapped afresh each time.
+constexpr int kBlocksPerChunk = 128;
+constexpr std::uint32_t kChunkSize = kBlocksPerChunk * kStaticBlockSize;
+static_assert(kStaticBlockCount % kBlocksPerChunk == 0);
 
 bool OpenTileData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
 {
@@ -46,17 +53,18 @@ bool LoadTileData(StaticTileTable& table, const std::string& path, WaitCursorHoo
         return false;
     WaitCursorScope wait(waitCursor);
 
-    // One read for the whole section; what a short file does not deliver
-    // leaves the entries it would have filled as they were.
-    std::vector<std::uint8_t> section(kStaticSectionSize);
+    // What a short file does not deliver leaves the entries it would have
+    // filled as they were.
+    std::vector<std::uint8_t> chunk(kChunkSize);
     file.Seek(kStaticSectionOffset, CFile::begin);
-    const std::size_t delivered = file.Read(section.data(), kStaticSectionSize);
-
-    for (int block = 0; block < kStaticBlockCount; ++block) {
-        const std::size_t entriesOffset = std::size_t{kStaticBlockSize} * block + kBlockHeaderSize;
-        const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
-        ReadBlockEntries(section.data() + entriesOffset, available, table, block * kTilesPerBlock,
-                         /*patched=*/false);
+    for (int firstBlock = 0; firstBlock < kStaticBlockCount; firstBlock += kBlocksPerChunk) {
+        const std::size_t delivered = file.Read(chunk.data(), kChunkSize);
+        for (int block = 0; block < kBlocksPerChunk; ++block) {
+            const std::size_t entriesOffset = std::size_t{kStaticBlockSize} * block + kBlockHeaderSize;
+            const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
+            ReadBlockEntries(chunk.data() + entriesOffset, available, table,
+                             (firstBlock + block) * kTilesPerBlock, /*patched=*/false);
+        }
     }
     file.Close();
     return true;
@@ -70,14 +78,25 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
         return false;
     WaitCursorScope wait(waitCursor);
 
-    // Block headers are opaque: each block's entries go in one write, and
-    // the seek between them passes over the header without touching it.
-    std::vector<std::uint8_t> entries(kBlockEntriesSize);
-    file.Seek(kStaticSectionOffset, CFile::begin);
-    for (int block = 0; block < kStaticBlockCount; ++block) {
-        WriteBlockEntries(table, block * kTilesPerBlock, entries.data());
-        file.Seek(kBlockHeaderSize, CFile::current);
-        file.Write(entries.data(), kBlockEntriesSize);
+    // Writing block by block would take two calls a block. Instead each chunk
+    // is read, its entries replaced, and written back whole: the block
+    // headers inside it go back with the very bytes they held (zeros beyond
+    // a short file's end, as the gap a seek past the end leaves). The span
+    // written starts after the first header and ends with the last entry,
+    // as when each field is written on its own.
+    std::vector<std::uint8_t> chunk(kChunkSize);
+    for (int firstBlock = 0; firstBlock < kStaticBlockCount; firstBlock += kBlocksPerChunk) {
+        const std::uint64_t chunkOffset =
+            kStaticSectionOffset + std::uint64_t{kStaticBlockSize} * firstBlock;
+        file.Seek(static_cast<std::int64_t>(chunkOffset), CFile::begin);
+        const std::size_t delivered = file.Read(chunk.data(), kChunkSize);
+        std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(delivered), chunk.end(), 0);
+        for (int block = 0; block < kBlocksPerChunk; ++block)
+            WriteBlockEntries(table, (firstBlock + block) * kTilesPerBlock,
+                              chunk.data() + std::size_t{kStaticBlockSize} * block + kBlockHeaderSize);
+        const std::uint32_t skip = firstBlock == 0 ? kBlockHeaderSize : 0;
+        file.Seek(static_cast<std::int64_t>(chunkOffset + skip), CFile::begin);
+        file.Write(chunk.data() + skip, kChunkSize - skip);
     }
     file.Flush();
     file.Close();

@@ -1,6 +1,8 @@
 #include "TileFileLayout.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <bit>
 #include <cstring>
 #include <type_traits>
 
@@ -25,6 +27,33 @@ constexpr void ForEachFileField(Entry& entry, Visit&& visit)
     visit(entry.name);
 }
 
+template <typename Value>
+Value ByteSwapped(Value value)
+{
+    Value swapped = 0;
+    for (std::size_t i = 0; i < sizeof(Value); ++i)
+        swapped = static_cast<Value>(swapped << 8 | ((value >> (8 * i)) & 0xFF));
+    return swapped;
+}
+
+template <typename Value>
+Value LoadLittleEndian(const std::uint8_t* bytes)
+{
+    Value value;
+    std::memcpy(&value, bytes, sizeof value);
+    if constexpr (std::endian::native == std::endian::big)
+        value = ByteSwapped(value);
+    return value;
+}
+
+template <typename Value>
+void StoreLittleEndian(Value value, std::uint8_t* bytes)
+{
+    if constexpr (std::endian::native == std::endian::big)
+        value = ByteSwapped(value);
+    std::memcpy(bytes, &value, sizeof value);
+}
+
 constexpr std::size_t FileFieldsSize()
 {
     const StaticTileEntry entry{};
@@ -33,10 +62,38 @@ constexpr std::size_t FileFieldsSize()
     return size;
 }
 
+// On a little-endian machine the entry's members lie exactly as its file
+// form does, so a whole entry moves in one copy.
+constexpr bool kMemoryFormIsFileForm =
+    std::endian::native == std::endian::little && std::is_trivially_copyable_v<StaticTileEntry> &&
+    offsetof(StaticTileEntry, flags) == 0 && offsetof(StaticTileEntry, weight) == 4 &&
+    offsetof(StaticTileEntry, layer) == 5 && offsetof(StaticTileEntry, unknown1) == 6 &&
+    offsetof(StaticTileEntry, unknown2) == 8 && offsetof(StaticTileEntry, tileClass) == 9 &&
+    offsetof(StaticTileEntry, gump) == 10 && offsetof(StaticTileEntry, unknown3) == 12 &&
+    offsetof(StaticTileEntry, hue) == 13 && offsetof(StaticTileEntry, unknown4) == 14 &&
+    offsetof(StaticTileEntry, unknown5) == 15 && offsetof(StaticTileEntry, height) == 16 &&
+    offsetof(StaticTileEntry, name) == 17 && offsetof(StaticTileEntry, patched) == kEntryFileSize;
+
 } // namespace
 
 void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTileEntry& entry)
 {
+    if (available >= kEntryFileSize && kMemoryFormIsFileForm) {
+        std::memcpy(static_cast<void*>(&entry), bytes, kEntryFileSize);
+        return;
+    }
+    if (available >= kEntryFileSize) {
+        std::size_t offset = 0;
+        ForEachFileField(entry, [&](auto& field) {
+            if constexpr (std::is_integral_v<std::remove_reference_t<decltype(field)>>)
+                field = LoadLittleEndian<std::remove_reference_t<decltype(field)>>(bytes + offset);
+            else
+                std::memcpy(field.data(), bytes + offset, sizeof(field));
+            offset += sizeof(field);
+        });
+        return;
+    }
+    // A field cut short by the end of the file: only its leading bytes arrive.
     std::size_t offset = 0;
     ForEachFileField(entry, [&](auto& field) {
         constexpr std::size_t width = sizeof(field);
@@ -58,12 +115,15 @@ void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTil
 
 void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes)
 {
+    if constexpr (kMemoryFormIsFileForm) {
+        std::memcpy(bytes, &entry, kEntryFileSize);
+        return;
+    }
     std::size_t offset = 0;
     ForEachFileField(entry, [&](const auto& field) {
         constexpr std::size_t width = sizeof(field);
         if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(field)>>) {
-            for (std::size_t i = 0; i < width; ++i)
-                bytes[offset + i] = static_cast<std::uint8_t>(std::uint64_t{field} >> (8 * i));
+            StoreLittleEndian(field, bytes + offset);
         } else {
             std::memcpy(bytes + offset, field.data(), width);
         }
@@ -74,18 +134,30 @@ void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes)
 void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available,
                       StaticTileTable& table, int firstTile, bool patched)
 {
+    StaticTileEntry* entries = &table[firstTile];
+    if (kMemoryFormIsFileForm && available >= kBlockEntriesSize) {
+        for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += kEntryFileSize) {
+            std::memcpy(static_cast<void*>(&entries[slot]), bytes, kEntryFileSize);
+            entries[slot].patched = patched;
+        }
+        return;
+    }
     for (int slot = 0; slot < kTilesPerBlock; ++slot) {
         const std::size_t offset = std::size_t{kEntryFileSize} * slot;
-        StaticTileEntry& entry = table[firstTile + slot];
-        ReadEntryFields(bytes + offset, offset < available ? available - offset : 0, entry);
-        entry.patched = patched;
+        ReadEntryFields(bytes + offset, offset < available ? available - offset : 0, entries[slot]);
+        entries[slot].patched = patched;
     }
 }
 
 void WriteBlockEntries(const StaticTileTable& table, int firstTile, std::uint8_t* bytes)
 {
-    for (int slot = 0; slot < kTilesPerBlock; ++slot)
-        WriteEntryFields(table[firstTile + slot], bytes + std::size_t{kEntryFileSize} * slot);
+    const StaticTileEntry* entries = &table[firstTile];
+    for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += kEntryFileSize) {
+        if constexpr (kMemoryFormIsFileForm)
+            std::memcpy(bytes, &entries[slot], kEntryFileSize);
+        else
+            WriteEntryFields(entries[slot], bytes);
+    }
 }
 
 static_assert(FileFieldsSize() == kEntryFileSize);

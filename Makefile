@@ -20,7 +20,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUARNEL_WITH_GUI=ON >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
 # The fuzzing smoke runs first so that ctest's summary closes the output.

@@ -42,6 +42,15 @@ inline constexpr TileFlags kStairsRight = 1u << 31;
 
 inline constexpr int kCount = 32;
 
+// The editor's check-box label of each bit, by bit number.
+inline constexpr const char* kLabels[kCount] = {
+    "Background", "Weapon", "Transparent", "Translucent", "Wall", "Damaging", "Impassable",
+    "Liquid", "Unknown 1", "Surface", "Bridge", "Generic", "Window", "No Shoot", "Article \"a\"",
+    "Article \"an\"", "Internal", "Foliage", "Partial Hue", "Unknown 2", "Map", "Container",
+    "Wearable", "Lightsource", "Animation", "No Diagonal", "Unknown 3", "Armor", "Roof", "Door",
+    "Stairs Back", "Stairs Right",
+};
+
 constexpr TileFlags Bit(int index)
 {
     return TileFlags{1} << index;

@@ -1,0 +1,300 @@
+#include "CEditorDlg.h"
+
+#include "CDataExchange.h"
+#include "CFileDialog.h"
+#include "DialogWaitCursor.h"
+#include "ListLine.h"
+#include "MessageBox.h"
+#include "PatchFilePath.h"
+#include "ResourceModule.h"
+#include "TileDataFile.h"
+#include "VerDataFile.h"
+
+#include <utility>
+
+namespace {
+
+constexpr char kFileExtension[] = "mul";
+constexpr char kInitialFileName[] = "tiledata";
+constexpr char kFileFilter[] = "UO MUL-Files (*.mul)|*.mul||";
+
+constexpr char kCannotOpen[] = "ERROR: cannot open";
+constexpr char kCannotLoad[] = "ERROR: cannot load";
+constexpr char kCannotSave[] = "ERROR: cannot save";
+constexpr char kNewerLayoutNote[] =
+    "The file has the newer tile-data layout with 64-bit flags, which this editor does not change.";
+
+constexpr int kNameLimit = static_cast<int>(kTileNameSize);
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CEditorDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDC_LOAD, OnLoad)
+    ON_BN_CLICKED(IDC_SAVE, OnSave)
+    ON_LBN_SELCHANGE(IDC_LIST, OnSelchangeList)
+    ON_EN_CHANGE(IDC_CLASS, OnChangeClass)
+    ON_EN_CHANGE(IDC_GUMP, OnChangeGump)
+    ON_EN_CHANGE(IDC_HEIGHT, OnChangeHeight)
+    ON_EN_CHANGE(IDC_HUE, OnChangeHue)
+    ON_EN_CHANGE(IDC_LAYER, OnChangeLayer)
+    ON_EN_CHANGE(IDC_NAME, OnChangeName)
+    ON_EN_CHANGE(IDC_WEIGHT, OnChangeWeight)
+    ON_BN_CLICKED(IDC_FLAG0 + 0, OnClickedFlag<0>)
+    ON_BN_CLICKED(IDC_FLAG0 + 1, OnClickedFlag<1>)
+    ON_BN_CLICKED(IDC_FLAG0 + 2, OnClickedFlag<2>)
+    ON_BN_CLICKED(IDC_FLAG0 + 3, OnClickedFlag<3>)
+    ON_BN_CLICKED(IDC_FLAG0 + 4, OnClickedFlag<4>)
+    ON_BN_CLICKED(IDC_FLAG0 + 5, OnClickedFlag<5>)
+    ON_BN_CLICKED(IDC_FLAG0 + 6, OnClickedFlag<6>)
+    ON_BN_CLICKED(IDC_FLAG0 + 7, OnClickedFlag<7>)
+    ON_BN_CLICKED(IDC_FLAG0 + 8, OnClickedFlag<8>)
+    ON_BN_CLICKED(IDC_FLAG0 + 9, OnClickedFlag<9>)
+    ON_BN_CLICKED(IDC_FLAG0 + 10, OnClickedFlag<10>)
+    ON_BN_CLICKED(IDC_FLAG0 + 11, OnClickedFlag<11>)
+    ON_BN_CLICKED(IDC_FLAG0 + 12, OnClickedFlag<12>)
+    ON_BN_CLICKED(IDC_FLAG0 + 13, OnClickedFlag<13>)
+    ON_BN_CLICKED(IDC_FLAG0 + 14, OnClickedFlag<14>)
+    ON_BN_CLICKED(IDC_FLAG0 + 15, OnClickedFlag<15>)
+    ON_BN_CLICKED(IDC_FLAG0 + 16, OnClickedFlag<16>)
+    ON_BN_CLICKED(IDC_FLAG0 + 17, OnClickedFlag<17>)
+    ON_BN_CLICKED(IDC_FLAG0 + 18, OnClickedFlag<18>)
+    ON_BN_CLICKED(IDC_FLAG0 + 19, OnClickedFlag<19>)
+    ON_BN_CLICKED(IDC_FLAG0 + 20, OnClickedFlag<20>)
+    ON_BN_CLICKED(IDC_FLAG0 + 21, OnClickedFlag<21>)
+    ON_BN_CLICKED(IDC_FLAG0 + 22, OnClickedFlag<22>)
+    ON_BN_CLICKED(IDC_FLAG0 + 23, OnClickedFlag<23>)
+    ON_BN_CLICKED(IDC_FLAG0 + 24, OnClickedFlag<24>)
+    ON_BN_CLICKED(IDC_FLAG0 + 25, OnClickedFlag<25>)
+    ON_BN_CLICKED(IDC_FLAG0 + 26, OnClickedFlag<26>)
+    ON_BN_CLICKED(IDC_FLAG0 + 27, OnClickedFlag<27>)
+    ON_BN_CLICKED(IDC_FLAG0 + 28, OnClickedFlag<28>)
+    ON_BN_CLICKED(IDC_FLAG0 + 29, OnClickedFlag<29>)
+    ON_BN_CLICKED(IDC_FLAG0 + 30, OnClickedFlag<30>)
+    ON_BN_CLICKED(IDC_FLAG0 + 31, OnClickedFlag<31>)
+END_MESSAGE_MAP()
+
+CEditorDlg::CEditorDlg(std::function<void()> showAbout, QWidget* parent)
+    : CDialog(IDD, parent), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_showAbout(std::move(showAbout))
+{
+}
+
+void CEditorDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_LIST, m_list);
+    DDX_Text(pDX, IDC_CLASS, m_tileClass);
+    DDX_Text(pDX, IDC_GUMP, m_gump);
+    DDX_Text(pDX, IDC_HEIGHT, m_height);
+    DDX_Text(pDX, IDC_HUE, m_hue);
+    DDX_Text(pDX, IDC_LAYER, m_layer);
+    DDX_Text(pDX, IDC_NAME, m_name);
+    DDV_MaxChars(pDX, m_name, kNameLimit);
+    DDX_Text(pDX, IDC_WEIGHT, m_weight);
+    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+        DDX_Check(pDX, IDC_FLAG0 + bit, m_flags[bit]);
+    DDX_Text(pDX, IDC_UNKNOWN1, m_unknown1);
+    DDX_Text(pDX, IDC_UNKNOWN2, m_unknown2);
+    DDX_Text(pDX, IDC_UNKNOWN3, m_unknown3);
+    DDX_Text(pDX, IDC_UNKNOWN4, m_unknown4);
+    DDX_Text(pDX, IDC_UNKNOWN5, m_unknown5);
+}
+
+bool CEditorDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (CMenu* systemMenu = GetSystemMenu(false)) {
+        const std::string aboutMenu = AfxLoadString(IDS_ABOUTBOX);
+        if (!aboutMenu.empty()) {
+            systemMenu->AppendMenu(MF_SEPARATOR);
+            systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, QString::fromLatin1(aboutMenu));
+        }
+    }
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+
+    m_path.clear();
+    m_current = -1;
+    return true;  // the focus goes to the first control, "&Quit"
+}
+
+void CEditorDlg::OnSysCommand(unsigned id, long lParam)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        if (m_showAbout)
+            m_showAbout();
+        return;
+    }
+    CDialog::OnSysCommand(id, lParam);
+}
+
+void CEditorDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    dc.EraseBackground();
+    const int x = (width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+QIcon CEditorDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+void CEditorDlg::FillList()
+{
+    m_list.ResetContent();
+    for (int index = 0; index < kStaticTileCount; ++index)
+        m_list.AddString(FormatListLine(index, m_table[index]));
+}
+
+void CEditorDlg::OnSelchangeList()
+{
+    m_current = m_list.GetCurSel();
+    if (m_current < 0)
+        return;  // nothing selected: no entry to show
+    const StaticTileEntry& entry = m_table[m_current];
+    m_name = std::string(TileName(entry));
+    m_weight = entry.weight;
+    m_height = entry.height;
+    m_layer = entry.layer;
+    m_tileClass = entry.tileClass;
+    m_hue = entry.hue;
+    m_gump = entry.gump;
+    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+        m_flags[bit] = (entry.flags & TileFlag::Bit(bit)) ? 1 : 0;
+    m_unknown1 = entry.unknown1;
+    m_unknown2 = entry.unknown2;
+    m_unknown3 = entry.unknown3;
+    m_unknown4 = entry.unknown4;
+    m_unknown5 = entry.unknown5;
+    UpdateData(false);
+}
+
+void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path, const FileOpenFailure* failure)
+{
+    QString text = QString::fromLatin1(leadIn) + QStringLiteral(" \"") +
+                   QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())) +
+                   QStringLiteral("\"!");
+    if (failure && failure->reason == FileOpenFailure::Reason::kNewerTileDataLayout)
+        text += QLatin1Char('\n') + QString::fromLatin1(kNewerLayoutNote);
+    AfxMessageBox(text, MessageIcon::Exclamation);
+}
+
+void CEditorDlg::OnLoad()
+{
+    CFileDialog fileDialog(true, kFileExtension, kInitialFileName, OFN_HIDEREADONLY, kFileFilter);
+    if (fileDialog.DoModal() != IDOK)
+        return;
+    m_path = fileDialog.GetPathName();
+
+    DialogWaitCursor waitCursor(*this);
+    try {
+        FileOpenFailure failure;
+        if (!LoadTileData(m_table, m_path, waitCursor, &failure)) {
+            ShowFileMessage(kCannotOpen, m_path, &failure);
+            m_path.clear();
+            return;
+        }
+        const std::string patchPath = DerivePatchFilePath(m_path);
+        if (!LoadVerData(m_table, LocatePatchFile(patchPath), waitCursor))
+            ShowFileMessage(kCannotLoad, patchPath);
+        FillList();
+    } catch (const CFileException& error) {
+        // The table is now partly loaded or partly patched: it must not be
+        // saved over either file, so nothing is taken as loaded.
+        m_path.clear();
+        AfxMessageBox(QString::fromLocal8Bit(error.GetErrorMessage()), MessageIcon::Stop);
+    }
+}
+
+void CEditorDlg::OnSave()
+{
+    if (m_path.empty())
+        return;
+    DialogWaitCursor waitCursor(*this);
+    try {
+        FileOpenFailure failure;
+        if (!SaveTileData(m_table, m_path, waitCursor, &failure)) {
+            ShowFileMessage(kCannotSave, m_path, &failure);
+            m_path.clear();
+            return;
+        }
+        const std::string patchPath = DerivePatchFilePath(m_path);
+        if (!SaveVerData(m_table, LocatePatchFile(patchPath), waitCursor))
+            ShowFileMessage(kCannotSave, patchPath);
+    } catch (const CFileException& error) {
+        // The table in memory is whole and right; the path stays so that a
+        // second Save, once the cause is mended, writes it all again.
+        AfxMessageBox(QString::fromLocal8Bit(error.GetErrorMessage()), MessageIcon::Stop);
+    }
+}
+
+template <typename Field>
+void CEditorDlg::StoreNumber(Field StaticTileEntry::*field, int CEditorDlg::*member)
+{
+    if (m_current == -1)
+        return;
+    UpdateData(true);  // a failed take has prompted; the member keeps its last value
+    m_table[m_current].*field = static_cast<Field>(this->*member);
+}
+
+void CEditorDlg::OnChangeClass()
+{
+    StoreNumber(&StaticTileEntry::tileClass, &CEditorDlg::m_tileClass);
+}
+
+void CEditorDlg::OnChangeGump()
+{
+    StoreNumber(&StaticTileEntry::gump, &CEditorDlg::m_gump);
+}
+
+void CEditorDlg::OnChangeHeight()
+{
+    StoreNumber(&StaticTileEntry::height, &CEditorDlg::m_height);
+}
+
+void CEditorDlg::OnChangeHue()
+{
+    StoreNumber(&StaticTileEntry::hue, &CEditorDlg::m_hue);
+}
+
+void CEditorDlg::OnChangeLayer()
+{
+    StoreNumber(&StaticTileEntry::layer, &CEditorDlg::m_layer);
+}
+
+void CEditorDlg::OnChangeWeight()
+{
+    StoreNumber(&StaticTileEntry::weight, &CEditorDlg::m_weight);
+}
+
+template <int Bit>
+void CEditorDlg::OnClickedFlag()
+{
+    if (m_current == -1)
+        return;
+    UpdateData(true);
+    TileFlags& flags = m_table[m_current].flags;
+    flags = m_flags[Bit] ? (flags | TileFlag::Bit(Bit)) : (flags & ~TileFlag::Bit(Bit));
+}
+
+void CEditorDlg::OnChangeName()
+{
+    if (m_current == -1)
+        return;
+    UpdateData(true);
+    StaticTileEntry& entry = m_table[m_current];
+    SetTileName(entry, m_name);
+    // The sorted list puts the new line back at the same position.
+    m_list.DeleteString(m_current);
+    m_list.AddString(FormatListLine(m_current, entry));
+}

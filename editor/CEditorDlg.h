@@ -1,0 +1,76 @@
+#pragma once
+
+#include "CDialog.h"
+#include "CListBox.h"
+#include "FileOpenFailure.h"
+#include "StaticTileEntry.h"
+#include "resource.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+class CDataExchange;
+
+// The editor: the list of all static tiles on the left, the fields of the
+// selected one on the right. Every change in a handled box or a check box
+// goes straight into the table entry being edited.
+class CEditorDlg : public CDialog {
+public:
+    // showAbout runs the program's About box (from the system menu).
+    explicit CEditorDlg(std::function<void()> showAbout = {}, QWidget* parent = nullptr);
+
+    enum { IDD = IDD_EDITOR_DIALOG };
+
+    CListBox m_list;
+    int m_tileClass = 0;
+    int m_gump = 0;
+    int m_height = 0;
+    int m_hue = 0;
+    int m_layer = 0;
+    std::string m_name;
+    int m_weight = 0;
+    std::array<int, TileFlag::kCount> m_flags{};
+    int m_unknown1 = 0;
+    int m_unknown2 = 0;
+    int m_unknown3 = 0;
+    int m_unknown4 = 0;
+    int m_unknown5 = 0;
+    QIcon m_hIcon;
+    StaticTileTable m_table{};
+    std::string m_path;
+    int m_current = -1;
+
+    // Refills the list: every entry's line, in index order, none selected.
+    void FillList();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    void OnSysCommand(unsigned id, long lParam);
+    void OnPaint();
+    QIcon OnQueryDragIcon();
+    void OnLoad();
+    void OnSave();
+    void OnSelchangeList();
+    void OnChangeClass();
+    void OnChangeGump();
+    void OnChangeHeight();
+    void OnChangeHue();
+    void OnChangeLayer();
+    void OnChangeName();
+    void OnChangeWeight();
+    template <int Bit>
+    void OnClickedFlag();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    template <typename Field>
+    void StoreNumber(Field StaticTileEntry::*field, int CEditorDlg::*member);
+    void ShowFileMessage(const char* leadIn, const std::string& path,
+                         const FileOpenFailure* failure = nullptr);
+
+    std::function<void()> m_showAbout;
+};

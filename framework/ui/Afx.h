@@ -1,0 +1,43 @@
+#pragma once
+
+// Ids, styles and notification codes shared by the framework and programs built on it.
+
+// Command ids of the standard dialog buttons.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+// The id of controls that no code refers to (labels, icons).
+inline constexpr int IDC_STATIC = -1;
+// The framework's help command (the F1 key).
+inline constexpr int ID_HELP = 0xE146;
+// System commands.
+inline constexpr unsigned SC_CLOSE = 0xF060;
+
+// Window and control styles that dialog templates carry.
+namespace Style {
+inline constexpr unsigned kTabStop = 1u << 0;
+inline constexpr unsigned kBorder = 1u << 1;
+inline constexpr unsigned kVScroll = 1u << 2;
+inline constexpr unsigned kListSort = 1u << 3;
+inline constexpr unsigned kListNotify = 1u << 4;
+inline constexpr unsigned kListNoIntegralHeight = 1u << 5;
+inline constexpr unsigned kEditAutoHScroll = 1u << 6;
+inline constexpr unsigned kStaticNoPrefix = 1u << 7;
+inline constexpr unsigned kPopup = 1u << 8;
+inline constexpr unsigned kCaption = 1u << 9;
+inline constexpr unsigned kSysMenu = 1u << 10;
+inline constexpr unsigned kModalFrame = 1u << 11;
+inline constexpr unsigned kAppWindow = 1u << 12;  // shown in the task bar
+} // namespace Style
+
+// What a control reports to its dialog.
+enum class Notification {
+    ButtonClicked,
+    EditChange,
+    ListSelChange,
+};
+
+// Message box icons.
+enum class MessageIcon {
+    Exclamation,
+    Stop,
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class CDialog;
+class CListBox;
+class QWidget;
+
+// Thrown to stop an exchange run at the failing control.
+struct CUserException {};
+
+// One run of a dialog's exchange, in one direction.
+class CDataExchange {
+public:
+    CDataExchange(CDialog* dialog, bool saveAndValidate)
+        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+
+    QWidget* PrepareCtrl(int id);
+    QWidget* PrepareEditCtrl(int id);
+    // In a take run: focuses the last prepared control, selects its text
+    // and stops the run. A show run does not fail.
+    void Fail();
+
+    const bool m_bSaveAndValidate;  // true: from the controls into the members
+    CDialog* const m_pDlgWnd;
+    int m_idLastControl = 0;
+    bool m_bEditLastControl = false;
+};
+
+// The exchange's prompts.
+inline constexpr char kPromptParseInt[] = "Please enter an integer.";
+inline constexpr char kPromptMaxChars[] = "Please enter no more than %1 characters.";
+
+void DDX_Control(CDataExchange* pDX, int id, CListBox& control);
+// A signed decimal integer.
+void DDX_Text(CDataExchange* pDX, int id, int& value);
+// 8-bit text in the Western code page.
+void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+// Show: limits the edit to `count` characters. Take: prompts when the value is longer.
+void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count);
+// 1 checked, 0 clear; on showing, a value outside 0..2 becomes 0.
+void DDX_Check(CDataExchange* pDX, int id, int& value);
+
+// The integer take rule, on its own: the value, or false when the text is no integer.
+bool ParseDialogInteger(const QString& text, int& value);

@@ -1,0 +1,364 @@
+#include "CDialog.h"
+
+#include "CDataExchange.h"
+#include "CListBox.h"
+#include "CWinApp.h"
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
+#include "ResourceModule.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int kIconSize = 32;
+
+// The control ids of programs' own system-menu entries lie below the system's.
+constexpr unsigned kFirstSystemCommand = 0xF000;
+
+QString ControlText(const char* text)
+{
+    return QString::fromLatin1(text ? text : "");
+}
+
+} // namespace
+
+CDialog::CDialog(int templateId, QWidget* parent)
+    : QDialog(parent), m_template(AfxFindDialogTemplate(templateId))
+{
+    if (!m_template)
+        throw std::runtime_error("no dialog template " + std::to_string(templateId));
+    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close"));
+}
+
+CDialog::~CDialog()
+{
+    while (m_waitCursorDepth > 0)
+        EndWaitCursor();
+}
+
+void CDialog::Create()
+{
+    if (m_created)
+        return;
+    m_created = true;
+    CreateControls();
+    if (OnInitDialog()) {
+        // The first tab stop takes the focus.
+        for (const DialogItemTemplate& item : m_template->items) {
+            QWidget* control = GetDlgItem(item.id);
+            if (control && (item.style & Style::kTabStop)) {
+                control->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+int CDialog::DoModal()
+{
+    Create();
+    return exec();
+}
+
+void CDialog::EndDialog(int result)
+{
+    done(result);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    ++m_exchangeDepth;
+    CDataExchange exchange(this, saveAndValidate);
+    bool ok = true;
+    try {
+        DoDataExchange(&exchange);
+    } catch (const CUserException&) {
+        ok = false;
+    }
+    --m_exchangeDepth;
+    return ok;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const
+{
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+CMenu* CDialog::GetSystemMenu(bool)
+{
+    return (m_template->style & Style::kSysMenu) ? &m_systemMenu : nullptr;
+}
+
+void CDialog::SetIcon(const QIcon& icon, bool)
+{
+    // One window icon holds both sizes.
+    setWindowIcon(icon);
+}
+
+void CDialog::BeginWaitCursor()
+{
+    ++m_waitCursorDepth;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CDialog::EndWaitCursor()
+{
+    if (m_waitCursorDepth == 0)
+        return;
+    --m_waitCursorDepth;
+    QApplication::restoreOverrideCursor();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+const MessageMap* CDialog::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const MessageMap* CDialog::GetThisMessageMap()
+{
+    static const MessageMapEntry entries[] = {{MessageKind::End, Notification::ButtonClicked, 0, AFX_PMSG{}}};
+    static const MessageMap map = {nullptr, entries};
+    return &map;
+}
+
+const MessageMapEntry* CDialog::FindEntry(MessageKind kind, Notification code, int id) const
+{
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
+        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
+            if (entry->kind != kind)
+                continue;
+            if (kind != MessageKind::Notify || (entry->code == code && entry->id == id))
+                return entry;
+        }
+    }
+    return nullptr;
+}
+
+void CDialog::SendNotification(Notification code, int id)
+{
+    // Showing or taking values must never set off a handler.
+    if (IsExchanging())
+        return;
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::Notify, code, id)) {
+        (this->*std::get<AFX_PMSG>(entry->handler))();
+        return;
+    }
+    if (code == Notification::ButtonClicked && id == IDOK)
+        OnOK();
+    else if (code == Notification::ButtonClicked && id == IDCANCEL)
+        OnCancel();
+}
+
+void CDialog::SendSysCommand(unsigned id, long lParam)
+{
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::SysCommand))
+        (this->*std::get<AFX_PMSG_SYSCOMMAND>(entry->handler))(id, lParam);
+    else
+        OnSysCommand(id, lParam);
+}
+
+void CDialog::OnSysCommand(unsigned id, long)
+{
+    if ((id & 0xFFF0) == SC_CLOSE)
+        reject();
+}
+
+void CDialog::OnPaint()
+{
+    QDialog::paintEvent(nullptr);
+}
+
+QIcon CDialog::OnQueryDragIcon()
+{
+    return windowIcon();
+}
+
+void CDialog::ShowSystemMenu(const QPoint& globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("systemMenu"));
+    m_systemMenu.Populate(menu, [this](unsigned id) { SendSysCommand(id); });
+    menu.exec(globalPos);
+}
+
+unsigned CDialog::FirstProgramSystemCommand() const
+{
+    for (const CMenu::Item& item : m_systemMenu.Items())
+        if (!item.separator && item.id < kFirstSystemCommand)
+            return item.id;
+    return 0;
+}
+
+void CDialog::reject()
+{
+    OnCancel();
+}
+
+void CDialog::paintEvent(QPaintEvent* event)
+{
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::Paint))
+        (this->*std::get<AFX_PMSG>(entry->handler))();
+    else
+        QDialog::paintEvent(event);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Only the dialog's free area and its labels offer the system menu.
+    QWidget* under = childAt(event->pos());
+    if ((under && !qobject_cast<QLabel*>(under)) || !GetSystemMenu(false))
+        return QDialog::contextMenuEvent(event);
+    ShowSystemMenu(event->globalPos());
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && AfxGetApp()) {
+        AfxGetApp()->OnCmdMsg(ID_HELP);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDialog::CreateControls()
+{
+    const QFont font = DialogFont(m_template->fontName, m_template->pointSize);
+    setFont(font);
+    const DialogUnits units(font);
+    setWindowTitle(ControlText(m_template->caption));
+
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (m_template->style & Style::kCaption)
+        flags |= Qt::WindowTitleHint;
+    if (m_template->style & Style::kSysMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setFixedSize(units.ToPixelsX(m_template->cx), units.ToPixelsY(m_template->cy));
+
+    QWidget* previousTabStop = nullptr;
+    QLabel* pendingLabel = nullptr;
+    int labelCount = 0;
+    for (const DialogItemTemplate& item : m_template->items) {
+        QWidget* control = nullptr;
+        const QString text = ControlText(item.text);
+        switch (item.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton: {
+            auto* button = new QPushButton(text, this);
+            button->setDefault(item.kind == ControlKind::DefPushButton);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = item.id] { SendNotification(Notification::ButtonClicked, id); });
+            control = button;
+            break;
+        }
+        case ControlKind::AutoCheckBox: {
+            auto* box = new QCheckBox(text, this);
+            connect(box, &QCheckBox::clicked, this,
+                    [this, id = item.id] { SendNotification(Notification::ButtonClicked, id); });
+            control = box;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            edit->setFrame((item.style & Style::kBorder) != 0);
+            // Every change of the text is reported, typed or pasted or set.
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id = item.id] { SendNotification(Notification::EditChange, id); });
+            if (pendingLabel) {
+                pendingLabel->setBuddy(edit);
+                edit->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
+            }
+            control = edit;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new ListBoxControl(this);
+            list->setFrameShape((item.style & Style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+            list->setVerticalScrollBarPolicy((item.style & Style::kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                            : Qt::ScrollBarAsNeeded);
+            connect(list, &ListBoxControl::selChange, this,
+                    [this, id = item.id] { SendNotification(Notification::ListSelChange, id); });
+            control = list;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);
+            // Without the no-prefix style an ampersand marks a mnemonic, which
+            // QLabel only shows when it has a buddy; the plain text is kept here.
+            label->setText(text);
+            control = label;
+            break;
+        }
+        case ControlKind::Icon: {
+            auto* label = new QLabel(this);
+            label->setPixmap(AfxLoadIcon(QString::fromLatin1(item.text).toInt()).pixmap(kIconSize, kIconSize));
+            control = label;
+            break;
+        }
+        }
+        control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
+        pendingLabel = item.kind == ControlKind::Label ? qobject_cast<QLabel*>(control) : nullptr;
+        if (item.id == IDC_STATIC) {
+            control->setObjectName(QStringLiteral("static%1").arg(labelCount++));
+            control->setFocusPolicy(Qt::NoFocus);
+        } else {
+            control->setObjectName(QString::number(item.id));
+            m_controls[item.id] = control;
+        }
+        if (item.style & Style::kTabStop) {
+            control->setFocusPolicy(Qt::StrongFocus);
+            if (previousTabStop)
+                setTabOrder(previousTabStop, control);
+            previousTabStop = control;
+        } else if (item.kind != ControlKind::Label && item.kind != ControlKind::Icon) {
+            control->setFocusPolicy(Qt::ClickFocus);
+        }
+    }
+}
+
+void CPaintDC::EraseBackground()
+{
+    m_painter.fillRect(m_dialog->rect(), m_dialog->palette().window());
+}
+
+void CPaintDC::DrawIcon(int x, int y, const QIcon& icon)
+{
+    icon.paint(&m_painter, x, y, kIconSize, kIconSize);
+}
+
+int GetSystemMetrics(int index)
+{
+    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
+}

@@ -1,0 +1,65 @@
+#include "CFileDialog.h"
+
+#include "Afx.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+FileDialogService* g_service = nullptr;
+}
+
+std::optional<QString> QtFileDialogService::GetOpenFileName(QWidget* owner, const FileDialogRequest& request)
+{
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name may be typed: one that does not exist is refused by the caller.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !m_native);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    // Qt matches name filters regardless of letter case, as "*.mul" should here.
+    dialog.setNameFilter(request.filterDescription + QStringLiteral(" (") + request.filterPattern +
+                         QStringLiteral(")"));
+    dialog.selectFile(request.initialName);
+    dialog.setObjectName(QStringLiteral("fileOpenDialog"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+FileDialogService& AfxFileDialogService()
+{
+    static QtFileDialogService real;
+    return g_service ? *g_service : real;
+}
+
+ScopedFileDialogService::ScopedFileDialogService(FileDialogService& service) : m_previous(g_service)
+{
+    g_service = &service;
+}
+
+ScopedFileDialogService::~ScopedFileDialogService()
+{
+    g_service = m_previous;
+}
+
+CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)
+{
+    m_request.defaultExtension = QString::fromLatin1(defaultExtension);
+    m_request.initialName = QString::fromLatin1(fileName);
+    // "Description|pattern||": the one filter this program uses.
+    const QStringList parts = QString::fromLatin1(filter).split(QLatin1Char('|'));
+    m_request.filterDescription = parts.value(0);
+    m_request.filterPattern = parts.value(1);
+}
+
+int CFileDialog::DoModal()
+{
+    const std::optional<QString> chosen = AfxFileDialogService().GetOpenFileName(nullptr, m_request);
+    if (!chosen)
+        return IDCANCEL;
+    m_pathName = chosen->toLocal8Bit().toStdString();
+    return IDOK;
+}

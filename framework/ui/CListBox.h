@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+
+#include <string>
+#include <vector>
+
+// The lines of a sorted list box: 8-bit strings shown through the code page.
+class ListBoxModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    void Clear();
+    int Insert(std::string line);  // at its sorted place; returns the position
+    void Remove(int position);
+    const std::string& Line(int position) const { return m_lines[static_cast<std::size_t>(position)]; }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+// Sorted list box order: letters compared regardless of case, digits before
+// letters, as the platform's sorted list box compares its lines.
+bool ListBoxLineLess(const std::string& a, const std::string& b);
+
+// The list view of a sorted list box. It reports a selection change only
+// when the user changes the selection, never when the program adds or
+// removes lines or selects one.
+class ListBoxControl final : public QListView {
+    Q_OBJECT
+public:
+    explicit ListBoxControl(QWidget* parent);
+    ListBoxModel& Model() { return *m_model; }
+    const ListBoxModel& Model() const { return *m_model; }
+
+    // Runs a change of the program's own without reporting it.
+    template <typename Change>
+    void Programmatic(Change change)
+    {
+        const bool outer = m_programmatic;
+        m_programmatic = true;
+        change();
+        m_programmatic = outer;
+    }
+
+signals:
+    void selChange();
+
+private:
+    ListBoxModel* m_model;
+    bool m_programmatic = false;
+};
+
+// A dialog's sorted list box, attached to its control by the exchange.
+class CListBox {
+public:
+    CListBox() = default;
+    CListBox(const CListBox&) = delete;
+    CListBox& operator=(const CListBox&) = delete;
+
+    void Attach(ListBoxControl* control) { m_control = control; }
+    ListBoxControl* GetControl() const { return m_control; }
+
+    void ResetContent();
+    int AddString(const std::string& line);
+    int DeleteString(int position);
+    int GetCount() const;
+    // The selected position, or LB_ERR (-1) when no line is selected.
+    int GetCurSel() const;
+    int SetCurSel(int position);
+    std::string GetText(int position) const;
+
+private:
+    ListBoxControl* m_control = nullptr;
+};
+
+inline constexpr int LB_ERR = -1;

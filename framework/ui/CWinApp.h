@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QIcon>
+
+class QWidget;
+
+// The one application object. The framework sets the application up, calls
+// InitInstance once, and ends the program when it returns false.
+class CWinApp {
+public:
+    explicit CWinApp(const char* appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual bool InitInstance();
+    // Routes a command through the application's command map; true when handled.
+    virtual bool OnCmdMsg(int id);
+
+    // The framework's default help handler. With no help file to open, it
+    // offers what the main window's own menu says about the program.
+    void OnHelp();
+
+    QIcon LoadIcon(int id) const;
+    // The look and the component hosting of the platform the program was
+    // written for; Qt's widgets need neither, so both change nothing.
+    void Enable3dControls() {}
+    void AfxEnableControlContainer() {}
+
+    QWidget* m_pMainWnd = nullptr;
+    const char* m_pszAppName;
+};
+
+CWinApp* AfxGetApp();
+
+// The program's entry: sets up Qt, runs the application object's
+// initialisation and returns the process's exit status.
+int AfxWinMain(int argc, char** argv);
+
+// A command map for an application object: ID_HELP and the like.
+#define DECLARE_COMMAND_MAP() bool OnCmdMsg(int id) override;
+#define BEGIN_COMMAND_MAP(theClass, baseClass)                                                     \
+    bool theClass::OnCmdMsg(int id)                                                                \
+    {                                                                                              \
+        using TheBaseClass = baseClass;                                                            \
+        switch (id) {
+#define ON_COMMAND(commandId, memberFn)                                                            \
+    case commandId:                                                                                \
+        memberFn();                                                                                \
+        return true;
+#define END_COMMAND_MAP()                                                                          \
+    default:                                                                                       \
+        return TheBaseClass::OnCmdMsg(id);                                                         \
+        }                                                                                          \
+    }

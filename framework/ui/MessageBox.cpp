@@ -1,0 +1,43 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+MessageBoxService* g_service = nullptr;
+}
+
+void QtMessageBoxService::Show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning, caption,
+                    text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+MessageBoxService& AfxMessageBoxService()
+{
+    static QtMessageBoxService real;
+    return g_service ? *g_service : real;
+}
+
+ScopedMessageBoxService::ScopedMessageBoxService(MessageBoxService& service) : m_previous(g_service)
+{
+    g_service = &service;
+}
+
+ScopedMessageBoxService::~ScopedMessageBoxService()
+{
+    g_service = m_previous;
+}
+
+QString AfxProgramBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+}
+
+void AfxMessageBox(const QString& text, MessageIcon icon)
+{
+    AfxMessageBoxService().Show(QApplication::activeWindow(), text, AfxProgramBaseName(), icon);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Afx.h"
+
+#include <QString>
+
+class QWidget;
+
+// Shows message boxes. The real one uses Qt's dialog; tests put in one
+// that records what was shown and answers at once.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual void Show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) = 0;
+};
+
+class QtMessageBoxService final : public MessageBoxService {
+public:
+    void Show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) override;
+};
+
+MessageBoxService& AfxMessageBoxService();
+// Puts another service in place for the scope's life.
+class ScopedMessageBoxService {
+public:
+    explicit ScopedMessageBoxService(MessageBoxService& service);
+    ~ScopedMessageBoxService();
+    ScopedMessageBoxService(const ScopedMessageBoxService&) = delete;
+    ScopedMessageBoxService& operator=(const ScopedMessageBoxService&) = delete;
+
+private:
+    MessageBoxService* m_previous;
+};
+
+// A modal box with only an OK button, captioned with the program file's base name.
+void AfxMessageBox(const QString& text, MessageIcon icon);
+QString AfxProgramBaseName();

@@ -1,0 +1,118 @@
+#include "Resources.h"
+
+#include "Afx.h"
+#include "TileFlags.h"
+#include "VersionRecord.h"
+#include "resource.h"
+
+#include <QIcon>
+
+#include <array>
+
+namespace {
+
+using enum ControlKind;
+using namespace Style;
+
+constexpr unsigned kEdit = kBorder | kEditAutoHScroll | kTabStop;
+
+// Template 100: the About box.
+constexpr DialogItemTemplate kAboutItems[] = {
+    {Icon, IDC_STATIC, "128", 11, 17, 20, 20, 0},
+    {Label, IDC_STATIC, "Quarnel Version 1.0", 40, 10, 119, 8, kStaticNoPrefix},
+    {Label, IDC_STATIC, "Edits the static tiles of tile-data files.", 40, 25, 119, 8, 0},
+    {DefPushButton, IDOK, "OK", 178, 7, 50, 14, kTabStop},
+};
+
+// Template 102: the editor. The check boxes stand in four columns of eight.
+constexpr int kFlagColumnX[] = {129, 193, 254, 314};
+constexpr int kFlagWidths[TileFlag::kCount] = {
+    55, 43, 54, 53, 30, 48, 51, 35, 53, 41, 36, 41, 42, 46, 48, 52,
+    39, 39, 51, 53, 30, 46, 47, 53, 47, 55, 53, 34, 31, 31, 52, 52,
+};
+
+constexpr DialogItemTemplate kLeadingEditorItems[] = {
+    {DefPushButton, IDOK, "&Quit", 316, 45, 50, 14, kTabStop},
+    {ListBox, IDC_LIST, nullptr, 7, 7, 105, 228,
+     kListSort | kListNotify | kVScroll | kBorder | kListNoIntegralHeight | kTabStop},
+    {PushButton, IDC_LOAD, "&Load", 315, 7, 50, 14, kTabStop},
+    {PushButton, IDC_SAVE, "&Save", 316, 26, 50, 14, kTabStop},
+    {Label, IDC_STATIC, "Name:", 129, 9, 22, 8, 0},
+    {Edit, IDC_NAME, nullptr, 157, 7, 103, 12, kEdit},
+    {Label, IDC_STATIC, "Weight:", 130, 25, 26, 8, 0},
+    {Edit, IDC_WEIGHT, nullptr, 157, 23, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Height:", 203, 25, 24, 8, 0},
+    {Edit, IDC_HEIGHT, nullptr, 231, 23, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Layer:", 129, 41, 20, 8, 0},
+    {Edit, IDC_LAYER, nullptr, 157, 39, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Gump:", 203, 41, 22, 8, 0},
+    {Edit, IDC_GUMP, nullptr, 231, 39, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Class:", 129, 57, 20, 8, 0},
+    {Edit, IDC_CLASS, nullptr, 157, 55, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Hue:", 203, 57, 16, 8, 0},
+    {Edit, IDC_HUE, nullptr, 231, 55, 29, 12, kEdit},
+};
+
+constexpr DialogItemTemplate kTrailingEditorItems[] = {
+    {Label, IDC_STATIC, "Unknown 1:", 132, 164, 40, 8, 0},
+    {Edit, IDC_UNKNOWN1, nullptr, 174, 162, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Unknown 2:", 214, 164, 40, 8, 0},
+    {Edit, IDC_UNKNOWN2, nullptr, 256, 162, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Unknown 3:", 132, 180, 40, 8, 0},
+    {Edit, IDC_UNKNOWN3, nullptr, 174, 177, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Unknown 4:", 214, 179, 40, 8, 0},
+    {Edit, IDC_UNKNOWN4, nullptr, 256, 177, 29, 12, kEdit},
+    {Label, IDC_STATIC, "Unknown 5:", 132, 196, 40, 8, 0},
+    {Edit, IDC_UNKNOWN5, nullptr, 174, 193, 29, 12, kEdit},
+};
+
+constexpr auto MakeEditorItems()
+{
+    constexpr std::size_t leading = std::size(kLeadingEditorItems);
+    std::array<DialogItemTemplate, leading + TileFlag::kCount + std::size(kTrailingEditorItems)> items{};
+    std::size_t n = 0;
+    for (const DialogItemTemplate& item : kLeadingEditorItems)
+        items[n++] = item;
+    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+        items[n++] = {AutoCheckBox, IDC_FLAG0 + bit, TileFlag::kLabels[bit], kFlagColumnX[bit / 8],
+                      71 + 10 * (bit % 8), kFlagWidths[bit], 10, kTabStop};
+    for (const DialogItemTemplate& item : kTrailingEditorItems)
+        items[n++] = item;
+    return items;
+}
+
+constexpr auto kEditorItems = MakeEditorItems();
+
+constexpr DialogTemplate kDialogs[] = {
+    {IDD_ABOUTBOX, "About Quarnel", "MS Sans Serif", 8, 235, 55, kPopup | kCaption | kSysMenu | kModalFrame,
+     kAboutItems},
+    {IDD_EDITOR_DIALOG, "Quarnel Editor", "MS Sans Serif", 8, 383, 242,
+     kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
+};
+
+constexpr StringResource kStrings[] = {
+    {IDS_ABOUTBOX, "&About Quarnel..."},
+};
+
+QIcon LoadIconResource(int id)
+{
+    if (id != IDR_MAINFRAME)
+        return {};
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/quarnel-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/quarnel-16.png"), QSize(16, 16));
+    return icon;
+}
+
+} // namespace
+
+// Where `readelf -p .quarnel.version Quarnel` finds the version record.
+[[gnu::used, gnu::section(".quarnel.version")]] extern const std::array<char, sizeof VersionRecord::kText>
+    kVersionRecordSection = std::to_array(VersionRecord::kText);
+
+const ResourceModule& QuarnelResources()
+{
+    Q_INIT_RESOURCE(res);
+    static const ResourceModule module = {kDialogs, kStrings, &LoadIconResource};
+    return module;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// Resource and control ids of the program.
+
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDS_ABOUTBOX = 101;
+inline constexpr int IDD_EDITOR_DIALOG = 102;
+inline constexpr int IDR_MAINFRAME = 128;
+
+// The system-menu command of the About entry.
+inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+inline constexpr int IDC_LOAD = 3;
+inline constexpr int IDC_SAVE = 4;
+inline constexpr int IDC_LIST = 1000;
+inline constexpr int IDC_NAME = 1001;
+inline constexpr int IDC_WEIGHT = 1002;
+inline constexpr int IDC_HEIGHT = 1003;
+inline constexpr int IDC_LAYER = 1004;
+inline constexpr int IDC_GUMP = 1005;
+inline constexpr int IDC_CLASS = 1006;
+inline constexpr int IDC_HUE = 1007;
+// Check box of flag bit i: IDC_FLAG0 + i, i = 0 .. 31.
+inline constexpr int IDC_FLAG0 = 1008;
+inline constexpr int IDC_UNKNOWN1 = 1040;
+inline constexpr int IDC_UNKNOWN2 = 1044;
+inline constexpr int IDC_UNKNOWN3 = 1045;
+inline constexpr int IDC_UNKNOWN4 = 1046;
+inline constexpr int IDC_UNKNOWN5 = 1047;

@@ -1,0 +1,85 @@
+#include "GuiTestSupport.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QTest>
+
+EditorHarness::EditorHarness(std::function<void()> showAbout)
+    : m_dialog(std::make_unique<CEditorDlg>(std::move(showAbout)))
+{
+    m_dialog->Create();
+    m_dialog->show();
+    QApplication::setActiveWindow(m_dialog.get());
+    QApplication::processEvents();
+}
+
+EditorHarness::~EditorHarness()
+{
+    m_dialog->hide();
+}
+
+QWidget* EditorHarness::Control(int id) const
+{
+    return m_dialog->GetDlgItem(id);
+}
+
+QLineEdit* EditorHarness::Edit(int id) const
+{
+    return qobject_cast<QLineEdit*>(Control(id));
+}
+
+QCheckBox* EditorHarness::Check(int id) const
+{
+    return qobject_cast<QCheckBox*>(Control(id));
+}
+
+void EditorHarness::ClickButton(int id)
+{
+    QTest::mouseClick(Control(id), Qt::LeftButton);
+}
+
+void EditorHarness::ClickCheck(int bit)
+{
+    QCheckBox* box = Check(IDC_FLAG0 + bit);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+}
+
+void EditorHarness::SelectLine(int position)
+{
+    auto* list = qobject_cast<QAbstractItemView*>(Control(IDC_LIST));
+    const QModelIndex index = list->model()->index(position, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+void EditorHarness::TypeInto(int id, const QString& text)
+{
+    QLineEdit* edit = Edit(id);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, text);
+}
+
+void EditorHarness::ClearBox(int id)
+{
+    QLineEdit* edit = Edit(id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+}
+
+void EditorHarness::ReplaceText(int id, const QString& text)
+{
+    QLineEdit* edit = Edit(id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void EditorHarness::Load(const std::string& path)
+{
+    fileDialogs.answers.push_back(QString::fromStdString(path));
+    ClickButton(IDC_LOAD);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "CEditorDlg.h"
+#include "CFileDialog.h"
+#include "MessageBox.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Records every message box instead of showing it.
+class RecordingMessageBoxes final : public MessageBoxService {
+public:
+    struct Shown {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+    };
+    void Show(QWidget*, const QString& text, const QString& caption, MessageIcon icon) override
+    {
+        shown.push_back({text, caption, icon});
+    }
+    std::vector<QString> Texts() const
+    {
+        std::vector<QString> texts;
+        for (const Shown& s : shown)
+            texts.push_back(s.text);
+        return texts;
+    }
+    std::vector<Shown> shown;
+};
+
+// Answers file-open dialogs from a queue; an empty answer, or none, cancels.
+class ScriptedFileDialogs final : public FileDialogService {
+public:
+    std::optional<QString> GetOpenFileName(QWidget*, const FileDialogRequest& request) override
+    {
+        requests.push_back(request);
+        if (answers.empty())
+            return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+    std::deque<QString> answers;
+    std::vector<FileDialogRequest> requests;
+};
+
+// An editor created and shown (not modal), with the services answering.
+class EditorHarness {
+public:
+    explicit EditorHarness(std::function<void()> showAbout = {});
+    ~EditorHarness();
+
+    CEditorDlg& Dialog() { return *m_dialog; }
+    QLineEdit* Edit(int id) const;
+    QCheckBox* Check(int id) const;
+    QWidget* Control(int id) const;
+
+    // What a user does.
+    void ClickButton(int id);
+    void ClickCheck(int bit);
+    void SelectLine(int position);
+    void TypeInto(int id, const QString& text);   // appends, as keystrokes
+    void ReplaceText(int id, const QString& text); // select all, then type
+    void ClearBox(int id);
+    void Load(const std::string& path);
+    void Save() { ClickButton(IDC_SAVE); }
+
+    RecordingMessageBoxes messages;
+    ScriptedFileDialogs fileDialogs;
+
+private:
+    ScopedMessageBoxService m_messageScope{messages};
+    ScopedFileDialogService m_fileDialogScope{fileDialogs};
+    std::unique_ptr<CEditorDlg> m_dialog;
+};

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTest>
 
 EditorHarness::EditorHarness(std::function<void()> showAbout)
@@ -54,12 +55,27 @@ void EditorHarness::SelectLine(int position)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+            continue;
+        }
+        // A key the keyboard map does not know, carrying its character.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 void EditorHarness::TypeInto(int id, const QString& text)
 {
     QLineEdit* edit = Edit(id);
     edit->setFocus();
     edit->end(false);
-    QTest::keyClicks(edit, text);
+    TypeText(edit, text);
 }
 
 void EditorHarness::ClearBox(int id)
@@ -75,7 +91,7 @@ void EditorHarness::ReplaceText(int id, const QString& text)
     QLineEdit* edit = Edit(id);
     edit->setFocus();
     edit->selectAll();
-    QTest::keyClicks(edit, text);
+    TypeText(edit, text);
 }
 
 void EditorHarness::Load(const std::string& path)

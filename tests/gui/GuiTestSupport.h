@@ -54,6 +54,9 @@ public:
     std::vector<FileDialogRequest> requests;
 };
 
+// Types text as key presses, one character each.
+void TypeText(QWidget* widget, const QString& text);
+
 // An editor created and shown (not modal), with the services answering.
 class EditorHarness {
 public:

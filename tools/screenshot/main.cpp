@@ -1,0 +1,50 @@
+// quarnel-screenshot OUT.png GAMEDIR: shows the editor with GAMEDIR's
+// tile-data file loaded and one tile selected, and saves what the screen
+// shows of its window. Run it on a real X server (tools/screenshot.sh).
+
+#include "CEditorDlg.h"
+#include "PatchFilePath.h"
+#include "Resources.h"
+#include "TileDataFile.h"
+#include "VerDataFile.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quarnel-screenshot OUT.png GAMEDIR\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    AfxSetResourceHandle(QuarnelResources());
+
+    auto dialog = std::make_unique<CEditorDlg>();
+    dialog->Create();
+    const std::string tileData = std::string(argv[2]) + "/tiledata.mul";
+    NoWaitCursor noCursor;
+    if (!LoadTileData(dialog->m_table, tileData, noCursor)) {
+        std::fprintf(stderr, "quarnel-screenshot: cannot open %s\n", tileData.c_str());
+        return 1;
+    }
+    LoadVerData(dialog->m_table, LocatePatchFile(DerivePatchFilePath(tileData)), noCursor);
+    dialog->FillList();
+    constexpr int kShownTile = 5;
+    dialog->m_list.SetCurSel(kShownTile);
+    dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+    dialog->show();
+
+    int status = 1;
+    QTimer::singleShot(1500, [&] {
+        const QPixmap shot = dialog->screen()->grabWindow(dialog->winId());
+        status = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
+}

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -92,6 +93,15 @@ void EditorHarness::ReplaceText(int id, const QString& text)
     edit->setFocus();
     edit->selectAll();
     TypeText(edit, text);
+}
+
+void EditorHarness::Paste(int id, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QLineEdit* edit = Edit(id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
 void EditorHarness::Load(const std::string& path)

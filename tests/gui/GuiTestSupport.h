@@ -75,6 +75,7 @@ public:
     void TypeInto(int id, const QString& text);   // appends, as keystrokes
     void ReplaceText(int id, const QString& text); // select all, then type
     void ClearBox(int id);
+    void Paste(int id, const QString& text);  // over the whole text, through the clipboard
     void Load(const std::string& path);
     void Save() { ClickButton(IDC_SAVE); }
 

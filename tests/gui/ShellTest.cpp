@@ -1,0 +1,136 @@
+#include "CAboutDlg.h"
+#include "CEditorApp.h"
+#include "EditorFixture.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs `check` on the modal window that opens next, then closes it with a key.
+void OnNextModal(std::function<void(QWidget*)> check, Qt::Key closeKey = Qt::Key_Escape)
+{
+    QTimer::singleShot(0, [check = std::move(check), closeKey] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            ADD_FAILURE() << "no modal window opened";
+            return;
+        }
+        check(modal);
+        QTest::keyClick(modal, closeKey);
+    });
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    EditorHarness editor{&ShowAboutBox};
+    CEditorDlg& dialog = editor.Dialog();
+};
+
+TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox)
+{
+    const auto& items = dialog.GetSystemMenu(false)->Items();
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_TRUE(items[items.size() - 2].separator);
+    EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
+    EXPECT_EQ(items.back().text, "&About Quarnel...");
+
+    QString title;
+    OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
+    dialog.SendSysCommand(IDM_ABOUTBOX | 0x3);  // the low four bits do not count
+    EXPECT_EQ(title, "About Quarnel");
+    EXPECT_TRUE(dialog.isVisible()) << "the editor is unchanged";
+}
+
+TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
+{
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QAction* about = menu->actions().constLast();
+        EXPECT_EQ(about->text(), "&About Quarnel...");
+        OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); }, Qt::Key_Return);
+        about->trigger();
+        menu->close();
+    });
+    const QPoint freeArea(dialog.width() - 5, dialog.height() - 5);
+    ASSERT_EQ(dialog.childAt(freeArea), nullptr);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, freeArea, dialog.mapToGlobal(freeArea));
+    QApplication::sendEvent(&dialog, &event);
+    EXPECT_EQ(title, "About Quarnel");
+}
+
+TEST_F(ShellTest, F1ShowsTheAboutBox)
+{
+    CEditorApp app;
+    app.m_pMainWnd = &dialog;
+    QString title;
+    OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(title, "About Quarnel");
+}
+
+TEST_F(ShellTest, EnterRunsQuitThroughATakeAndABadNumberKeepsTheEditorOpen)
+{
+    editor.ReplaceText(IDC_UNKNOWN2, "12a");
+    QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{"Please enter an integer."});
+
+    editor.ReplaceText(IDC_UNKNOWN2, "12");
+    QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_EQ(dialog.m_unknown2, 12);
+}
+
+TEST_F(ShellTest, EscapeEndsWithoutAnExchange)
+{
+    editor.ReplaceText(IDC_UNKNOWN2, "not a number");
+    editor.ReplaceText(IDC_UNKNOWN4, "44");
+    QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), IDCANCEL);
+    EXPECT_EQ(dialog.m_unknown4, 0);
+    EXPECT_TRUE(editor.messages.shown.empty());
+}
+
+TEST_F(ShellTest, TheWindowIsFixedInSizeWithNoMinimiseOrMaximiseBox)
+{
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.windowIcon().isNull());
+}
+
+TEST(MessageBox, TheRealBoxHasOnlyOkTheProgramsNameAndItsIcon)
+{
+    QtMessageBoxService real;
+    ScopedMessageBoxService scope(real);
+    QString text, caption;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        caption = box->windowTitle();
+        buttons = static_cast<int>(box->buttons().size());
+        icon = box->icon();
+    }, Qt::Key_Return);
+    AfxMessageBox("Disk full while accessing x.", MessageIcon::Stop);
+    EXPECT_EQ(text, "Disk full while accessing x.");
+    EXPECT_EQ(caption, "gui_tests") << "the program file's base name";
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+} // namespace

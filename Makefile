@@ -12,7 +12,7 @@ SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
 
-.PHONY: all deps build test bench fuzz fuzz-smoke fuzz-build clean
+.PHONY: all deps build test run bench fuzz fuzz-smoke fuzz-build clean
 
 all: build
 
@@ -23,12 +23,20 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUARNEL_WITH_GUI=ON >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
+$(SAMPLE)/tiledata.mul: | build
+	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
+
+# The editor starts in the sample folder, where its file dialog opens.
+run: build $(SAMPLE)/tiledata.mul
+	@cd $(SAMPLE) && ../$(BUILD)/app/Quarnel
+
 # The fuzzing smoke runs first so that ctest's summary closes the output.
 test: build fuzz-smoke
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 bench: build
 	@$(BUILD)/bench/store_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -19,9 +19,12 @@ std::optional<QString> QtFileDialogService::GetOpenFileName(QWidget* owner, cons
     dialog.setOption(QFileDialog::DontUseNativeDialog, !m_native);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(request.defaultExtension);
-    // Qt matches name filters regardless of letter case, as "*.mul" should here.
-    dialog.setNameFilter(request.filterDescription + QStringLiteral(" (") + request.filterPattern +
-                         QStringLiteral(")"));
+    // Qt reads the pattern from the description's parentheses, and matches
+    // it regardless of letter case, as "*.mul" should be here.
+    QString filter = request.filterDescription;
+    if (!filter.contains(QLatin1Char('(') + request.filterPattern + QLatin1Char(')')))
+        filter += QStringLiteral(" (") + request.filterPattern + QLatin1Char(')');
+    dialog.setNameFilter(filter);
     dialog.selectFile(request.initialName);
     dialog.setObjectName(QStringLiteral("fileOpenDialog"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,0 +1,196 @@
+// The editor's list fill, selection, Load and Save commands and one
+// keystroke in Name, each beside a baseline from the same run: a plain
+// one-widget-item-per-line list for the fill, the store's own work for the rest.
+
+#include "CEditorDlg.h"
+#include "CFileDialog.h"
+#include "FileSystemCalls.h"
+#include "ListLine.h"
+#include "MessageBox.h"
+#include "RatioReporter.h"
+#include "Resources.h"
+#include "SampleGameFolder.h"
+#include "TempFolder.h"
+#include "TileDataFile.h"
+#include "VerDataFile.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class NoSyncCalls : public FileSystemCalls {
+public:
+    int Sync(int) override { return 0; }
+};
+
+class SilentMessages final : public MessageBoxService {
+public:
+    void Show(QWidget*, const QString&, const QString&, MessageIcon) override { ++shown; }
+    int shown = 0;
+};
+
+class AnswerWith final : public FileDialogService {
+public:
+    std::optional<QString> GetOpenFileName(QWidget*, const FileDialogRequest&) override { return path; }
+    QString path;
+};
+
+struct Editor {
+    Editor()
+    {
+        WriteSampleGameFolder(folder.Path());
+        files.path = QString::fromStdString(tileData);
+        dialog->Create();
+        dialog->show();
+        QTest::mouseClick(dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);
+    }
+    TempFolder folder;
+    std::string tileData = folder.File(kSampleTileDataName);
+    std::string verData = folder.File(kSampleVerDataName);
+    SilentMessages messages;
+    AnswerWith files;
+    ScopedMessageBoxService messageScope{messages};
+    ScopedFileDialogService fileScope{files};
+    std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
+    NoWaitCursor noCursor;
+};
+
+Editor& TheEditor()
+{
+    static Editor editor;
+    return editor;
+}
+
+void BM_FillList(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    for (auto _ : state)
+        e.dialog->FillList();
+}
+
+void BM_FillPlainListWidget(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    QListWidget list;
+    list.setSortingEnabled(true);
+    list.show();
+    for (auto _ : state) {
+        list.clear();
+        for (int i = 0; i < kStaticTileCount; ++i)
+            list.addItem(QString::fromLatin1(FormatListLine(i, e.dialog->m_table[i])));
+    }
+}
+
+void BM_Selection(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    int line = 0;
+    for (auto _ : state) {
+        line = line == kSampleWallpaperTile ? kSampleHeavyTile : kSampleWallpaperTile;
+        e.dialog->m_list.SetCurSel(line);
+        e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+    }
+}
+
+void BM_LoadCommand(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    for (auto _ : state)
+        QTest::mouseClick(e.dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);
+    if (e.messages.shown)
+        state.SkipWithError("the load showed a message");
+}
+
+void BM_StoreLoad(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    auto table = std::make_unique<StaticTileTable>();
+    for (auto _ : state) {
+        LoadTileData(*table, e.tileData, e.noCursor);
+        LoadVerData(*table, e.verData, e.noCursor);
+    }
+}
+
+void BM_SaveCommand(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    NoSyncCalls noSync;
+    ScopedFileSystemCalls scope(noSync);
+    for (auto _ : state)
+        QTest::mouseClick(e.dialog->GetDlgItem(IDC_SAVE), Qt::LeftButton);
+    if (e.messages.shown)
+        state.SkipWithError("the save showed a message");
+}
+
+void BM_StoreSave(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    NoSyncCalls noSync;
+    ScopedFileSystemCalls scope(noSync);
+    for (auto _ : state) {
+        SaveTileData(e.dialog->m_table, e.tileData, e.noCursor);
+        SaveVerData(e.dialog->m_table, e.verData, e.noCursor);
+    }
+}
+
+void BM_NameKeystroke(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.dialog->m_list.SetCurSel(kSampleWallpaperTile);
+    e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+    auto* name = static_cast<QLineEdit*>(e.dialog->GetDlgItem(IDC_NAME));
+    name->setFocus();
+    name->end(false);
+    bool grow = true;
+    for (auto _ : state) {
+        QTest::keyClick(name, grow ? Qt::Key_S : Qt::Key_Backspace);
+        grow = !grow;
+    }
+}
+
+void BM_StoreName(benchmark::State& state)
+{
+    StaticTileEntry entry;
+    bool grow = true;
+    for (auto _ : state) {
+        SetTileName(entry, grow ? "wallpapers" : "wallpaper");
+        benchmark::DoNotOptimize(entry);
+        grow = !grow;
+    }
+}
+
+BENCHMARK(BM_FillList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillPlainListWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Selection)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NameKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoreName)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    AfxSetResourceHandle(QuarnelResources());
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"BM_FillPlainListWidget", "BM_FillList", 0},
+                                    {"BM_LoadCommand", "BM_StoreLoad", 0},
+                                    {"BM_SaveCommand", "BM_StoreSave", 0},
+                                    {"BM_NameKeystroke", "BM_StoreName", 0}},
+                                   {{"BM_FillList", 5},
+                                    {"BM_Selection", 1},
+                                    {"BM_LoadCommand", 30},
+                                    {"BM_SaveCommand", 20},
+                                    {"BM_NameKeystroke", 1}});
+}

@@ -1,7 +1,6 @@
 #include "TileDataFile.h"
 
-#include "CFile.h"
-#include "TileFileLayout.h"
+#include "StoreFiles.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,24 +16,9 @@ constexpr int kBlocksPerChunk = 128;
 constexpr std::uint32_t kChunkSize = kBlocksPerChunk * kStaticBlockSize;
 static_assert(kStaticBlockCount % kBlocksPerChunk == 0);
 
-bool OpenTileData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
-{
-    CFileException cause;
-    if (!file.Open(path, mode | CFile::shareExclusive | CFile::typeBinary, &cause)) {
-        if (failure)
-            *failure = {FileOpenFailure::Reason::kCannotOpen, cause};
-        return false;
-    }
-    if (HasNewerTileDataLayout(file.GetLength())) {
-        file.Close();
-        if (failure)
-            *failure = {FileOpenFailure::Reason::kNewerTileDataLayout, CFileException()};
-        return false;
-    }
-    return true;
-}
-
 } // namespace
+
+using namespace store_detail;
 
 bool HasNewerTileDataLayout(std::uint64_t fileSize)
 {

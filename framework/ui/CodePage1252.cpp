@@ -1,41 +1,13 @@
 #include "CodePage1252.h"
 
-#include <array>
-
-namespace {
-
-// Bytes 0x80-0x9F; the others are the same as Latin-1.
-constexpr std::array<char16_t, 32> kHighControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t CharacterFor(unsigned char byte)
-{
-    return byte >= 0x80 && byte <= 0x9F ? kHighControlRange[byte - 0x80] : char16_t{byte};
-}
-
-// -1 for a character the code page cannot hold.
-int ByteFor(char16_t character)
-{
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return character;
-    for (std::size_t i = 0; i < kHighControlRange.size(); ++i)
-        if (kHighControlRange[i] == character)
-            return static_cast<int>(0x80 + i);
-    return -1;
-}
-
-} // namespace
+#include "WindowsCodePage.h"
 
 QString FromCodePage1252(std::string_view bytes)
 {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes)
-        text.append(QChar(CharacterFor(static_cast<unsigned char>(byte))));
+        text.append(QChar(CodePage1252ToUnicode(static_cast<unsigned char>(byte))));
     return text;
 }
 
@@ -44,7 +16,7 @@ std::optional<std::string> ToCodePage1252(const QString& text)
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (const QChar character : text) {
-        const int byte = ByteFor(character.unicode());
+        const int byte = UnicodeToCodePage1252(character.unicode());
         if (byte < 0)
             return std::nullopt;
         bytes.push_back(static_cast<char>(byte));
@@ -54,5 +26,5 @@ std::optional<std::string> ToCodePage1252(const QString& text)
 
 bool CanEncodeInCodePage1252(QChar character)
 {
-    return ByteFor(character.unicode()) >= 0;
+    return UnicodeToCodePage1252(character.unicode()) >= 0;
 }

@@ -1,0 +1,150 @@
+#include "TileEdits.h"
+
+#include "StoreFiles.h"
+
+#include <algorithm>
+#include <map>
+
+using namespace store_detail;
+
+namespace {
+
+// Reads the entry at the file's position over its loaded value, applies the
+// edit and writes the entry back where it was.
+void EditEntryInPlace(CFile& file, const TileEdit& edit, const StaticTileEntry& loaded)
+{
+    const std::uint64_t at = file.GetPosition();
+    std::array<std::uint8_t, kEntryFileSize> bytes{};
+    StaticTileEntry entry = loaded;
+    ReadEntryFields(bytes.data(), file.Read(bytes.data(), kEntryFileSize), entry);
+    ApplyTileEdit(edit, entry);
+    WriteEntryFields(entry, bytes.data());
+    file.Seek(static_cast<std::int64_t>(at), CFile::begin);
+    file.Write(bytes.data(), kEntryFileSize);
+}
+
+} // namespace
+
+std::uint32_t GetTileNumber(const StaticTileEntry& e, TileNumber field)
+{
+    switch (field) {
+    case TileNumber::kWeight: return e.weight;
+    case TileNumber::kLayer: return e.layer;
+    case TileNumber::kUnknown1: return e.unknown1;
+    case TileNumber::kUnknown2: return e.unknown2;
+    case TileNumber::kClass: return e.tileClass;
+    case TileNumber::kGump: return e.gump;
+    case TileNumber::kUnknown3: return e.unknown3;
+    case TileNumber::kHue: return e.hue;
+    case TileNumber::kUnknown4: return e.unknown4;
+    case TileNumber::kUnknown5: return e.unknown5;
+    case TileNumber::kHeight: return e.height;
+    }
+    return 0;
+}
+
+void SetTileNumber(StaticTileEntry& e, TileNumber field, std::uint32_t value)
+{
+    const auto byte = static_cast<std::uint8_t>(value);
+    const auto word = static_cast<std::uint16_t>(value);
+    switch (field) {
+    case TileNumber::kWeight: e.weight = byte; break;
+    case TileNumber::kLayer: e.layer = byte; break;
+    case TileNumber::kUnknown1: e.unknown1 = word; break;
+    case TileNumber::kUnknown2: e.unknown2 = byte; break;
+    case TileNumber::kClass: e.tileClass = byte; break;
+    case TileNumber::kGump: e.gump = word; break;
+    case TileNumber::kUnknown3: e.unknown3 = byte; break;
+    case TileNumber::kHue: e.hue = byte; break;
+    case TileNumber::kUnknown4: e.unknown4 = byte; break;
+    case TileNumber::kUnknown5: e.unknown5 = byte; break;
+    case TileNumber::kHeight: e.height = byte; break;
+    }
+}
+
+std::uint32_t TileNumberMaximum(TileNumber field)
+{
+    return field == TileNumber::kUnknown1 || field == TileNumber::kGump ? 0xFFFF : 0xFF;
+}
+
+bool TileEdit::IsEmpty() const
+{
+    return std::none_of(numbers.begin(), numbers.end(), [](const auto& n) { return n.has_value(); }) &&
+           setFlags == 0 && clearFlags == 0 && !name && !nameTail;
+}
+
+void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry)
+{
+    for (int i = 0; i < kTileNumberCount; ++i)
+        if (edit.numbers[i])
+            SetTileNumber(entry, static_cast<TileNumber>(i), *edit.numbers[i]);
+    entry.flags = (entry.flags | edit.setFlags) & ~edit.clearFlags;
+    if (edit.name)
+        SetTileName(entry, *edit.name);
+    if (edit.nameTail) {
+        const std::size_t start = TileName(entry).size() + 1;
+        for (std::size_t i = start; i < kTileNameSize; ++i)
+            entry.name[i] = i - start < edit.nameTail->size() ? (*edit.nameTail)[i - start] : '\0';
+    }
+}
+
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
+                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    CFile file;
+    if (!OpenTileData(file, path, CFile::modeReadWrite, failure))
+        return false;
+    WaitCursorScope wait(waitCursor);
+    for (const TileEdit& edit : edits) {
+        const int block = edit.tile / kTilesPerBlock, slot = edit.tile % kTilesPerBlock;
+        file.Seek(kStaticSectionOffset + std::int64_t{kStaticBlockSize} * block + kBlockHeaderSize +
+                      std::int64_t{kEntryFileSize} * slot,
+                  CFile::begin);
+        EditEntryInPlace(file, edit, loaded[edit.tile]);
+    }
+    file.Flush();
+    file.Close();
+    return true;
+}
+
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
+                       const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    CFile file;
+    if (!OpenVerData(file, path, CFile::modeReadWrite, failure))
+        return false;
+    WaitCursorScope wait(waitCursor);
+    std::multimap<int, const TileEdit*> byBlock;
+    for (const TileEdit& edit : edits)
+        byBlock.emplace(edit.tile / kTilesPerBlock, &edit);
+    const std::uint64_t length = file.GetLength();
+    ForEachStaticPatchBlock(file, [&](int firstTile) {
+        const std::uint64_t entries = file.GetPosition();
+        const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
+        if (first == last)
+            return;
+        if (entries + kBlockEntriesSize > length) {
+            // A block the file holds only in part shows its tiles' loaded
+            // values; writing one entry alone would leave a gap of zeros that
+            // the next load would show. The whole block goes in, as a save writes it.
+            std::array<StaticTileEntry, kTilesPerBlock> block;
+            std::copy_n(loaded.begin() + firstTile, kTilesPerBlock, block.begin());
+            for (auto it = first; it != last; ++it)
+                ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
+            std::array<std::uint8_t, kBlockEntriesSize> bytes{};
+            for (int slot = 0; slot < kTilesPerBlock; ++slot)
+                WriteEntryFields(block[slot], bytes.data() + std::size_t{kEntryFileSize} * slot);
+            file.Write(bytes.data(), kBlockEntriesSize);
+            return;
+        }
+        for (auto it = first; it != last; ++it) {
+            const TileEdit& edit = *it->second;
+            file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{kEntryFileSize} * (edit.tile - firstTile)),
+                      CFile::begin);
+            EditEntryInPlace(file, edit, loaded[edit.tile]);
+        }
+    });
+    file.Flush();
+    file.Close();
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FileOpenFailure.h"
+#include "StaticTileEntry.h"
+#include "WaitCursorHook.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The numeric fields of an entry, in file order.
+enum class TileNumber {
+    kWeight, kLayer, kUnknown1, kUnknown2, kClass, kGump, kUnknown3, kHue, kUnknown4, kUnknown5, kHeight,
+};
+inline constexpr int kTileNumberCount = 11;
+
+std::uint32_t GetTileNumber(const StaticTileEntry& entry, TileNumber field);
+void SetTileNumber(StaticTileEntry& entry, TileNumber field, std::uint32_t value);
+std::uint32_t TileNumberMaximum(TileNumber field);
+
+// A change to some fields of one tile, to be made wherever the tile is
+// stored: in the tile-data file and in every replacement block holding it.
+// What the edit does not name keeps, at each place, the bytes it has there.
+struct TileEdit {
+    int tile = 0;
+    std::array<std::optional<std::uint32_t>, kTileNumberCount> numbers;
+    TileFlags setFlags = 0;    // bits to set
+    TileFlags clearFlags = 0;  // bits to clear
+    std::optional<std::string> name;  // stored as the editor stores a name
+    // The bytes after the name's terminator, zero-filled to the field's end.
+    std::optional<std::string> nameTail;
+
+    bool IsEmpty() const;
+};
+
+void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry);
+
+// Makes each edit in the tile-data file, entry by entry: every other byte
+// of the file keeps its value. `loaded` is the table as the file loaded,
+// standing in for entries that lie beyond the end of a short file. Opens
+// and refuses as SaveTileData does; flushes before closing.
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
+                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure = nullptr);
+
+// Makes each edit in every replacement block of the patch file that holds
+// its tile, the blocks chosen as loading chooses them. `loaded` is the
+// table with the patches applied, standing in for entries past the file's end.
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
+                       const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure = nullptr);

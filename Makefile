@@ -37,6 +37,7 @@ test: build fuzz-smoke
 bench: build
 	@$(BUILD)/bench/store_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
+	@$(BUILD)/bench/tiles_bench
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -2,6 +2,7 @@
 #include "EditorFixture.h"
 #include "FailingCalls.h"
 #include "FileSystemCalls.h"
+#include "SampleLayout.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,34 +15,7 @@
 
 namespace {
 
-// Where things lie in the two files, worked out from the bytes alone.
-constexpr std::size_t kLand = 0x68800, kBlock = 1188, kEntry = 37;
-enum FieldOffset : std::size_t { kFlags = 0, kWeight = 4, kUnknown3 = 12, kHue = 13, kName = 17 };
-
-std::size_t TileOffset(int tile)
-{
-    return kLand + kBlock * static_cast<std::size_t>(tile / 32) + 4 + kEntry * (tile % 32);
-}
-
-std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t{bytes[at + 3]} << 24;
-}
-
-struct IndexEntry {
-    std::uint32_t block, position;
-};
-
-std::vector<IndexEntry> StaticIndex(const std::vector<std::uint8_t>& verData)
-{
-    std::vector<IndexEntry> index;
-    for (std::uint32_t k = 0; k < Read32(verData, 0); ++k) {
-        const std::size_t at = 4 + 20 * k;
-        if (Read32(verData, at) == 30 && Read32(verData, at + 4) >= 512)
-            index.push_back({Read32(verData, at + 4), Read32(verData, at + 8)});
-    }
-    return index;
-}
+using namespace sample_layout;
 
 // The two files as a load, the given edits and a save must leave them.
 class ExpectedFiles {
@@ -50,10 +24,9 @@ public:
     {
         // Loading applies each replacement block in index order; saving
         // writes every entry back, so the tile-data file takes them all.
-        for (const IndexEntry& e : StaticIndex(files.verData)) {
-            const std::size_t to = TileOffset(static_cast<int>(e.block - 512) * 32);
-            if (e.position + 4 + 32 * kEntry <= files.verData.size())
-                std::memcpy(&tileData[to], &files.verData[e.position + 4], 32 * kEntry);
+        for (const StaticPatch& patch : StaticPatches(files.verData)) {
+            if (patch.position + 4 + 32 * kEntry <= files.verData.size())
+                std::memcpy(&tileData[TileOffset(patch.FirstTile())], &files.verData[patch.position + 4], 32 * kEntry);
         }
     }
     void Edit(int tile, std::size_t field, std::vector<std::uint8_t> bytes)
@@ -64,11 +37,10 @@ public:
     std::vector<std::uint8_t> VerData() const
     {
         std::vector<std::uint8_t> bytes = verData;
-        for (const IndexEntry& e : StaticIndex(verData)) {
-            if (bytes.size() < e.position + kBlock)
-                bytes.resize(e.position + kBlock);
-            std::memcpy(&bytes[e.position + 4], &tileData[TileOffset(static_cast<int>(e.block - 512) * 32)],
-                        32 * kEntry);
+        for (const StaticPatch& patch : StaticPatches(verData)) {
+            if (bytes.size() < patch.position + kBlock)
+                bytes.resize(patch.position + kBlock);
+            std::memcpy(&bytes[patch.position + 4], &tileData[TileOffset(patch.FirstTile())], 32 * kEntry);
         }
         return bytes;
     }

@@ -1,0 +1,255 @@
+#include "NameText.h"
+#include "RecordFormats.h"
+#include "SampleGameFolder.h"
+#include "SampleLayout.h"
+#include "TempFolder.h"
+#include "TileColumns.h"
+#include "TilesTool.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+using namespace sample_layout;
+using ::testing::HasSubstr;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun Tiles(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = RunTilesTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    WriteFileBytes(path, {text.begin(), text.end()});
+}
+
+class TilesToolTest : public ::testing::Test {
+protected:
+    TilesToolTest()
+        : files(MakeSampleGameFiles()),
+          tileData(folder.File("tiledata.mul")),
+          verData(folder.File("verdata.mul")),
+          input(folder.File("input.csv"))
+    {
+        WriteFileBytes(tileData, files.tileData);
+        WriteFileBytes(verData, files.verData);
+    }
+    void ExpectFilesUntouched()
+    {
+        EXPECT_EQ(ReadFileBytes(tileData), files.tileData);
+        EXPECT_EQ(ReadFileBytes(verData), files.verData);
+    }
+
+    TempFolder folder;
+    SampleGameFiles files;
+    std::string tileData, verData, input;
+};
+
+TEST_F(TilesToolTest, ExportThenImportLeavesBothFilesByteIdentical)
+{
+    for (const char* format : {"csv", "jsonl"}) {
+        SCOPED_TRACE(format);
+        const ToolRun exported = Tiles({"export", tileData, "--format", format});
+        ASSERT_EQ(exported.status, kExitOk) << exported.err;
+        // The sample holds 20-byte names, a curly apostrophe and bytes after terminators.
+        EXPECT_THAT(exported.out, HasSubstr("smith\xE2\x80\x99s anvil"));
+        EXPECT_THAT(exported.out, HasSubstr("enchanted armor rack"));
+        WriteText(input, exported.out);
+        const ToolRun imported = Tiles({"import", tileData, input});
+        EXPECT_EQ(imported.status, kExitOk) << imported.err;
+        EXPECT_THAT(imported.out, HasSubstr("no changes"));
+        ExpectFilesUntouched();
+    }
+}
+
+TEST_F(TilesToolTest, AnImportChangesExactlyTheFieldsItNamesInBothFiles)
+{
+    // Tiles in a patched block, in the block with two replacement blocks, in
+    // the last block, and two unpatched ones.
+    const int tiles[] = {kSampleWallpaperTile, 100 * 32 + 3, 16383, 64, 1000};
+    std::string csv = "id,weight,hue,name\n";
+    for (const int tile : tiles)
+        csv += FormatTileId(tile) + ",201,7,new name\n";
+    WriteText(input, csv);
+    const ToolRun run = Tiles({"import", tileData, input});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+
+    std::vector<std::uint8_t> expectedTileData = files.tileData, expectedVerData = files.verData;
+    const auto edit = [](std::vector<std::uint8_t>& bytes, std::size_t entry) {
+        bytes[entry + kWeight] = 201;
+        bytes[entry + kHue] = 7;
+        std::memcpy(&bytes[entry + kName], "new name", 9);  // with its terminator; the rest stays
+    };
+    for (const int tile : tiles) {
+        edit(expectedTileData, TileOffset(tile));
+        for (const StaticPatch& patch : StaticPatches(files.verData))
+            if (patch.FirstTile() == tile / 32 * 32)
+                edit(expectedVerData, patch.TileOffset(tile));
+    }
+    EXPECT_EQ(ReadFileBytes(tileData), expectedTileData);
+    EXPECT_EQ(ReadFileBytes(verData), expectedVerData);
+
+    const ToolRun exported = Tiles({"export", tileData, "--ids", "0005"});
+    EXPECT_THAT(exported.out, HasSubstr(",201,"));
+    EXPECT_THAT(exported.out, HasSubstr(",new name,"));
+}
+
+TEST_F(TilesToolTest, AnEditInABlockPastThePatchFilesEndWritesThatWholeBlock)
+{
+    const int tile = kSamplePastEndStaticBlock * 32 + 4;
+    const ToolRun before = Tiles({"export", tileData, "--ids", "1900-191F"});
+    WriteText(input, "id,hue\n" + FormatTileId(tile) + ",9\n");
+    ASSERT_EQ(Tiles({"import", tileData, input}).status, kExitOk);
+    const ToolRun after = Tiles({"export", tileData, "--ids", "1900-191F"});
+    // Only the edited tile's line differs: the other 31 still show what they showed.
+    std::istringstream a(before.out), b(after.out);
+    std::string lineA, lineB;
+    int differing = 0;
+    while (std::getline(a, lineA) && std::getline(b, lineB))
+        differing += lineA != lineB;
+    EXPECT_EQ(differing, 1);
+    EXPECT_GT(ReadFileBytes(verData).size(), files.verData.size());
+}
+
+struct BadInput {
+    const char* name;
+    const char* text;
+    const char* expected;
+};
+
+class TilesToolBadInput : public TilesToolTest, public ::testing::WithParamInterface<BadInput> {};
+
+TEST_P(TilesToolBadInput, NamesLineAndColumnAndWritesNothing)
+{
+    WriteText(input, GetParam().text);
+    const ToolRun run = Tiles({"import", tileData, input});
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_THAT(run.err, HasSubstr(input + ":" + GetParam().expected));
+    EXPECT_THAT(run.err, HasSubstr("nothing was written"));
+    ExpectFilesUntouched();
+}
+
+void PrintTo(const BadInput& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachKind, TilesToolBadInput,
+    ::testing::Values(
+        BadInput{"UnknownColumn", "id,weight,colour\n0001,2,red\n", "1: column colour: unknown column"},
+        BadInput{"NoIdColumn", "weight\n2\n", "1: column id: there is no id column"},
+        BadInput{"NumberOutOfRange", "id,weight\n0001,5\n0002,256\n", "3: column weight: '256' is out of range 0-255"},
+        BadInput{"GumpOutOfRange", "id,gump\n0001,65536\n", "2: column gump: '65536' is out of range 0-65535"},
+        BadInput{"NegativeNumber", "id,hue\n0001,-1\n", "2: column hue: '-1' is out of range 0-255"},
+        BadInput{"FlagNotZeroOrOne", "id,flag_wall\n0001,yes\n", "2: column flag_wall: 'yes' is not 0 or 1"},
+        BadInput{"FlagsNotHex", "id,flags\n0001,12345678Z\n", "2: column flags: '12345678Z' is not a flag word"},
+        BadInput{"FlagContradictsFlags", "id,flags,flag_background\n0001,00000000,1\n",
+                 "2: column flag_background: says 1 but flags says otherwise"},
+        BadInput{"NameTooLong", "id,name\n0001,abcdefghijklmnopqrstu\n", "2: column name: the name has 21 bytes, over 20"},
+        BadInput{"MalformedEscape", "id,name\n0001,bad\\q\n", "2: column name: malformed escape"},
+        BadInput{"ShortHexEscape", "id,name\n0001,bad\\x4\n", "2: column name: malformed escape"},
+        BadInput{"NotInCodePage", "id,name\n0001,\xE4\xB8\xAD\n", "2: column name: character U+4E2D is not in the Western code page"},
+        BadInput{"IdOutOfRange", "id,weight\n4000,1\n", "2: column id: '4000' is not a tile id from 0000 to 3FFF"},
+        BadInput{"IdNotHex", "id,weight\nxyz,1\n", "2: column id: 'xyz' is not a tile id"},
+        BadInput{"DuplicateId", "id,weight\n0001,1\n0002,1\n0001,2\n", "4: column id: duplicate id 0001 (first at line 2)"},
+        BadInput{"TailWithNoRoom", "id,name,name_tail\n0001,enchanted armor rack,41\n", "2: column name_tail: no room"},
+        BadInput{"RowOfOtherWidth", "id,weight\n0001,1,2\n", "2: the row has 3 cells, the header 2"},
+        BadInput{"UnclosedQuote", "id,name\n0001,\"open\n", "2: a quoted cell is never closed"},
+        BadInput{"JsonUnknownKey", "{\"id\":\"0001\",\"colour\":1}\n", "1: column colour: unknown column"},
+        BadInput{"JsonMalformed", "{\"id\":\"0001\"}\n{\"id\":\"0002\",}\n", "2: expected a string"},
+        BadInput{"JsonNoId", "{\"weight\":1}\n", "1: column id: the record has no id"},
+        BadInput{"JsonOutOfRange", "{\"id\":\"0001\"}\n{\"id\":\"0002\",\"height\":300}\n",
+                 "2: column height: '300' is out of range 0-255"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(TilesToolTest, DiffOfAFileAgainstItselfPrintsNothing)
+{
+    const ToolRun same = Tiles({"diff", tileData, tileData});
+    EXPECT_EQ(same.status, kExitOk);
+    EXPECT_EQ(same.out, "");
+
+    std::filesystem::create_directory(folder.Path() / "b");
+    const std::string other = folder.File("b/tiledata.mul");
+    WriteFileBytes(other, files.tileData);
+    WriteFileBytes(folder.File("b/verdata.mul"), files.verData);
+    WriteText(input, "id,weight,flag_wall\n0040,3,1\n");
+    ASSERT_EQ(Tiles({"import", other, input}).status, kExitOk);
+    const ToolRun changed = Tiles({"diff", tileData, other});
+    EXPECT_EQ(changed.status, kExitDifferent);
+    EXPECT_THAT(changed.out, HasSubstr("0040 weight: "));
+    EXPECT_THAT(changed.out, HasSubstr(" -> 3\n"));
+}
+
+TEST_F(TilesToolTest, HelpUsageAndRefusals)
+{
+    for (const char* command : {"export", "import", "diff", "sample"}) {
+        const ToolRun help = Tiles({command, "--help"});
+        EXPECT_EQ(help.status, kExitOk);
+        EXPECT_THAT(help.out, HasSubstr(std::string("usage: quarnel-tiles ") + command));
+    }
+    EXPECT_EQ(Tiles({"--help"}).status, kExitOk);
+    EXPECT_EQ(Tiles({}).status, kExitUsage);
+    EXPECT_EQ(Tiles({"frobnicate"}).status, kExitUsage);
+    EXPECT_EQ(Tiles({"export", tileData, "--format", "xml"}).status, kExitUsage);
+    EXPECT_EQ(Tiles({"export", tileData, "--ids", "0000-4000"}).status, kExitUsage);
+
+    const ToolRun missing = Tiles({"export", folder.File("nosuch.mul")});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_THAT(missing.err, HasSubstr(folder.File("nosuch.mul") + ": cannot open:"));
+
+    WriteFileBytes(tileData, std::vector<std::uint8_t>(0x78800 + 3 * 1316, 1));
+    const ToolRun newer = Tiles({"export", tileData});
+    EXPECT_EQ(newer.status, kExitFileError);
+    EXPECT_THAT(newer.err, HasSubstr("newer tile-data layout with 64-bit flags"));
+}
+
+TEST(NameText, EveryByteSurvivesARoundTrip)
+{
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string bytes = {'a', static_cast<char>(byte), 'z'};
+        std::string error;
+        EXPECT_EQ(UnescapeName(EscapeName(bytes), error), bytes) << byte << ' ' << error;
+    }
+    EXPECT_EQ(EscapeName("smith\x92s"), "smith\xE2\x80\x99s");
+    EXPECT_EQ(EscapeName("a\\b"), "a\\\\b");
+    EXPECT_EQ(EscapeName("\x01\x7F\x81\xA0"), "\\x01\\x7F\\x81\\xA0");
+    EXPECT_EQ(EscapeName("caf\xE9"), "caf\xC3\xA9");
+    std::string error;
+    EXPECT_FALSE(UnescapeName("\xFF", error)) << "not UTF-8";
+    EXPECT_EQ(error, "the text is not valid UTF-8");
+}
+
+TEST(Csv, ReadsQuotedCellsAndCountsLines)
+{
+    std::vector<InputError> errors;
+    const InputFile file = ReadCsv("\xEF\xBB\xBFid,name\r\n0001,\"a, \"\"b\"\"\"\r\n\r\n0002,\"two\nlines\"\n0003,x\n",
+                                   errors);
+    ASSERT_TRUE(errors.empty());
+    EXPECT_EQ(file.columnNames, (std::vector<std::string>{"id", "name"}));
+    const std::vector<InputRecord>& records = file.records;
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].cells[1].second, "a, \"b\"");
+    EXPECT_EQ(records[1].line, 4);
+    EXPECT_EQ(records[1].cells[1].second, "two\nlines");
+    EXPECT_EQ(records[2].line, 6);
+
+    std::string out;
+    AppendCsvRow(out, {"plain", "a,b", "say \"hi\"", " padded"});
+    EXPECT_EQ(out, "plain,\"a,b\",\"say \"\"hi\"\"\",\" padded\"\n");
+}
+
+} // namespace

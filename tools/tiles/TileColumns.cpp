@@ -1,0 +1,102 @@
+#include "TileColumns.h"
+
+#include "NameText.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kNumberColumns[kTileNumberCount] = {
+    "weight", "layer", "unknown1", "unknown2", "class", "gump", "unknown3", "hue", "unknown4", "unknown5", "height",
+};
+
+std::vector<TileColumn> MakeColumns()
+{
+    using Kind = TileColumn::Kind;
+    std::vector<TileColumn> columns = {{"id", Kind::kId, 0}, {"flags", Kind::kFlags, 0}};
+    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+        columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
+    for (int number = 0; number < kTileNumberCount; ++number)
+        columns.push_back({kNumberColumns[number], Kind::kNumber, number});
+    columns.push_back({"name", Kind::kName, 0});
+    columns.push_back({"name_tail", Kind::kNameTail, 0});
+    columns.push_back({"patched", Kind::kPatched, 0});
+    return columns;
+}
+
+} // namespace
+
+std::string FlagColumnName(int bit)
+{
+    std::string name = "flag_";
+    bool gap = false;
+    for (const char c : std::string(TileFlag::kLabels[bit])) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            if (gap && name.back() != '_')
+                name.push_back('_');
+            name.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+            gap = false;
+        } else {
+            gap = true;
+        }
+    }
+    return name;
+}
+
+const std::vector<TileColumn>& TileColumns()
+{
+    static const std::vector<TileColumn> columns = MakeColumns();
+    return columns;
+}
+
+const TileColumn* FindTileColumn(const std::string& name)
+{
+    for (const TileColumn& column : TileColumns())
+        if (column.name == name)
+            return &column;
+    return nullptr;
+}
+
+std::string FormatTileId(int id)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(id));
+    return text;
+}
+
+std::string NameTail(const StaticTileEntry& entry)
+{
+    const std::size_t length = TileName(entry).size();
+    if (length + 1 >= kTileNameSize)
+        return {};
+    std::string tail(entry.name.data() + length + 1, kTileNameSize - length - 1);
+    tail.erase(tail.find_last_not_of('\0') + 1);
+    return tail;
+}
+
+std::vector<std::string> TileValues(int id, const StaticTileEntry& entry)
+{
+    std::vector<std::string> values;
+    for (const TileColumn& column : TileColumns()) {
+        switch (column.kind) {
+        case TileColumn::Kind::kId: values.push_back(FormatTileId(id)); break;
+        case TileColumn::Kind::kFlags: {
+            char text[12];
+            std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(entry.flags));
+            values.push_back(text);
+            break;
+        }
+        case TileColumn::Kind::kFlagBit:
+            values.push_back((entry.flags & TileFlag::Bit(column.index)) ? "1" : "0");
+            break;
+        case TileColumn::Kind::kNumber:
+            values.push_back(std::to_string(GetTileNumber(entry, static_cast<TileNumber>(column.index))));
+            break;
+        case TileColumn::Kind::kName: values.push_back(EscapeName(TileName(entry))); break;
+        case TileColumn::Kind::kNameTail: values.push_back(ToHex(NameTail(entry))); break;
+        case TileColumn::Kind::kPatched: values.push_back(entry.patched ? "1" : "0"); break;
+        }
+    }
+    return values;
+}

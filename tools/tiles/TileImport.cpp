@@ -1,0 +1,184 @@
+#include "TileImport.h"
+
+#include "NameText.h"
+#include "TileColumns.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+using Kind = TileColumn::Kind;
+
+std::optional<std::uint32_t> ParseUnsigned(const std::string& text, int base)
+{
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+// What one record asks for, checked cell by cell.
+class RecordCheck {
+public:
+    RecordCheck(const InputRecord& record, std::vector<InputError>& errors) : m_record(record), m_errors(errors) {}
+
+    void Error(const std::string& column, std::string message)
+    {
+        m_errors.push_back({m_record.line, column, std::move(message)});
+        m_failed = true;
+    }
+    bool Failed() const { return m_failed; }
+
+    std::optional<int> id;
+    std::optional<TileFlags> flags;
+    std::array<std::optional<bool>, TileFlag::kCount> flagBits;
+    std::array<std::optional<std::uint32_t>, kTileNumberCount> numbers;
+    std::optional<std::string> name;
+    std::optional<std::string> nameTail;
+
+    // `known` is the column named `column`, or null when there is none.
+    void Check(const TileColumn* known, const std::string& column, const std::string& value)
+    {
+        if (!known)
+            return Error(column, "unknown column");
+        switch (known->kind) {
+        case Kind::kId: {
+            const auto parsed = value.size() <= 4 ? ParseUnsigned(value, 16) : std::nullopt;
+            if (!parsed || *parsed >= kStaticTileCount)
+                return Error(column, "'" + value + "' is not a tile id from 0000 to 3FFF");
+            id = static_cast<int>(*parsed);
+            break;
+        }
+        case Kind::kFlags: {
+            const auto parsed = value.size() <= 8 ? ParseUnsigned(value, 16) : std::nullopt;
+            if (!parsed)
+                return Error(column, "'" + value + "' is not a flag word of up to 8 hex digits");
+            flags = *parsed;
+            break;
+        }
+        case Kind::kFlagBit:
+            if (value != "0" && value != "1")
+                return Error(column, "'" + value + "' is not 0 or 1");
+            flagBits[known->index] = value == "1";
+            break;
+        case Kind::kNumber: {
+            const auto field = static_cast<TileNumber>(known->index);
+            const auto parsed = ParseUnsigned(value, 10);
+            if (!parsed || *parsed > TileNumberMaximum(field))
+                return Error(column, "'" + value + "' is out of range 0-" + std::to_string(TileNumberMaximum(field)));
+            numbers[known->index] = *parsed;
+            break;
+        }
+        case Kind::kName: {
+            std::string error;
+            std::optional<std::string> bytes = UnescapeName(value, error);
+            if (!bytes)
+                return Error(column, error);
+            if (bytes->size() > kTileNameSize)
+                return Error(column, "the name has " + std::to_string(bytes->size()) + " bytes, over 20");
+            name = std::move(bytes);
+            break;
+        }
+        case Kind::kNameTail: {
+            std::optional<std::string> bytes = FromHex(value);
+            if (!bytes)
+                return Error(column, "'" + value + "' is not hex byte pairs");
+            nameTail = std::move(bytes);
+            break;
+        }
+        case Kind::kPatched:
+            if (value != "0" && value != "1")
+                return Error(column, "'" + value + "' is not 0 or 1");
+            break;  // shown for reading only: the patch file decides it
+        }
+    }
+
+    const InputRecord& m_record;
+
+private:
+    std::vector<InputError>& m_errors;
+    bool m_failed = false;
+};
+
+// The edit that takes `current` to what the record asks for; empty when it asks for no change.
+TileEdit EditFor(RecordCheck& check, const StaticTileEntry& current)
+{
+    TileEdit edit;
+    edit.tile = *check.id;
+    for (int i = 0; i < kTileNumberCount; ++i)
+        if (check.numbers[i] && *check.numbers[i] != GetTileNumber(current, static_cast<TileNumber>(i)))
+            edit.numbers[i] = check.numbers[i];
+
+    TileFlags wanted = check.flags.value_or(current.flags);
+    for (int bit = 0; bit < TileFlag::kCount; ++bit) {
+        if (!check.flagBits[bit])
+            continue;
+        const bool set = *check.flagBits[bit];
+        if (check.flags && ((*check.flags & TileFlag::Bit(bit)) != 0) != set)
+            check.Error(FlagColumnName(bit), "says " + std::string(set ? "1" : "0") + " but flags says otherwise");
+        wanted = set ? wanted | TileFlag::Bit(bit) : wanted & ~TileFlag::Bit(bit);
+    }
+    edit.setFlags = wanted & ~current.flags;
+    edit.clearFlags = current.flags & ~wanted;
+
+    const std::string currentName(TileName(current));
+    const std::size_t nameLength = check.name ? check.name->size() : currentName.size();
+    if (check.nameTail && !check.nameTail->empty() && nameLength + 1 + check.nameTail->size() > kTileNameSize) {
+        check.Error("name_tail", "no room for " + std::to_string(check.nameTail->size()) + " bytes after a name of " +
+                                     std::to_string(nameLength));
+    }
+    if (check.name && *check.name != currentName)
+        edit.name = check.name;
+    if (check.nameTail && (edit.name || *check.nameTail != NameTail(current)))
+        edit.nameTail = check.nameTail;
+    return edit;
+}
+
+} // namespace
+
+void CheckColumnNames(const std::vector<std::string>& names, int line, std::vector<InputError>& errors)
+{
+    bool hasId = false;
+    for (const std::string& name : names) {
+        hasId |= name == "id";
+        if (!FindTileColumn(name))
+            errors.push_back({line, name, "unknown column"});
+    }
+    if (!hasId)
+        errors.push_back({line, "id", "there is no id column"});
+}
+
+std::vector<TileEdit> EditsFromRecords(const InputFile& file, const StaticTileTable& loaded,
+                                       std::vector<InputError>& errors)
+{
+    std::vector<const TileColumn*> columns;
+    for (const std::string& name : file.columnNames)
+        columns.push_back(FindTileColumn(name));
+
+    std::vector<TileEdit> edits;
+    std::vector<int> firstLineOfId(kStaticTileCount, 0);
+    for (const InputRecord& record : file.records) {
+        RecordCheck check(record, errors);
+        for (const auto& [column, value] : record.cells)
+            check.Check(columns[column], file.columnNames[column], value);
+        if (!check.id) {
+            if (!check.Failed())
+                check.Error("id", "the record has no id");
+            continue;
+        }
+        if (int& first = firstLineOfId[*check.id]; first != 0) {
+            check.Error("id", "duplicate id " + FormatTileId(*check.id) + " (first at line " + std::to_string(first) + ")");
+            continue;
+        } else {
+            first = record.line;
+        }
+        TileEdit edit = EditFor(check, loaded[*check.id]);
+        if (!check.Failed() && !edit.IsEmpty())
+            edits.push_back(std::move(edit));
+    }
+    return edits;
+}

@@ -1,0 +1,332 @@
+#include "TilesTool.h"
+
+#include "CFileException.h"
+#include "NameText.h"
+#include "PatchFilePath.h"
+#include "RecordFormats.h"
+#include "SampleGameFolder.h"
+#include "TileColumns.h"
+#include "TileDataFile.h"
+#include "TileEdits.h"
+#include "TileImport.h"
+#include "VerDataFile.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+constexpr char kToolHelp[] =
+    "usage: quarnel-tiles COMMAND ...\n"
+    "\n"
+    "Scripts the static-tile table of a tile-data file; the patch file (verdata.mul)\n"
+    "beside it is applied on reading and edited in place on writing.\n"
+    "\n"
+    "commands:\n"
+    "  export TILEDATA [--format csv|jsonl] [--ids A-B]   every tile (or a range) to standard output\n"
+    "  import TILEDATA FILE                              the changes a CSV or JSON-lines file asks for\n"
+    "  diff A B                                          the fields that differ between two tile-data files\n"
+    "  sample DIR                                        writes a made-up game folder into DIR\n"
+    "\n"
+    "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
+    "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written.\n";
+
+constexpr char kExportHelp[] =
+    "usage: quarnel-tiles export TILEDATA [--format csv|jsonl] [--ids A-B]\n"
+    "\n"
+    "Writes one record per static tile, with the patch file beside TILEDATA applied:\n"
+    "id, flags (8 hex digits), one 0/1 column per flag, the numbers, name, name_tail\n"
+    "(the bytes after the name's terminator, in hex, when not all zero) and patched.\n"
+    "Names are UTF-8; a backslash is written \\\\ and a byte with no printable\n"
+    "character \\xNN. --ids takes hex ids, one (0005) or a range (0000-00FF).\n";
+
+constexpr char kImportHelp[] =
+    "usage: quarnel-tiles import TILEDATA FILE\n"
+    "\n"
+    "Reads records of the export's shape from FILE (CSV with a header row, or JSON\n"
+    "lines), any subset of tiles and of columns: a missing column leaves its field\n"
+    "as it is. Every record is checked first; if any is bad, each problem is named\n"
+    "with its line and column and nothing is written. Otherwise the fields that\n"
+    "differ are changed in place in TILEDATA and in every block of the patch file\n"
+    "that holds the tile; no other byte of either file changes.\n";
+
+constexpr char kDiffHelp[] =
+    "usage: quarnel-tiles diff A B\n"
+    "\n"
+    "Prints one line per field that differs between two tile-data files, each read\n"
+    "with its own patch file applied. Exit status 0 when equal, 1 when not.\n";
+
+constexpr char kSampleHelp[] =
+    "usage: quarnel-tiles sample DIR\n"
+    "\n"
+    "Writes a made-up tile-data file and patch file into DIR (created if missing).\n";
+
+struct LoadedGame {
+    std::unique_ptr<StaticTileTable> fileValues = std::make_unique<StaticTileTable>();  // the tile-data file's own
+    std::unique_ptr<StaticTileTable> patched = std::make_unique<StaticTileTable>();     // with the patches applied
+    std::string patchPath;
+    bool hasPatchFile = false;
+};
+
+std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
+{
+    if (failure.reason == FileOpenFailure::Reason::kNewerTileDataLayout)
+        return path + ": the file has the newer tile-data layout with 64-bit flags, which this tool does not change";
+    return path + ": cannot open: " + failure.cause.GetErrorMessage();
+}
+
+// Loads a tile-data file and the patch file beside it; false after telling why.
+bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
+{
+    NoWaitCursor noCursor;
+    FileOpenFailure failure;
+    if (!LoadTileData(*game.fileValues, path, noCursor, &failure)) {
+        err << "quarnel-tiles: " << OpenFailureText(path, failure) << '\n';
+        return false;
+    }
+    *game.patched = *game.fileValues;
+    const std::string derived = DerivePatchFilePath(path);
+    game.patchPath = LocatePatchFile(derived);
+    game.hasPatchFile = LoadVerData(*game.patched, game.patchPath, noCursor, &failure);
+    if (!game.hasPatchFile)
+        err << "quarnel-tiles: note: no patch file read (" << derived << ": "
+            << failure.cause.GetErrorMessage() << "); the tiles are as " << path << " holds them\n";
+    return true;
+}
+
+bool ParseIdRange(const std::string& text, int& first, int& last)
+{
+    const std::size_t dash = text.find('-');
+    const auto parse = [](const std::string& hex, int& id) {
+        std::size_t used = 0;
+        try {
+            id = std::stoi(hex, &used, 16);
+        } catch (const std::exception&) {
+            return false;
+        }
+        return used == hex.size() && hex.size() <= 4 && id >= 0 && id < kStaticTileCount;
+    };
+    if (dash == std::string::npos)
+        return parse(text, first) && parse(text, last);
+    return parse(text.substr(0, dash), first) && parse(text.substr(dash + 1), last) && first <= last;
+}
+
+int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string path, format = "csv";
+    int first = 0, last = kStaticTileCount - 1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--format" && i + 1 < args.size()) {
+            format = args[++i];
+        } else if (args[i] == "--ids" && i + 1 < args.size()) {
+            if (!ParseIdRange(args[++i], first, last)) {
+                err << "quarnel-tiles export: --ids takes a hex id or range within 0000-3FFF, not " << args[i] << '\n';
+                return kExitUsage;
+            }
+        } else if (path.empty() && args[i].rfind("--", 0) != 0) {
+            path = args[i];
+        } else {
+            err << kExportHelp;
+            return kExitUsage;
+        }
+    }
+    if (path.empty() || (format != "csv" && format != "jsonl")) {
+        err << kExportHelp;
+        return kExitUsage;
+    }
+    LoadedGame game;
+    if (!LoadGame(path, game, err))
+        return kExitFileError;
+
+    const std::vector<TileColumn>& columns = TileColumns();
+    std::vector<std::string> names;
+    std::vector<bool> numeric;
+    for (const TileColumn& column : columns) {
+        names.push_back(column.name);
+        numeric.push_back(column.kind == TileColumn::Kind::kFlagBit || column.kind == TileColumn::Kind::kNumber ||
+                          column.kind == TileColumn::Kind::kPatched);
+    }
+    // The whole text is built first and written at once.
+    constexpr std::size_t kCsvLineSize = 160, kJsonLineSize = 1100;
+    std::string text;
+    text.reserve(static_cast<std::size_t>(last - first + 2) * (format == "csv" ? kCsvLineSize : kJsonLineSize));
+    if (format == "csv")
+        AppendCsvRow(text, names);
+    const std::vector<std::string> keys = JsonKeys(names);
+    std::vector<bool> omit(columns.size());
+    for (int id = first; id <= last; ++id) {
+        const std::vector<std::string> values = TileValues(id, (*game.patched)[id]);
+        if (format == "csv") {
+            AppendCsvRow(text, values);
+            continue;
+        }
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            omit[c] = columns[c].kind == TileColumn::Kind::kNameTail && values[c].empty();
+        AppendJsonLine(text, keys, values, numeric, omit);
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    return out ? kExitOk : kExitFileError;
+}
+
+int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
+        err << kImportHelp;
+        return kExitUsage;
+    }
+    const std::string& path = args[0];
+    const std::string& input = args[1];
+    std::ifstream in(input, std::ios::binary);
+    if (!in) {
+        err << "quarnel-tiles: " << input << ": cannot read\n";
+        return kExitFileError;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    const std::string text = buffer.str();
+
+    LoadedGame game;
+    if (!LoadGame(path, game, err))
+        return kExitFileError;
+
+    std::vector<InputError> errors;
+    InputFile file;
+    const std::size_t firstChar = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (firstChar != std::string::npos && text[firstChar] == '{') {
+        file = ReadJsonLines(text, errors);
+    } else {
+        file = ReadCsv(text, errors);
+        CheckColumnNames(file.columnNames, 1, errors);
+        if (!errors.empty())
+            file.records.clear();  // the rows of a bad header would only repeat its faults
+    }
+    const std::vector<TileEdit> edits = EditsFromRecords(file, *game.patched, errors);
+    if (!errors.empty()) {
+        constexpr std::size_t kMostShown = 100;
+        for (std::size_t i = 0; i < errors.size() && i < kMostShown; ++i) {
+            const InputError& error = errors[i];
+            err << input << ':' << error.line << ':';
+            if (!error.column.empty())
+                err << " column " << error.column << ':';
+            err << ' ' << error.message << '\n';
+        }
+        err << "quarnel-tiles: " << errors.size() << (errors.size() == 1 ? " problem" : " problems")
+            << (errors.size() > kMostShown ? " (the first " + std::to_string(kMostShown) + " shown)" : "")
+            << "; nothing was written\n";
+        return kExitBadInput;
+    }
+    if (edits.empty()) {
+        out << "no changes: " << file.records.size() << " records match " << path << '\n';
+        return kExitOk;
+    }
+
+    NoWaitCursor noCursor;
+    FileOpenFailure failure;
+    try {
+        if (!WriteTileDataEdits(edits, *game.fileValues, path, noCursor, &failure)) {
+            err << "quarnel-tiles: " << OpenFailureText(path, failure) << "; nothing was written\n";
+            return kExitFileError;
+        }
+        if (game.hasPatchFile && !WriteVerDataEdits(edits, *game.patched, game.patchPath, noCursor, &failure)) {
+            err << "quarnel-tiles: " << OpenFailureText(game.patchPath, failure)
+                << "; the tile-data file was changed, the patch file was not\n";
+            return kExitFileError;
+        }
+    } catch (const CFileException& error) {
+        err << "quarnel-tiles: " << error.GetErrorMessage() << '\n';
+        return kExitFileError;
+    }
+    out << "changed " << edits.size() << (edits.size() == 1 ? " tile" : " tiles") << " in " << path
+        << (game.hasPatchFile ? " and " + game.patchPath : std::string()) << '\n';
+    return kExitOk;
+}
+
+int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
+        err << kDiffHelp;
+        return kExitUsage;
+    }
+    LoadedGame a, b;
+    if (!LoadGame(args[0], a, err) || !LoadGame(args[1], b, err))
+        return kExitFileError;
+    const std::vector<TileColumn>& columns = TileColumns();
+    bool different = false;
+    for (int id = 0; id < kStaticTileCount; ++id) {
+        const std::vector<std::string> left = TileValues(id, (*a.patched)[id]);
+        const std::vector<std::string> right = TileValues(id, (*b.patched)[id]);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            // The flag word's change shows bit by bit in the flag columns.
+            if (columns[c].kind == TileColumn::Kind::kFlags || left[c] == right[c])
+                continue;
+            different = true;
+            out << left[0] << ' ' << columns[c].name << ": " << left[c] << " -> " << right[c] << '\n';
+        }
+    }
+    return different ? kExitDifferent : kExitOk;
+}
+
+int Sample(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
+        err << kSampleHelp;
+        return kExitUsage;
+    }
+    try {
+        WriteSampleGameFolder(args[0]);
+    } catch (const std::exception& error) {
+        err << "quarnel-tiles: " << error.what() << '\n';
+        return kExitFileError;
+    }
+    out << "wrote " << args[0] << "/" << kSampleTileDataName << " and " << kSampleVerDataName << '\n';
+    return kExitOk;
+}
+
+bool AsksForHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h")
+            return true;
+    return false;
+}
+
+} // namespace
+
+int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << kToolHelp;
+        return kExitUsage;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    struct Command {
+        const char* name;
+        const char* help;
+        int (*run)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+    };
+    const Command commands[] = {
+        {"export", kExportHelp, &Export},
+        {"import", kImportHelp, &Import},
+        {"diff", kDiffHelp, &Diff},
+        {"sample", kSampleHelp, &Sample},
+    };
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kToolHelp;
+        return kExitOk;
+    }
+    for (const Command& c : commands) {
+        if (command != c.name)
+            continue;
+        if (AsksForHelp(rest)) {
+            out << c.help;
+            return kExitOk;
+        }
+        return c.run(rest, out, err);
+    }
+    err << "quarnel-tiles: unknown command '" << command << "'\n" << kToolHelp;
+    return kExitUsage;
+}

@@ -5,6 +5,7 @@
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
 #include "FileSystemCalls.h"
+#include "NoSyncCalls.h"
 #include "ListLine.h"
 #include "MessageBox.h"
 #include "RatioReporter.h"
@@ -23,11 +24,6 @@
 #include <memory>
 
 namespace {
-
-class NoSyncCalls : public FileSystemCalls {
-public:
-    int Sync(int) override { return 0; }
-};
 
 class SilentMessages final : public MessageBoxService {
 public:

@@ -4,6 +4,7 @@
 #include "CFile.h"
 #include "FieldByFieldStore.h"
 #include "FileSystemCalls.h"
+#include "NoSyncCalls.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
@@ -15,12 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Flushing to stable storage costs what the disk costs; it is measured on its own.
-class NoSyncCalls : public FileSystemCalls {
-public:
-    int Sync(int) override { return 0; }
-};
 
 struct BenchFolder {
     BenchFolder()

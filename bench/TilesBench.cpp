@@ -2,6 +2,7 @@
 // own load and save of the same pair.
 
 #include "FileSystemCalls.h"
+#include "NoSyncCalls.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
@@ -13,11 +14,6 @@
 #include <sstream>
 
 namespace {
-
-class NoSyncCalls : public FileSystemCalls {
-public:
-    int Sync(int) override { return 0; }
-};
 
 struct Pair {
     Pair()

@@ -4,6 +4,7 @@
 
 #include "CFileException.h"
 #include "FileSystemCalls.h"
+#include "NoSyncCalls.h"
 #include "TempFolder.h"
 #include "VerDataFile.h"
 
@@ -13,12 +14,6 @@
 #include <memory>
 
 namespace {
-
-// Flushing to the disk on every input would only slow the search down.
-class NoSyncCalls : public FileSystemCalls {
-public:
-    int Sync(int) override { return 0; }
-};
 
 struct FuzzState {
     TempFolder folder;

@@ -1,5 +1,7 @@
 #include "RecordFormats.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <unordered_map>
@@ -239,20 +241,6 @@ private:
         }
         return Fail(error, "a string is never closed");
     }
-    static void AppendUtf8(std::string& out, unsigned c)
-    {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-
     const std::string& m_text;
     std::size_t m_i;
     std::size_t m_end;

@@ -1,0 +1,33 @@
+#include "Utf8.h"
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+    if (extra < 0 || lead >= 0xF8 || i + static_cast<std::size_t>(extra) > text.size())
+        return std::nullopt;
+    char32_t c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        const auto next = static_cast<unsigned char>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        c = c << 6 | (next & 0x3F);
+    }
+    return c;
+}

@@ -32,7 +32,8 @@ window=$(xdotool search --sync --name '^Quarnel Editor$' | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 0.5
 key alt+l                                    # &Load
-xdotool search --sync --name 'Open' >/dev/null
+dialog=$(xdotool search --sync --name '^Open$' | head -n 1)
+xdotool windowfocus --sync "$dialog"
 sleep 0.5
 key Return                                   # accept the offered "tiledata"
 sleep 1

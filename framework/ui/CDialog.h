@@ -82,8 +82,6 @@ private:
     bool m_created = false;
     int m_exchangeDepth = 0;
     int m_waitCursorDepth = 0;
-
-    friend class CPaintDC;
 };
 
 // Paints into a dialog within its paint handler.

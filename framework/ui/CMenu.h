@@ -1,11 +1,9 @@
 #pragma once
 
+#include <QMenu>
 #include <QString>
 
 #include <vector>
-
-class QMenu;
-class QWidget;
 
 inline constexpr unsigned MF_STRING = 0x0000;
 inline constexpr unsigned MF_SEPARATOR = 0x0800;
@@ -28,8 +26,6 @@ public:
 private:
     std::vector<Item> m_items;
 };
-
-#include <QMenu>
 
 template <typename OnCommand>
 void CMenu::Populate(QMenu& menu, OnCommand onCommand) const

@@ -97,9 +97,8 @@ public:
         }
     }
 
-    const InputRecord& m_record;
-
 private:
+    const InputRecord& m_record;
     std::vector<InputError>& m_errors;
     bool m_failed = false;
 };

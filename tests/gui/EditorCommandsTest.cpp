@@ -4,6 +4,7 @@
 #include "FileSystemCalls.h"
 #include "SampleLayout.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -172,6 +173,27 @@ TEST_F(EditorCommandsTest, RenamingAPatchedEntryKeepsItsMarkAndPlaceWithNoLineSe
     EXPECT_EQ(Dialog().m_current, kSampleWallpaperTile) << "further edits go to the same entry";
     editor.TypeInto(IDC_NAME, "s");
     EXPECT_EQ(TileName(Dialog().m_table[kSampleWallpaperTile]), "tapestrys");
+}
+
+TEST_F(EditorCommandsTest, ARenameMovesOneLineRatherThanRebuildingTheList)
+{
+    editor.Load(tileDataPath);
+    editor.SelectLine(300);
+    QAbstractItemModel* model = qobject_cast<QAbstractItemView*>(editor.Control(IDC_LIST))->model();
+    int resets = 0, removed = 0, inserted = 0;
+    QObject::connect(model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, [&](const QModelIndex&, int first, int last) {
+        removed += last - first + 1;
+        EXPECT_EQ(first, 300);
+    });
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
+        inserted += last - first + 1;
+        EXPECT_EQ(first, 300);
+    });
+    editor.TypeInto(IDC_NAME, "!");
+    EXPECT_EQ(resets, 0);
+    EXPECT_EQ(removed, 1);
+    EXPECT_EQ(inserted, 1);
 }
 
 TEST_F(EditorCommandsTest, EmptyingClassThenTypingANameChangesNeitherNameNorLine)

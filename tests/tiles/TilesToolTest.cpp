@@ -236,16 +236,26 @@ TEST(NameText, EveryByteSurvivesARoundTrip)
 TEST(Csv, ReadsQuotedCellsAndCountsLines)
 {
     std::vector<InputError> errors;
-    const InputFile file = ReadCsv("\xEF\xBB\xBFid,name\r\n0001,\"a, \"\"b\"\"\"\r\n\r\n0002,\"two\nlines\"\n0003,x\n",
-                                   errors);
+    std::vector<std::string> header;
+    std::vector<std::pair<int, std::vector<std::string>>> rows;
+    ReadCsv("\xEF\xBB\xBFid,name\r\n0001,\"a, \"\"b\"\"\"\r\n\r\n0002,\"two\nlines\"\n0003,x\n", errors,
+            [&](const std::vector<std::string>& names) {
+                header = names;
+                return true;
+            },
+            [&](const InputRecord& record, const std::vector<std::string>&) {
+                std::vector<std::string> cells;
+                for (const auto& [column, value] : record.cells)
+                    cells.emplace_back(value);
+                rows.emplace_back(record.line, cells);
+            });
     ASSERT_TRUE(errors.empty());
-    EXPECT_EQ(file.columnNames, (std::vector<std::string>{"id", "name"}));
-    const std::vector<InputRecord>& records = file.records;
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].cells[1].second, "a, \"b\"");
-    EXPECT_EQ(records[1].line, 4);
-    EXPECT_EQ(records[1].cells[1].second, "two\nlines");
-    EXPECT_EQ(records[2].line, 6);
+    EXPECT_EQ(header, (std::vector<std::string>{"id", "name"}));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].second[1], "a, \"b\"");
+    EXPECT_EQ(rows[1].first, 4);
+    EXPECT_EQ(rows[1].second[1], "two\nlines");
+    EXPECT_EQ(rows[2].first, 6);
 
     std::string out;
     AppendCsvRow(out, {"plain", "a,b", "say \"hi\"", " padded"});

@@ -25,72 +25,94 @@ void AppendCsvCell(std::string& out, const std::string& cell)
     out += '"';
 }
 
-// Splits CSV text into rows of cells, each with the line it starts on.
-struct CsvRow {
-    int line;
-    std::vector<std::string> cells;
+// Reads CSV rows one at a time, counting lines.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text) : m_text(text)
+    {
+        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
+            m_i = 3;  // the byte-order mark spreadsheets like to write
+    }
+
+    // The next row that is not blank, into `record` (cells indexed by
+    // position); false at the end of the text or after an error.
+    bool NextRow(InputRecord& record, std::vector<InputError>& errors)
+    {
+        for (;;) {
+            if (m_i >= m_text.size())
+                return false;
+            record.line = m_line;
+            record.cells.clear();
+            record.storage.clear();
+            for (int column = 0;; ++column) {
+                std::string_view cell;
+                if (!ReadCell(cell, record, errors))
+                    return false;
+                record.cells.emplace_back(column, cell);
+                if (m_i < m_text.size() && m_text[m_i] == ',') {
+                    ++m_i;
+                    continue;
+                }
+                break;
+            }
+            if (m_i < m_text.size() && m_text[m_i] == '\r')
+                ++m_i;
+            if (m_i < m_text.size() && m_text[m_i] == '\n')
+                ++m_i;
+            ++m_line;
+            const bool blank = record.cells.size() == 1 && record.cells[0].second.empty();
+            if (!blank)
+                return true;
+        }
+    }
+
+private:
+    bool ReadCell(std::string_view& cell, InputRecord& record, std::vector<InputError>& errors)
+    {
+        if (m_i < m_text.size() && m_text[m_i] == '"') {
+            const int opened = m_line;
+            const std::size_t start = ++m_i;
+            std::string* unescaped = nullptr;
+            for (;;) {
+                if (m_i >= m_text.size()) {
+                    errors.push_back({opened, "", "a quoted cell is never closed"});
+                    return false;
+                }
+                const char c = m_text[m_i++];
+                if (c == '"' && m_i < m_text.size() && m_text[m_i] == '"') {
+                    if (!unescaped)
+                        unescaped = &record.storage.emplace_back(m_text.substr(start, m_i - 1 - start));
+                    unescaped->push_back('"');
+                    ++m_i;
+                    continue;
+                }
+                if (c == '"')
+                    break;
+                m_line += c == '\n';
+                if (unescaped)
+                    unescaped->push_back(c);
+            }
+            cell = unescaped ? std::string_view(*unescaped) : m_text.substr(start, m_i - 1 - start);
+        }
+        const std::size_t start = m_i;
+        while (m_i < m_text.size() && m_text[m_i] != ',' && m_text[m_i] != '\n' && m_text[m_i] != '\r')
+            ++m_i;
+        if (m_i > start) {
+            // Text after a closing quote, or an unquoted cell.
+            if (cell.data() == nullptr)
+                cell = m_text.substr(start, m_i - start);
+            else
+                cell = record.storage.emplace_back(std::string(cell) + std::string(m_text.substr(start, m_i - start)));
+        }
+        return true;
+    }
+
+    std::string_view m_text;
+    std::size_t m_i = 0;
+    int m_line = 1;
 };
 
-std::vector<CsvRow> SplitCsv(const std::string& text, std::vector<InputError>& errors)
-{
-    std::vector<CsvRow> rows;
-    rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::size_t width = 0;  // rows are mostly as wide as the one before
-    int line = 1;
-    std::size_t i = 0;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        i = 3;  // the byte-order mark spreadsheets like to write
-    while (i < text.size()) {
-        CsvRow row{line, {}};
-        row.cells.reserve(width);
-        std::string cell;
-        bool rowDone = false;
-        while (!rowDone) {
-            if (i < text.size() && text[i] == '"') {
-                ++i;
-                const int opened = line;
-                for (;;) {
-                    if (i >= text.size()) {
-                        errors.push_back({opened, "", "a quoted cell is never closed"});
-                        return rows;
-                    }
-                    if (text[i] == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            cell.push_back('"');
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    line += text[i] == '\n';
-                    cell.push_back(text[i++]);
-                }
-            }
-            while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r')
-                cell.push_back(text[i++]);
-            row.cells.push_back(std::move(cell));
-            cell.clear();
-            if (i < text.size() && text[i] == ',') {
-                ++i;
-                continue;
-            }
-            if (i < text.size() && text[i] == '\r')
-                ++i;
-            if (i < text.size() && text[i] == '\n')
-                ++i;
-            ++line;
-            rowDone = true;
-        }
-        const bool blank = row.cells.size() == 1 && row.cells[0].empty();
-        width = row.cells.size();
-        if (!blank)
-            rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-void AppendJsonString(std::string& out, const std::string& text)
+void AppendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
@@ -121,12 +143,15 @@ void AppendJsonString(std::string& out, const std::string& text)
 class ColumnNames {
 public:
     explicit ColumnNames(std::vector<std::string>& names) : m_names(names) {}
-    int IndexOf(const std::string& name)
+    int IndexOf(std::string_view name)
     {
-        const auto [it, added] = m_index.emplace(name, static_cast<int>(m_names.size()));
-        if (added)
-            m_names.push_back(name);
-        return it->second;
+        const auto found = m_index.find(std::string(name));
+        if (found != m_index.end())
+            return found->second;
+        const int index = static_cast<int>(m_names.size());
+        m_names.emplace_back(name);
+        m_index.emplace(name, index);
+        return index;
     }
 
 private:
@@ -138,9 +163,9 @@ private:
 // values only.
 class JsonLineReader {
 public:
-    JsonLineReader(const std::string& text, std::size_t begin, std::size_t end) : m_text(text), m_i(begin), m_end(end) {}
+    explicit JsonLineReader(std::string_view line) : m_text(line) {}
 
-    bool ReadObject(std::vector<std::pair<int, std::string>>& cells, ColumnNames& names, std::string& error)
+    bool ReadObject(InputRecord& record, ColumnNames& names, std::string& error)
     {
         SkipBlanks();
         if (!Take('{'))
@@ -149,21 +174,21 @@ public:
         if (Take('}'))
             return AtEnd(error);
         for (;;) {
-            std::string key, value;
+            std::string_view key, value;
             SkipBlanks();
-            if (!ReadString(key, error))
+            if (!ReadString(key, record, error))
                 return false;
             SkipBlanks();
             if (!Take(':'))
-                return Fail(error, "expected ':' after \"" + key + "\"");
+                return Fail(error, "expected ':' after \"" + std::string(key) + "\"");
             SkipBlanks();
-            if (m_i < m_end && m_text[m_i] == '"') {
-                if (!ReadString(value, error))
+            if (m_i < m_text.size() && m_text[m_i] == '"') {
+                if (!ReadString(value, record, error))
                     return false;
             } else if (!ReadNumber(value)) {
-                return Fail(error, "the value of \"" + key + "\" must be a string or a whole number");
+                return Fail(error, "the value of \"" + std::string(key) + "\" must be a string or a whole number");
             }
-            cells.emplace_back(names.IndexOf(key), std::move(value));
+            record.cells.emplace_back(names.IndexOf(key), value);
             SkipBlanks();
             if (Take(','))
                 continue;
@@ -182,58 +207,68 @@ private:
     bool AtEnd(std::string& error)
     {
         SkipBlanks();
-        return m_i == m_end || Fail(error, "text after the object");
+        return m_i == m_text.size() || Fail(error, "text after the object");
     }
     void SkipBlanks()
     {
-        while (m_i < m_end && (m_text[m_i] == ' ' || m_text[m_i] == '\t' || m_text[m_i] == '\r'))
+        while (m_i < m_text.size() && (m_text[m_i] == ' ' || m_text[m_i] == '\t' || m_text[m_i] == '\r'))
             ++m_i;
     }
     bool Take(char c)
     {
-        if (m_i < m_end && m_text[m_i] == c) {
+        if (m_i < m_text.size() && m_text[m_i] == c) {
             ++m_i;
             return true;
         }
         return false;
     }
-    bool ReadNumber(std::string& value)
+    bool ReadNumber(std::string_view& value)
     {
         const std::size_t start = m_i;
         Take('-');
-        while (m_i < m_end && m_text[m_i] >= '0' && m_text[m_i] <= '9')
+        while (m_i < m_text.size() && m_text[m_i] >= '0' && m_text[m_i] <= '9')
             ++m_i;
         value = m_text.substr(start, m_i - start);
         return !value.empty() && value != "-";
     }
-    bool ReadString(std::string& value, std::string& error)
+    bool ReadString(std::string_view& value, InputRecord& record, std::string& error)
     {
         if (!Take('"'))
             return Fail(error, "expected a string");
-        while (m_i < m_end) {
+        const std::size_t start = m_i;
+        while (m_i < m_text.size() && m_text[m_i] != '"' && m_text[m_i] != '\\')
+            ++m_i;
+        if (m_i < m_text.size() && m_text[m_i] == '"') {
+            value = m_text.substr(start, m_i++ - start);
+            return true;
+        }
+        std::string& unescaped = record.storage.emplace_back(m_text.substr(start, m_i - start));
+        while (m_i < m_text.size()) {
             const char c = m_text[m_i++];
-            if (c == '"')
+            if (c == '"') {
+                value = unescaped;
                 return true;
+            }
             if (c != '\\') {
-                value.push_back(c);
+                unescaped.push_back(c);
                 continue;
             }
-            if (m_i >= m_end)
+            if (m_i >= m_text.size())
                 break;
             const char e = m_text[m_i++];
             switch (e) {
-            case '"': case '\\': case '/': value.push_back(e); break;
-            case 'b': value.push_back('\b'); break;
-            case 'f': value.push_back('\f'); break;
-            case 'n': value.push_back('\n'); break;
-            case 'r': value.push_back('\r'); break;
-            case 't': value.push_back('\t'); break;
+            case '"': case '\\': case '/': unescaped.push_back(e); break;
+            case 'b': unescaped.push_back('\b'); break;
+            case 'f': unescaped.push_back('\f'); break;
+            case 'n': unescaped.push_back('\n'); break;
+            case 'r': unescaped.push_back('\r'); break;
+            case 't': unescaped.push_back('\t'); break;
             case 'u': {
                 unsigned code = 0;
-                if (m_i + 4 > m_end || std::sscanf(m_text.substr(m_i, 4).c_str(), "%4x", &code) != 1)
+                if (m_i + 4 > m_text.size() || std::sscanf(std::string(m_text.substr(m_i, 4)).c_str(), "%4x", &code) != 1)
                     return Fail(error, "malformed \\u escape in a string");
                 m_i += 4;
-                AppendUtf8(value, code);
+                AppendUtf8(unescaped, code);
                 break;
             }
             default: return Fail(error, std::string("unknown escape \\") + e + " in a string");
@@ -241,9 +276,9 @@ private:
         }
         return Fail(error, "a string is never closed");
     }
-    const std::string& m_text;
-    std::size_t m_i;
-    std::size_t m_end;
+
+    std::string_view m_text;
+    std::size_t m_i = 0;
 };
 
 } // namespace
@@ -258,29 +293,26 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& cells)
     out += '\n';
 }
 
-InputFile ReadCsv(const std::string& text, std::vector<InputError>& errors)
+void ReadCsv(std::string_view text, std::vector<InputError>& errors,
+             const std::function<bool(const std::vector<std::string>&)>& acceptHeader, const RecordHandler& onRecord)
 {
-    InputFile file;
-    std::vector<CsvRow> rows = SplitCsv(text, errors);
-    if (rows.empty())
-        return file;
-    file.columnNames = rows.front().cells;
-    const std::size_t width = file.columnNames.size();
-    file.records.reserve(rows.size());
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        CsvRow& row = rows[r];
-        if (row.cells.size() != width) {
-            errors.push_back({row.line, "", "the row has " + std::to_string(row.cells.size()) +
-                                                " cells, the header " + std::to_string(width)});
+    CsvReader reader(text);
+    InputRecord row;
+    if (!reader.NextRow(row, errors))
+        return;
+    std::vector<std::string> names;
+    for (const auto& [column, name] : row.cells)
+        names.emplace_back(name);
+    if (!acceptHeader(names))
+        return;
+    while (reader.NextRow(row, errors)) {
+        if (row.cells.size() != names.size()) {
+            errors.push_back({row.line, "", "the row has " + std::to_string(row.cells.size()) + " cells, the header " +
+                                                std::to_string(names.size())});
             continue;
         }
-        InputRecord record{row.line, {}};
-        record.cells.reserve(width);
-        for (std::size_t c = 0; c < width; ++c)
-            record.cells.emplace_back(static_cast<int>(c), std::move(row.cells[c]));
-        file.records.push_back(std::move(record));
+        onRecord(row, names);
     }
-    return file;
 }
 
 std::vector<std::string> JsonKeys(const std::vector<std::string>& names)
@@ -314,26 +346,28 @@ void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, cons
     out += "}\n";
 }
 
-InputFile ReadJsonLines(const std::string& text, std::vector<InputError>& errors)
+void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord)
 {
-    InputFile file;
-    ColumnNames names(file.columnNames);
+    std::vector<std::string> names;
+    ColumnNames columnNames(names);
+    InputRecord record;
     int line = 0;
     for (std::size_t begin = 0; begin < text.size();) {
         std::size_t end = text.find('\n', begin);
-        if (end == std::string::npos)
+        if (end == std::string_view::npos)
             end = text.size();
         ++line;
-        const std::string_view content(text.data() + begin, end - begin);
+        const std::string_view content = text.substr(begin, end - begin);
         if (content.find_first_not_of(" \t\r") != std::string_view::npos) {
-            InputRecord record{line, {}};
+            record.line = line;
+            record.cells.clear();
+            record.storage.clear();
             std::string error;
-            if (JsonLineReader(text, begin, end).ReadObject(record.cells, names, error))
-                file.records.push_back(std::move(record));
+            if (JsonLineReader(content).ReadObject(record, columnNames, error))
+                onRecord(record, names);
             else
                 errors.push_back({line, "", error});
         }
         begin = end + 1;
     }
-    return file;
 }

@@ -3,6 +3,7 @@
 #include "NameText.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -75,28 +76,29 @@ std::string NameTail(const StaticTileEntry& entry)
     return tail;
 }
 
-std::vector<std::string> TileValues(int id, const StaticTileEntry& entry)
+void TileValues(int id, const StaticTileEntry& entry, std::vector<std::string>& values)
 {
-    std::vector<std::string> values;
-    for (const TileColumn& column : TileColumns()) {
+    const std::vector<TileColumn>& columns = TileColumns();
+    values.resize(columns.size());
+    char text[16];
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const TileColumn& column = columns[c];
+        std::string& value = values[c];
         switch (column.kind) {
-        case TileColumn::Kind::kId: values.push_back(FormatTileId(id)); break;
-        case TileColumn::Kind::kFlags: {
-            char text[12];
+        case TileColumn::Kind::kId: value = FormatTileId(id); break;
+        case TileColumn::Kind::kFlags:
             std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(entry.flags));
-            values.push_back(text);
+            value = text;
+            break;
+        case TileColumn::Kind::kFlagBit: value.assign(1, (entry.flags & TileFlag::Bit(column.index)) ? '1' : '0'); break;
+        case TileColumn::Kind::kNumber: {
+            const auto number = GetTileNumber(entry, static_cast<TileNumber>(column.index));
+            value.assign(text, std::to_chars(text, text + sizeof text, number).ptr);
             break;
         }
-        case TileColumn::Kind::kFlagBit:
-            values.push_back((entry.flags & TileFlag::Bit(column.index)) ? "1" : "0");
-            break;
-        case TileColumn::Kind::kNumber:
-            values.push_back(std::to_string(GetTileNumber(entry, static_cast<TileNumber>(column.index))));
-            break;
-        case TileColumn::Kind::kName: values.push_back(EscapeName(TileName(entry))); break;
-        case TileColumn::Kind::kNameTail: values.push_back(ToHex(NameTail(entry))); break;
-        case TileColumn::Kind::kPatched: values.push_back(entry.patched ? "1" : "0"); break;
+        case TileColumn::Kind::kName: value = EscapeName(TileName(entry)); break;
+        case TileColumn::Kind::kNameTail: value = ToHex(NameTail(entry)); break;
+        case TileColumn::Kind::kPatched: value.assign(1, entry.patched ? '1' : '0'); break;
         }
     }
-    return values;
 }

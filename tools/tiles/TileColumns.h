@@ -22,7 +22,8 @@ std::string FlagColumnName(int bit);
 
 // Each column's text for one tile: id and flags in upper-case hex, numbers
 // in decimal, the name escaped, the name's tail in hex (empty when all zero).
-std::vector<std::string> TileValues(int id, const StaticTileEntry& entry);
+// Fills `values` in place, so that one buffer serves every tile.
+void TileValues(int id, const StaticTileEntry& entry, std::vector<std::string>& values);
 
 // The bytes after the name's terminator, without the zeros that end them.
 std::string NameTail(const StaticTileEntry& entry);

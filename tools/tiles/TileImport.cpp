@@ -41,8 +41,9 @@ public:
     std::optional<std::string> nameTail;
 
     // `known` is the column named `column`, or null when there is none.
-    void Check(const TileColumn* known, const std::string& column, const std::string& value)
+    void Check(const TileColumn* known, const std::string& column, std::string_view text)
     {
+        const std::string value(text);
         if (!known)
             return Error(column, "unknown column");
         switch (known->kind) {
@@ -151,33 +152,31 @@ void CheckColumnNames(const std::vector<std::string>& names, int line, std::vect
         errors.push_back({line, "id", "there is no id column"});
 }
 
-std::vector<TileEdit> EditsFromRecords(const InputFile& file, const StaticTileTable& loaded,
-                                       std::vector<InputError>& errors)
+EditCollector::EditCollector(const StaticTileTable& loaded, std::vector<InputError>& errors)
+    : m_loaded(loaded), m_errors(errors), m_firstLineOfId(kStaticTileCount, 0)
 {
-    std::vector<const TileColumn*> columns;
-    for (const std::string& name : file.columnNames)
-        columns.push_back(FindTileColumn(name));
+}
 
-    std::vector<TileEdit> edits;
-    std::vector<int> firstLineOfId(kStaticTileCount, 0);
-    for (const InputRecord& record : file.records) {
-        RecordCheck check(record, errors);
-        for (const auto& [column, value] : record.cells)
-            check.Check(columns[column], file.columnNames[column], value);
-        if (!check.id) {
-            if (!check.Failed())
-                check.Error("id", "the record has no id");
-            continue;
-        }
-        if (int& first = firstLineOfId[*check.id]; first != 0) {
-            check.Error("id", "duplicate id " + FormatTileId(*check.id) + " (first at line " + std::to_string(first) + ")");
-            continue;
-        } else {
-            first = record.line;
-        }
-        TileEdit edit = EditFor(check, loaded[*check.id]);
-        if (!check.Failed() && !edit.IsEmpty())
-            edits.push_back(std::move(edit));
+void EditCollector::Add(const InputRecord& record, const std::vector<std::string>& names)
+{
+    ++m_records;
+    while (m_columns.size() < names.size())
+        m_columns.push_back(FindTileColumn(names[m_columns.size()]));
+    RecordCheck check(record, m_errors);
+    for (const auto& [column, value] : record.cells)
+        check.Check(m_columns[column], names[column], value);
+    if (!check.id) {
+        if (!check.Failed())
+            check.Error("id", "the record has no id");
+        return;
     }
-    return edits;
+    if (int& first = m_firstLineOfId[*check.id]; first != 0) {
+        check.Error("id", "duplicate id " + FormatTileId(*check.id) + " (first at line " + std::to_string(first) + ")");
+        return;
+    } else {
+        first = record.line;
+    }
+    TileEdit edit = EditFor(check, m_loaded[*check.id]);
+    if (!check.Failed() && !edit.IsEmpty())
+        m_edits.push_back(std::move(edit));
 }

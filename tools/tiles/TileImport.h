@@ -1,17 +1,31 @@
 #pragma once
 
 #include "RecordFormats.h"
+#include "TileColumns.h"
 #include "StaticTileEntry.h"
 #include "TileEdits.h"
 
 #include <string>
 #include <vector>
 
-// Checks every record of an import file against the tiles as loaded
-// (patches applied) and turns the fields that differ into edits. Any
-// problem goes to `errors`; the edits are only to be made when there is none.
-std::vector<TileEdit> EditsFromRecords(const InputFile& file, const StaticTileTable& loaded,
-                                       std::vector<InputError>& errors);
+// Checks the records of an import file one by one against the tiles as
+// loaded (patches applied) and turns the fields that differ into edits.
+// Any problem goes to `errors`; the edits are only to be made when there is none.
+class EditCollector {
+public:
+    EditCollector(const StaticTileTable& loaded, std::vector<InputError>& errors);
+    void Add(const InputRecord& record, const std::vector<std::string>& names);
+    const std::vector<TileEdit>& Edits() const { return m_edits; }
+    int RecordCount() const { return m_records; }
+
+private:
+    const StaticTileTable& m_loaded;
+    std::vector<InputError>& m_errors;
+    std::vector<TileEdit> m_edits;
+    std::vector<int> m_firstLineOfId;
+    std::vector<const TileColumn*> m_columns;  // by index into the file's column names
+    int m_records = 0;
+};
 
 // Checks the column names of a CSV header.
 void CheckColumnNames(const std::vector<std::string>& names, int line, std::vector<InputError>& errors);

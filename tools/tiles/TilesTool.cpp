@@ -156,8 +156,9 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
         AppendCsvRow(text, names);
     const std::vector<std::string> keys = JsonKeys(names);
     std::vector<bool> omit(columns.size());
+    std::vector<std::string> values;
     for (int id = first; id <= last; ++id) {
-        const std::vector<std::string> values = TileValues(id, (*game.patched)[id]);
+        TileValues(id, (*game.patched)[id], values);
         if (format == "csv") {
             AppendCsvRow(text, values);
             continue;
@@ -193,17 +194,22 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitFileError;
 
     std::vector<InputError> errors;
-    InputFile file;
+    EditCollector collector(*game.patched, errors);
+    const auto collect = [&](const InputRecord& record, const std::vector<std::string>& names) {
+        collector.Add(record, names);
+    };
     const std::size_t firstChar = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
     if (firstChar != std::string::npos && text[firstChar] == '{') {
-        file = ReadJsonLines(text, errors);
+        ReadJsonLines(text, errors, collect);
     } else {
-        file = ReadCsv(text, errors);
-        CheckColumnNames(file.columnNames, 1, errors);
-        if (!errors.empty())
-            file.records.clear();  // the rows of a bad header would only repeat its faults
+        // The rows of a bad header would only repeat its faults.
+        const auto acceptHeader = [&](const std::vector<std::string>& names) {
+            CheckColumnNames(names, 1, errors);
+            return errors.empty();
+        };
+        ReadCsv(text, errors, acceptHeader, collect);
     }
-    const std::vector<TileEdit> edits = EditsFromRecords(file, *game.patched, errors);
+    const std::vector<TileEdit>& edits = collector.Edits();
     if (!errors.empty()) {
         constexpr std::size_t kMostShown = 100;
         for (std::size_t i = 0; i < errors.size() && i < kMostShown; ++i) {
@@ -219,7 +225,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitBadInput;
     }
     if (edits.empty()) {
-        out << "no changes: " << file.records.size() << " records match " << path << '\n';
+        out << "no changes: " << collector.RecordCount() << " records match " << path << '\n';
         return kExitOk;
     }
 
@@ -255,9 +261,10 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitFileError;
     const std::vector<TileColumn>& columns = TileColumns();
     bool different = false;
+    std::vector<std::string> left, right;
     for (int id = 0; id < kStaticTileCount; ++id) {
-        const std::vector<std::string> left = TileValues(id, (*a.patched)[id]);
-        const std::vector<std::string> right = TileValues(id, (*b.patched)[id]);
+        TileValues(id, (*a.patched)[id], left);
+        TileValues(id, (*b.patched)[id], right);
         for (std::size_t c = 0; c < columns.size(); ++c) {
             // The flag word's change shows bit by bit in the flag columns.
             if (columns[c].kind == TileColumn::Kind::kFlags || left[c] == right[c])

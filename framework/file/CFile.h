@@ -41,7 +41,6 @@ public:
     void Abort();
 
     bool IsOpen() const { return m_fd >= 0; }
-    const std::string& GetFilePath() const { return m_path; }
 
 private:
     int m_fd = -1;

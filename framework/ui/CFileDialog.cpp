@@ -5,10 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
-FileDialogService* g_service = nullptr;
-}
-
 std::optional<QString> QtFileDialogService::GetOpenFileName(QWidget* owner, const FileDialogRequest& request)
 {
     QFileDialog dialog(owner);
@@ -35,17 +31,7 @@ std::optional<QString> QtFileDialogService::GetOpenFileName(QWidget* owner, cons
 FileDialogService& AfxFileDialogService()
 {
     static QtFileDialogService real;
-    return g_service ? *g_service : real;
-}
-
-ScopedFileDialogService::ScopedFileDialogService(FileDialogService& service) : m_previous(g_service)
-{
-    g_service = &service;
-}
-
-ScopedFileDialogService::~ScopedFileDialogService()
-{
-    g_service = m_previous;
+    return ServiceSlot<FileDialogService>::Current(real);
 }
 
 CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)

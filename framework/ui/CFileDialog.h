@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ServiceSlot.h"
+
 #include <QString>
 
 #include <optional>
@@ -35,16 +37,7 @@ private:
 };
 
 FileDialogService& AfxFileDialogService();
-class ScopedFileDialogService {
-public:
-    explicit ScopedFileDialogService(FileDialogService& service);
-    ~ScopedFileDialogService();
-    ScopedFileDialogService(const ScopedFileDialogService&) = delete;
-    ScopedFileDialogService& operator=(const ScopedFileDialogService&) = delete;
-
-private:
-    FileDialogService* m_previous;
-};
+using ScopedFileDialogService = ServiceSlot<FileDialogService>::Scope;
 
 // The framework's file-open dialog: a default extension, an initial file
 // name and one filter given as "Description|pattern||".

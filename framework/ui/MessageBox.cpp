@@ -4,10 +4,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace {
-MessageBoxService* g_service = nullptr;
-}
-
 void QtMessageBoxService::Show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning, caption,
@@ -19,17 +15,7 @@ void QtMessageBoxService::Show(QWidget* owner, const QString& text, const QStrin
 MessageBoxService& AfxMessageBoxService()
 {
     static QtMessageBoxService real;
-    return g_service ? *g_service : real;
-}
-
-ScopedMessageBoxService::ScopedMessageBoxService(MessageBoxService& service) : m_previous(g_service)
-{
-    g_service = &service;
-}
-
-ScopedMessageBoxService::~ScopedMessageBoxService()
-{
-    g_service = m_previous;
+    return ServiceSlot<MessageBoxService>::Current(real);
 }
 
 QString AfxProgramBaseName()

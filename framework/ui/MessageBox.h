@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Afx.h"
+#include "ServiceSlot.h"
 
 #include <QString>
 
@@ -20,17 +21,7 @@ public:
 };
 
 MessageBoxService& AfxMessageBoxService();
-// Puts another service in place for the scope's life.
-class ScopedMessageBoxService {
-public:
-    explicit ScopedMessageBoxService(MessageBoxService& service);
-    ~ScopedMessageBoxService();
-    ScopedMessageBoxService(const ScopedMessageBoxService&) = delete;
-    ScopedMessageBoxService& operator=(const ScopedMessageBoxService&) = delete;
-
-private:
-    MessageBoxService* m_previous;
-};
+using ScopedMessageBoxService = ServiceSlot<MessageBoxService>::Scope;
 
 // A modal box with only an OK button, captioned with the program file's base name.
 void AfxMessageBox(const QString& text, MessageIcon icon);

@@ -17,14 +17,18 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
+// The path up to and including its last folder separator; empty for a bare name.
+std::string FolderPart(const std::string& path)
+{
+    const std::size_t separator = path.rfind(kFolderSeparator);
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
 } // namespace
 
 std::string DerivePatchFilePath(const std::string& tileDataPath)
 {
-    const std::size_t separator = tileDataPath.rfind(kFolderSeparator);
-    const std::string folder =
-        separator == std::string::npos ? std::string() : tileDataPath.substr(0, separator + 1);
-    return folder + kPatchFileName;
+    return FolderPart(tileDataPath) + kPatchFileName;
 }
 
 std::string LocatePatchFile(const std::string& derivedPath)
@@ -33,9 +37,7 @@ std::string LocatePatchFile(const std::string& derivedPath)
     if (fs::exists(fs::symlink_status(derivedPath, error)))
         return derivedPath;
 
-    const std::size_t separator = derivedPath.rfind(kFolderSeparator);
-    const std::string folder =
-        separator == std::string::npos ? std::string() : derivedPath.substr(0, separator + 1);
+    const std::string folder = FolderPart(derivedPath);
     const std::string name = derivedPath.substr(folder.size());
 
     std::string match;

@@ -76,7 +76,7 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
         const std::size_t delivered = file.Read(chunk.data(), kChunkSize);
         std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(delivered), chunk.end(), 0);
         for (int block = 0; block < kBlocksPerChunk; ++block)
-            WriteBlockEntries(table, (firstBlock + block) * kTilesPerBlock,
+            WriteBlockEntries(&table[(firstBlock + block) * kTilesPerBlock],
                               chunk.data() + std::size_t{kStaticBlockSize} * block + kBlockHeaderSize);
         const std::uint32_t skip = firstBlock == 0 ? kBlockHeaderSize : 0;
         file.Seek(static_cast<std::int64_t>(chunkOffset + skip), CFile::begin);

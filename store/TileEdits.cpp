@@ -132,8 +132,7 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable
             for (auto it = first; it != last; ++it)
                 ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
             std::array<std::uint8_t, kBlockEntriesSize> bytes{};
-            for (int slot = 0; slot < kTilesPerBlock; ++slot)
-                WriteEntryFields(block[slot], bytes.data() + std::size_t{kEntryFileSize} * slot);
+            WriteBlockEntries(block.data(), bytes.data());
             file.Write(bytes.data(), kBlockEntriesSize);
             return;
         }

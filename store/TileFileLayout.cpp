@@ -149,10 +149,10 @@ void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available,
     }
 }
 
-void WriteBlockEntries(const StaticTileTable& table, int firstTile, std::uint8_t* bytes)
+void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes)
 {
-    const StaticTileEntry* entries = &table[firstTile];
     for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += kEntryFileSize) {
+        // The copy is spelled out here so that it stays inline on the save's hot path.
         if constexpr (kMemoryFormIsFileForm)
             std::memcpy(bytes, &entries[slot], kEntryFileSize);
         else

@@ -32,4 +32,5 @@ void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes);
 // table from `firstTile` on, as far as `available` bytes go.
 void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available,
                       StaticTileTable& table, int firstTile, bool patched);
-void WriteBlockEntries(const StaticTileTable& table, int firstTile, std::uint8_t* bytes);
+// Writes the file form of the 32 entries from `entries` on.
+void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes);

@@ -31,7 +31,7 @@ bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCurs
 
     std::array<std::uint8_t, kBlockEntriesSize> entries{};
     ForEachStaticPatchBlock(file, [&](int firstTile) {
-        WriteBlockEntries(table, firstTile, entries.data());
+        WriteBlockEntries(&table[firstTile], entries.data());
         file.Write(entries.data(), kBlockEntriesSize);
     });
     file.Flush();

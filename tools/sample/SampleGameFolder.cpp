@@ -71,12 +71,6 @@ StaticTileEntry MakeEntry(Random& random)
     return entry;
 }
 
-void PutEntries(std::vector<std::uint8_t>& bytes, std::size_t offset, const StaticTileTable& table,
-                int firstTile)
-{
-    WriteBlockEntries(table, firstTile, bytes.data() + offset);
-}
-
 } // namespace
 
 SampleGameFiles MakeSampleGameFiles()
@@ -98,7 +92,7 @@ SampleGameFiles MakeSampleGameFiles()
     for (int block = 0; block < kStaticBlockCount; ++block) {
         const std::size_t offset = kStaticSectionOffset + std::size_t{kStaticBlockSize} * block;
         PutLittleEndian32(files.tileData, offset, static_cast<std::uint32_t>(random.Next()));
-        PutEntries(files.tileData, offset + kBlockHeaderSize, *table, block * kTilesPerBlock);
+        WriteBlockEntries(&(*table)[block * kTilesPerBlock], &files.tileData[offset + kBlockHeaderSize]);
     }
     for (std::size_t i = files.tileData.size() - kSampleTailSize; i < files.tileData.size(); ++i)
         files.tileData[i] = random.Byte();
@@ -153,7 +147,7 @@ SampleGameFiles MakeSampleGameFiles()
             // The wallpaper keeps its name through the patch: only its numbers change.
             if (firstTile == 0)
                 SetTileName(patched[kSampleWallpaperTile], "wallpaper");
-            PutEntries(files.verData, position + kBlockHeaderSize, patched, firstTile);
+            WriteBlockEntries(&patched[firstTile], &files.verData[position + kBlockHeaderSize]);
         }
         position += patch.size;
     }

@@ -66,6 +66,16 @@ std::string FormatTileId(int id)
     return text;
 }
 
+std::optional<int> ParseTileId(std::string_view text)
+{
+    int id = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, id, 16);
+    if (text.empty() || text.size() > 4 || error != std::errc() || stop != end || id >= kStaticTileCount)
+        return std::nullopt;
+    return id;
+}
+
 std::string NameTail(const StaticTileEntry& entry)
 {
     const std::size_t length = TileName(entry).size();

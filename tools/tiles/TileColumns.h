@@ -3,7 +3,9 @@
 #include "StaticTileEntry.h"
 #include "TileEdits.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The columns of an exported tile record, in the order they are written.
@@ -29,3 +31,5 @@ void TileValues(int id, const StaticTileEntry& entry, std::vector<std::string>& 
 std::string NameTail(const StaticTileEntry& entry);
 
 std::string FormatTileId(int id);
+// A tile id from one to four hex digits within 0000-3FFF, or nothing.
+std::optional<int> ParseTileId(std::string_view text);

@@ -48,10 +48,9 @@ public:
             return Error(column, "unknown column");
         switch (known->kind) {
         case Kind::kId: {
-            const auto parsed = value.size() <= 4 ? ParseUnsigned(value, 16) : std::nullopt;
-            if (!parsed || *parsed >= kStaticTileCount)
+            id = ParseTileId(value);
+            if (!id)
                 return Error(column, "'" + value + "' is not a tile id from 0000 to 3FFF");
-            id = static_cast<int>(*parsed);
             break;
         }
         case Kind::kFlags: {

@@ -99,18 +99,13 @@ bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
 bool ParseIdRange(const std::string& text, int& first, int& last)
 {
     const std::size_t dash = text.find('-');
-    const auto parse = [](const std::string& hex, int& id) {
-        std::size_t used = 0;
-        try {
-            id = std::stoi(hex, &used, 16);
-        } catch (const std::exception&) {
-            return false;
-        }
-        return used == hex.size() && hex.size() <= 4 && id >= 0 && id < kStaticTileCount;
-    };
-    if (dash == std::string::npos)
-        return parse(text, first) && parse(text, last);
-    return parse(text.substr(0, dash), first) && parse(text.substr(dash + 1), last) && first <= last;
+    const std::optional<int> from = ParseTileId(std::string_view(text).substr(0, dash));
+    const std::optional<int> to = dash == std::string::npos ? from : ParseTileId(std::string_view(text).substr(dash + 1));
+    if (!from || !to || *from > *to)
+        return false;
+    first = *from;
+    last = *to;
+    return true;
 }
 
 int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

@@ -42,7 +42,7 @@ bench: build
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DQUARNEL_FUZZ=ON -DQUARNEL_WITH_GUI=OFF \
-	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF >/dev/null
+	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz quarnel-sample
 
 $(FUZZ_BUILD)/corpus: | fuzz-build

@@ -7,6 +7,7 @@
 #include "FileOpenFailure.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
+#include "WaitCursorHook.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,11 @@
 namespace store_detail {
 
 // Index entries are read in batches, never more than the file delivers.
-inline constexpr std::uint32_t kIndexBatchEntries = 4096;
+// A fuzzing build makes the batches tiny so that short inputs cross them.
+#ifndef QUARNEL_INDEX_BATCH_ENTRIES
+#define QUARNEL_INDEX_BATCH_ENTRIES 4096
+#endif
+inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
 
 std::uint32_t LittleEndian32(const std::uint8_t* bytes);
 VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes);
@@ -27,9 +32,31 @@ bool OpenTileData(CFile& file, const std::string& path, unsigned mode, FileOpenF
 // Opens the patch file exclusively.
 bool OpenVerData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
 
+// What every store operation does around its work: open the file with
+// `open` (false, with `failure` filled in, when it cannot), show the wait
+// cursor while `work(file)` runs, flush what it wrote and close the file.
+// A file error leaves by exception with the file closed and the cursor ended.
+template <typename Work>
+bool WithGameFile(bool (*open)(CFile&, const std::string&, unsigned, FileOpenFailure*), const std::string& path,
+                  unsigned mode, WaitCursorHook& waitCursor, FileOpenFailure* failure, Work&& work)
+{
+    CFile file;
+    if (!open(file, path, mode, failure))
+        return false;
+    WaitCursorScope wait(waitCursor);
+    work(file);
+    if (mode & CFile::modeReadWrite)
+        file.Flush();
+    file.Close();
+    return true;
+}
+
 // Calls visit(firstTile) with the file positioned at the entry bytes of
-// each static replacement block, in index order. The count and index are
-// read once up front; the blocks written in between never lie over them.
+// each static replacement block, in index order. Only the index entries
+// that the file held when the walk began count, read in batches: a block
+// written in between may lie past the file's end, where the count claims
+// entries the file did not hold, and what is written there is no index.
+// No block lies over the index itself.
 template <typename Visit>
 void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
 {
@@ -37,15 +64,17 @@ void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
     if (file.Read(countBytes.data(), kVerDataCountSize) < kVerDataCountSize)
         return;  // no count, so no index
     const std::uint32_t count = LittleEndian32(countBytes.data());
+    const std::uint64_t length = file.GetLength();
+    const auto held = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(count, (length - kVerDataCountSize) / kVerDataIndexEntrySize));
     // Every byte the index claims that the file holds; no block may reach into it.
     const std::uint64_t indexEnd =
-        std::min<std::uint64_t>(kVerDataCountSize + std::uint64_t{kVerDataIndexEntrySize} * count,
-                                file.GetLength());
+        std::min<std::uint64_t>(kVerDataCountSize + std::uint64_t{kVerDataIndexEntrySize} * count, length);
 
     std::vector<std::uint8_t> batch;
     std::uint64_t batchOffset = kVerDataCountSize;
-    for (std::uint32_t k = 0; k < count;) {
-        const std::uint32_t wanted = std::min(count - k, kIndexBatchEntries);
+    for (std::uint32_t k = 0; k < held;) {
+        const std::uint32_t wanted = std::min(held - k, kIndexBatchEntries);
         batch.resize(std::size_t{wanted} * kVerDataIndexEntrySize);
         file.Seek(static_cast<std::int64_t>(batchOffset), CFile::begin);
         const std::uint32_t whole =
@@ -66,7 +95,7 @@ void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
             visit(static_cast<int>(entry.block - kFirstStaticBlockNumber) * kTilesPerBlock);
         }
         if (whole < wanted)
-            return;  // the file ends inside the index
+            return;  // the file no longer holds what it held (another program cut it)
         k += wanted;
         batchOffset += batch.size();
     }

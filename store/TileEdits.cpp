@@ -91,59 +91,49 @@ void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry)
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
                         const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    CFile file;
-    if (!OpenTileData(file, path, CFile::modeReadWrite, failure))
-        return false;
-    WaitCursorScope wait(waitCursor);
-    for (const TileEdit& edit : edits) {
-        const int block = edit.tile / kTilesPerBlock, slot = edit.tile % kTilesPerBlock;
-        file.Seek(kStaticSectionOffset + std::int64_t{kStaticBlockSize} * block + kBlockHeaderSize +
-                      std::int64_t{kEntryFileSize} * slot,
-                  CFile::begin);
-        EditEntryInPlace(file, edit, loaded[edit.tile]);
-    }
-    file.Flush();
-    file.Close();
-    return true;
+    return WithGameFile(&OpenTileData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
+        for (const TileEdit& edit : edits) {
+            const int block = edit.tile / kTilesPerBlock, slot = edit.tile % kTilesPerBlock;
+            file.Seek(kStaticSectionOffset + std::int64_t{kStaticBlockSize} * block + kBlockHeaderSize +
+                          std::int64_t{kEntryFileSize} * slot,
+                      CFile::begin);
+            EditEntryInPlace(file, edit, loaded[edit.tile]);
+        }
+    });
 }
 
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    CFile file;
-    if (!OpenVerData(file, path, CFile::modeReadWrite, failure))
-        return false;
-    WaitCursorScope wait(waitCursor);
     std::multimap<int, const TileEdit*> byBlock;
     for (const TileEdit& edit : edits)
         byBlock.emplace(edit.tile / kTilesPerBlock, &edit);
-    const std::uint64_t length = file.GetLength();
-    ForEachStaticPatchBlock(file, [&](int firstTile) {
-        const std::uint64_t entries = file.GetPosition();
-        const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
-        if (first == last)
-            return;
-        if (entries + kBlockEntriesSize > length) {
-            // A block the file holds only in part shows its tiles' loaded
-            // values; writing one entry alone would leave a gap of zeros that
-            // the next load would show. The whole block goes in, as a save writes it.
-            std::array<StaticTileEntry, kTilesPerBlock> block;
-            std::copy_n(loaded.begin() + firstTile, kTilesPerBlock, block.begin());
-            for (auto it = first; it != last; ++it)
-                ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
-            std::array<std::uint8_t, kBlockEntriesSize> bytes{};
-            WriteBlockEntries(block.data(), bytes.data());
-            file.Write(bytes.data(), kBlockEntriesSize);
-            return;
-        }
-        for (auto it = first; it != last; ++it) {
-            const TileEdit& edit = *it->second;
-            file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{kEntryFileSize} * (edit.tile - firstTile)),
-                      CFile::begin);
-            EditEntryInPlace(file, edit, loaded[edit.tile]);
-        }
+    return WithGameFile(&OpenVerData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
+        const std::uint64_t length = file.GetLength();
+        ForEachStaticPatchBlock(file, [&](int firstTile) {
+            const std::uint64_t entries = file.GetPosition();
+            const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
+            if (first == last)
+                return;
+            if (entries + kBlockEntriesSize > length) {
+                // A block the file holds only in part shows its tiles' loaded
+                // values; writing one entry alone would leave a gap of zeros that
+                // the next load would show. The whole block goes in, as a save writes it.
+                std::array<StaticTileEntry, kTilesPerBlock> block;
+                std::copy_n(loaded.begin() + firstTile, kTilesPerBlock, block.begin());
+                for (auto it = first; it != last; ++it)
+                    ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
+                std::array<std::uint8_t, kBlockEntriesSize> bytes{};
+                WriteBlockEntries(block.data(), bytes.data());
+                file.Write(bytes.data(), kBlockEntriesSize);
+                return;
+            }
+            for (auto it = first; it != last; ++it) {
+                const TileEdit& edit = *it->second;
+                file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{kEntryFileSize} * (edit.tile - firstTile)),
+                          CFile::begin);
+                EditEntryInPlace(file, edit, loaded[edit.tile]);
+            }
+        });
     });
-    file.Flush();
-    file.Close();
-    return true;
 }

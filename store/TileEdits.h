@@ -42,10 +42,14 @@ void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry);
 // standing in for entries that lie beyond the end of a short file. Opens
 // and refuses as SaveTileData does; flushes before closing.
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure = nullptr);
+                        const std::string& path,
+                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                        FileOpenFailure* failure = nullptr);
 
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the
 // table with the patches applied, standing in for entries past the file's end.
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                       const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure = nullptr);
+                       const std::string& path,
+                       WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                       FileOpenFailure* failure = nullptr);

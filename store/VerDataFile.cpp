@@ -7,34 +7,23 @@ using namespace store_detail;
 bool LoadVerData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                  FileOpenFailure* failure)
 {
-    CFile file;
-    if (!OpenVerData(file, path, CFile::modeRead, failure))
-        return false;
-    WaitCursorScope wait(waitCursor);
-
-    std::array<std::uint8_t, kBlockEntriesSize> entries{};
-    ForEachStaticPatchBlock(file, [&](int firstTile) {
-        const std::uint32_t delivered = file.Read(entries.data(), kBlockEntriesSize);
-        ReadBlockEntries(entries.data(), delivered, table, firstTile, /*patched=*/true);
+    return WithGameFile(&OpenVerData, path, CFile::modeRead, waitCursor, failure, [&](CFile& file) {
+        std::array<std::uint8_t, kBlockEntriesSize> entries{};
+        ForEachStaticPatchBlock(file, [&](int firstTile) {
+            const std::uint32_t delivered = file.Read(entries.data(), kBlockEntriesSize);
+            ReadBlockEntries(entries.data(), delivered, table, firstTile, /*patched=*/true);
+        });
     });
-    file.Close();
-    return true;
 }
 
 bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                  FileOpenFailure* failure)
 {
-    CFile file;
-    if (!OpenVerData(file, path, CFile::modeReadWrite, failure))
-        return false;
-    WaitCursorScope wait(waitCursor);
-
-    std::array<std::uint8_t, kBlockEntriesSize> entries{};
-    ForEachStaticPatchBlock(file, [&](int firstTile) {
-        WriteBlockEntries(&table[firstTile], entries.data());
-        file.Write(entries.data(), kBlockEntriesSize);
+    return WithGameFile(&OpenVerData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
+        std::array<std::uint8_t, kBlockEntriesSize> entries{};
+        ForEachStaticPatchBlock(file, [&](int firstTile) {
+            WriteBlockEntries(&table[firstTile], entries.data());
+            file.Write(entries.data(), kBlockEntriesSize);
+        });
     });
-    file.Flush();
-    file.Close();
-    return true;
 }

@@ -29,10 +29,12 @@ inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
 // Index entries that name no static block of this table, whose block would
 // wrap round to the file's start, or whose block lies over the file's own
 // count and index are damaged and skipped, here and when saving.
-bool LoadVerData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
+bool LoadVerData(StaticTileTable& table, const std::string& path,
+                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr);
 
 // Writes the table's current entries into every replacement block that
 // loading applies, in place, and flushes the file to stable storage.
-bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
+bool SaveVerData(const StaticTileTable& table, const std::string& path,
+                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr);

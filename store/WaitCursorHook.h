@@ -8,11 +8,17 @@ public:
     virtual void EndWaitCursor() = 0;
 };
 
-// For callers with nothing to show.
+// For callers with nothing to show: the store's operations take it when
+// no hook is given.
 class NoWaitCursor final : public WaitCursorHook {
 public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
+    static WaitCursorHook& Instance()
+    {
+        static NoWaitCursor none;
+        return none;
+    }
 };
 
 // Shows the wait cursor for the scope's life, however the scope is left.

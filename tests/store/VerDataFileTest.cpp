@@ -1,8 +1,10 @@
 #include "CFile.h"
 #include "FailingCalls.h"
 #include "FieldByFieldStore.h"
+#include "StoreFiles.h"
 #include "StoreFixture.h"
 #include "TileDataFile.h"
+#include "TileEdits.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
 
@@ -235,6 +237,45 @@ TEST_F(VerDataFileTest, AnIndexShorterThanItsCountIsWalkedOverItsWholeEntriesOnl
     ASSERT_EQ(saved.size(), blockAt + kStaticBlockSize);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), saved.begin()))
         << "count and index unchanged";
+}
+
+TEST_F(VerDataFileTest, OnlyTheIndexEntriesTheFileHeldBeforeTheSaveAreActedOn)
+{
+    // A count over one batch of the index, an index cut short after one
+    // batch and two entries, and a block for static block 0 at the file's
+    // end. Written there, that block's entries lie where the count claims
+    // more index: tile 0 is made to read as an entry for block 1 further out.
+    constexpr std::uint32_t kHeld = store_detail::kIndexBatchEntries + 2;
+    const std::uint32_t end = 4 + 20 * kHeld;
+    std::vector<std::uint8_t> bytes(end);
+    Put32(bytes, 0, kHeld + 100);
+    Put32(bytes, 4, kTileDataFileId);
+    Put32(bytes, 8, 512);
+    Put32(bytes, 12, end);
+    WriteFileBytes(verDataPath, bytes);
+
+    // The claimed entry at end + 20 is the written block's bytes 16 to 35:
+    // tile 0's height and the start of its name.
+    StaticTileEntry& tile0 = (*table)[0];
+    tile0.height = kTileDataFileId;
+    const std::uint32_t words[] = {512 + 1, end + 5000};
+    std::memcpy(tile0.name.data() + 3, words, sizeof words);
+    const auto expectOnlyTheHeldBlockWritten = [&] {
+        const auto saved = ReadFileBytes(verDataPath);
+        ASSERT_EQ(saved.size(), std::size_t{end} + kStaticBlockSize) << "one block, at the end";
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), saved.begin()));
+        EXPECT_EQ(saved[end + 4 + 16], kTileDataFileId);
+    };
+    ASSERT_TRUE(SaveVerData(*table, verDataPath, waitCursor));
+    expectOnlyTheHeldBlockWritten();
+
+    // The field-precise writer walks the same index.
+    WriteFileBytes(verDataPath, bytes);
+    TileEdit edit;
+    edit.tile = 1;
+    edit.numbers[static_cast<int>(TileNumber::kWeight)] = 9;
+    ASSERT_TRUE(WriteVerDataEdits({edit}, *table, verDataPath, waitCursor));
+    expectOnlyTheHeldBlockWritten();
 }
 
 TEST_F(VerDataFileTest, APositionThatWrapsRoundIsNeverWrittenOverTheFilesStart)

@@ -4,6 +4,7 @@
 #include "CFile.h"
 #include "FieldByFieldStore.h"
 #include "FileSystemCalls.h"
+#include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
@@ -21,14 +22,12 @@ struct BenchFolder {
     BenchFolder()
     {
         WriteSampleGameFolder(folder.Path());
-        LoadTileData(*table, tileData, noCursor);
-        LoadVerData(*table, verData, noCursor);
+        LoadGameFolder(*table, tileData);
     }
     TempFolder folder;
     std::string tileData = folder.File(kSampleTileDataName);
     std::string verData = folder.File(kSampleVerDataName);
     std::unique_ptr<StaticTileTable> table = std::make_unique<StaticTileTable>();
-    NoWaitCursor noCursor;
 };
 
 BenchFolder& Folder()
@@ -68,8 +67,7 @@ void BM_Load(benchmark::State& state)
 {
     BenchFolder& f = Folder();
     for (auto _ : state) {
-        LoadTileData(*f.table, f.tileData, f.noCursor);
-        LoadVerData(*f.table, f.verData, f.noCursor);
+        LoadGameFolder(*f.table, f.tileData);
     }
 }
 
@@ -98,8 +96,8 @@ void BM_Save(benchmark::State& state)
     NoSyncCalls noSync;
     ScopedFileSystemCalls scope(noSync);
     for (auto _ : state) {
-        SaveTileData(*f.table, f.tileData, f.noCursor);
-        SaveVerData(*f.table, f.verData, f.noCursor);
+        SaveTileData(*f.table, f.tileData);
+        SaveVerData(*f.table, f.verData);
     }
 }
 
@@ -130,8 +128,8 @@ void BM_SaveWithFlush(benchmark::State& state)
 {
     BenchFolder& f = Folder();
     for (auto _ : state) {
-        SaveTileData(*f.table, f.tileData, f.noCursor);
-        SaveVerData(*f.table, f.verData, f.noCursor);
+        SaveTileData(*f.table, f.tileData);
+        SaveVerData(*f.table, f.verData);
     }
 }
 

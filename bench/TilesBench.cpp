@@ -2,6 +2,7 @@
 // own load and save of the same pair.
 
 #include "FileSystemCalls.h"
+#include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
@@ -45,7 +46,6 @@ struct Pair {
     std::string everyTile[2] = {folder.File("every0.csv"), folder.File("every1.csv")};
     NoSyncCalls noSync;
     ScopedFileSystemCalls scope{noSync};
-    NoWaitCursor noCursor;
 };
 
 Pair& ThePair()
@@ -100,8 +100,7 @@ void BM_StoreLoad(benchmark::State& state)
     Pair& p = ThePair();
     auto table = std::make_unique<StaticTileTable>();
     for (auto _ : state) {
-        LoadTileData(*table, p.tileData, p.noCursor);
-        LoadVerData(*table, p.verData, p.noCursor);
+        LoadGameFolder(*table, p.tileData);
     }
 }
 
@@ -109,11 +108,10 @@ void BM_StoreSave(benchmark::State& state)
 {
     Pair& p = ThePair();
     auto table = std::make_unique<StaticTileTable>();
-    LoadTileData(*table, p.tileData, p.noCursor);
-    LoadVerData(*table, p.verData, p.noCursor);
+    LoadGameFolder(*table, p.tileData);
     for (auto _ : state) {
-        SaveTileData(*table, p.tileData, p.noCursor);
-        SaveVerData(*table, p.verData, p.noCursor);
+        SaveTileData(*table, p.tileData);
+        SaveVerData(*table, p.verData);
     }
 }
 

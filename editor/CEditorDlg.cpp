@@ -204,9 +204,9 @@ void CEditorDlg::OnLoad()
             m_path.clear();
             return;
         }
-        const std::string patchPath = DerivePatchFilePath(m_path);
-        if (!LoadVerData(m_table, LocatePatchFile(patchPath), waitCursor))
-            ShowFileMessage(kCannotLoad, patchPath);
+        const PatchFileLocation patchFile = LocatePatchFileBeside(m_path);
+        if (!LoadVerData(m_table, patchFile.opened, waitCursor))
+            ShowFileMessage(kCannotLoad, patchFile.shown);
         FillList();
     } catch (const CFileException& error) {
         // The table is now partly loaded or partly patched: it must not be
@@ -228,9 +228,9 @@ void CEditorDlg::OnSave()
             m_path.clear();
             return;
         }
-        const std::string patchPath = DerivePatchFilePath(m_path);
-        if (!SaveVerData(m_table, LocatePatchFile(patchPath), waitCursor))
-            ShowFileMessage(kCannotSave, patchPath);
+        const PatchFileLocation patchFile = LocatePatchFileBeside(m_path);
+        if (!SaveVerData(m_table, patchFile.opened, waitCursor))
+            ShowFileMessage(kCannotSave, patchFile.shown);
     } catch (const CFileException& error) {
         // The table in memory is whole and right; the path stays so that a
         // second Save, once the cause is mended, writes it all again.

@@ -1,5 +1,7 @@
 #include "PatchFilePath.h"
 
+#include "PathParts.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -15,13 +17,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
         return std::tolower(x) == std::tolower(y);
     });
-}
-
-// The path up to and including its last folder separator; empty for a bare name.
-std::string FolderPart(const std::string& path)
-{
-    const std::size_t separator = path.rfind(kFolderSeparator);
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
 } // namespace
@@ -51,4 +46,11 @@ std::string LocatePatchFile(const std::string& derivedPath)
         }
     }
     return matches == 1 ? match : derivedPath;
+}
+
+PatchFileLocation LocatePatchFileBeside(const std::string& tileDataPath)
+{
+    std::string shown = DerivePatchFilePath(tileDataPath);
+    std::string opened = LocatePatchFile(shown);
+    return {std::move(shown), std::move(opened)};
 }

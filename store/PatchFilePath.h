@@ -4,12 +4,6 @@
 
 inline constexpr char kPatchFileName[] = "verdata.mul";
 
-#ifdef _WIN32
-inline constexpr char kFolderSeparator = '\\';
-#else
-inline constexpr char kFolderSeparator = '/';
-#endif
-
 // The patch file beside a tile-data file: the tile-data path's folder, up
 // to and including its last separator, and "verdata.mul". A bare file name
 // gives the bare "verdata.mul". This is the path that messages show.
@@ -20,3 +14,11 @@ std::string DerivePatchFilePath(const std::string& tileDataPath);
 // has the exact name, the one file whose name matches regardless of case is
 // taken, as a case-insensitive system would. Otherwise the path as given.
 std::string LocatePatchFile(const std::string& derivedPath);
+
+// The patch file beside a tile-data file: the path messages show, and the
+// file to open for it.
+struct PatchFileLocation {
+    std::string shown;
+    std::string opened;
+};
+PatchFileLocation LocatePatchFileBeside(const std::string& tileDataPath);

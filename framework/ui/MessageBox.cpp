@@ -1,7 +1,8 @@
 #include "MessageBox.h"
 
+#include "PathParts.h"
+
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 
 void QtMessageBoxService::Show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
@@ -20,7 +21,7 @@ MessageBoxService& AfxMessageBoxService()
 
 QString AfxProgramBaseName()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+    return QString::fromStdString(BaseNameWithoutExtension(QCoreApplication::applicationFilePath().toStdString()));
 }
 
 void AfxMessageBox(const QString& text, MessageIcon icon)

@@ -1,4 +1,5 @@
 #include "PatchFilePath.h"
+#include "PathParts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -54,3 +55,15 @@ TEST(LocatePatchFile, AMissingFolderGivesTheDerivedPath)
 }
 
 } // namespace
+
+TEST(BaseNameWithoutExtension, DropsTheFolderAndOnlyTheLastExtension)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/quarnel/Quarnel.v2.bin", "Quarnel.v2"},
+        {"/opt/quarnel.d/Quarnel", "Quarnel"},  // a dot in a folder is no extension
+        {"Quarnel.exe", "Quarnel"},
+        {"/home/me/.quarnel", ".quarnel"},
+    };
+    for (const auto& [path, baseName] : cases)
+        EXPECT_EQ(BaseNameWithoutExtension(path), baseName) << path;
+}

@@ -3,10 +3,8 @@
 // shows of its window. Run it on a real X server (tools/screenshot.sh).
 
 #include "CEditorDlg.h"
-#include "PatchFilePath.h"
+#include "GameFolder.h"
 #include "Resources.h"
-#include "TileDataFile.h"
-#include "VerDataFile.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -27,12 +25,19 @@ int main(int argc, char** argv)
     auto dialog = std::make_unique<CEditorDlg>();
     dialog->Create();
     const std::string tileData = std::string(argv[2]) + "/tiledata.mul";
-    NoWaitCursor noCursor;
-    if (!LoadTileData(dialog->m_table, tileData, noCursor)) {
-        std::fprintf(stderr, "quarnel-screenshot: cannot open %s\n", tileData.c_str());
+    // The picture is of a whole game folder: both files must load.
+    const GameFolderLoad load = LoadGameFolder(dialog->m_table, tileData);
+    const CFileException* problem = nullptr;
+    if (load.result == GameFolderLoad::Result::kTileDataRefused)
+        problem = &load.tileDataFailure.cause;
+    else if (load.result == GameFolderLoad::Result::kFileError)
+        problem = &load.fileError;
+    else if (!load.patchFileLoaded)
+        problem = &load.patchFileFailure.cause;
+    if (problem) {
+        std::fprintf(stderr, "quarnel-screenshot: %s\n", problem->GetErrorMessage().c_str());
         return 1;
     }
-    LoadVerData(dialog->m_table, LocatePatchFile(DerivePatchFilePath(tileData)), noCursor);
     dialog->FillList();
     constexpr int kShownTile = 5;
     dialog->m_list.SetCurSel(kShownTile);

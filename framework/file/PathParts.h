@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What ends a folder in a path: Windows takes '/' as well as its own '\\'.
+#ifdef _WIN32
+inline constexpr std::string_view kFolderSeparators = "\\/";
+#else
+inline constexpr std::string_view kFolderSeparators = "/";
+#endif
+
+// The path up to and including its last folder separator; empty for a bare name.
+std::string FolderPart(std::string_view path);
+
+// The file name without its folder and without its last extension:
+// "/opt/Quarnel.v2.bin" gives "Quarnel.v2". A name that starts with its
+// only dot (".profile") keeps it.
+std::string BaseNameWithoutExtension(std::string_view path);

@@ -33,7 +33,8 @@ constexpr int kFlagWidths[TileFlag::kCount] = {
 
 constexpr DialogItemTemplate kLeadingEditorItems[] = {
     {DefPushButton, IDOK, "&Quit", 316, 45, 50, 14, kTabStop},
-    {ListBox, IDC_LIST, nullptr, 7, 7, 105, 228,
+    // A list box shows no text of its own: its text is the name a screen reader gives it.
+    {ListBox, IDC_LIST, "Tiles", 7, 7, 105, 228,
      kListSort | kListNotify | kVScroll | kBorder | kListNoIntegralHeight | kTabStop},
     {PushButton, IDC_LOAD, "&Load", 315, 7, 50, 14, kTabStop},
     {PushButton, IDC_SAVE, "&Save", 316, 26, 50, 14, kTabStop},

@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "ResourceModule.h"
+#include "ScopedValue.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,16 +78,14 @@ void CDialog::EndDialog(int result)
 
 bool CDialog::UpdateData(bool saveAndValidate)
 {
-    ++m_exchangeDepth;
+    const ScopedValue<int> exchanging(m_exchangeDepth, m_exchangeDepth + 1);
     CDataExchange exchange(this, saveAndValidate);
-    bool ok = true;
     try {
         DoDataExchange(&exchange);
     } catch (const CUserException&) {
-        ok = false;
+        return false;  // the failing control has prompted and taken the focus
     }
-    --m_exchangeDepth;
-    return ok;
+    return true;
 }
 
 QWidget* CDialog::GetDlgItem(int id) const
@@ -244,8 +243,11 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
 
 void CDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && AfxGetApp()) {
-        AfxGetApp()->OnCmdMsg(ID_HELP);
+    // Help is the main window's: F1 in a dialog run over it (the About box
+    // itself) must not run the help command again.
+    if (event->key() == Qt::Key_F1) {
+        if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+            AfxGetApp()->OnCmdMsg(ID_HELP);
         return;
     }
     QDialog::keyPressEvent(event);
@@ -304,6 +306,7 @@ void CDialog::CreateControls()
         }
         case ControlKind::ListBox: {
             auto* list = new ListBoxControl(this);
+            list->setAccessibleName(text);  // a list box's text is never shown
             list->setFrameShape((item.style & Style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
             list->setVerticalScrollBarPolicy((item.style & Style::kVScroll) ? Qt::ScrollBarAlwaysOn
                                                                             : Qt::ScrollBarAsNeeded);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScopedValue.h"
+
 #include <QAbstractListModel>
 #include <QListView>
 
@@ -41,10 +43,8 @@ public:
     template <typename Change>
     void Programmatic(Change change)
     {
-        const bool outer = m_programmatic;
-        m_programmatic = true;
+        const ScopedValue<bool> programmatic(m_programmatic, true);
         change();
-        m_programmatic = outer;
     }
 
 signals:

@@ -15,14 +15,14 @@ namespace {
 struct ExpectedControl {
     int id;
     const char* kind;  // Qt class name
-    const char* label; // the control's text, or its label's for an edit
+    const char* label; // the control's text, or the name a screen reader gives an edit or the list
     int x, y, cx, cy;
 };
 
 // Every control of the editor's template but the check boxes, in tab order.
 const ExpectedControl kLeading[] = {
     {1, "QPushButton", "&Quit", 316, 45, 50, 14},
-    {1000, "ListBoxControl", nullptr, 7, 7, 105, 228},
+    {1000, "ListBoxControl", "Tiles", 7, 7, 105, 228},
     {3, "QPushButton", "&Load", 315, 7, 50, 14},
     {4, "QPushButton", "&Save", 316, 26, 50, 14},
     {1001, "QLineEdit", "Name:", 157, 7, 103, 12},
@@ -58,8 +58,8 @@ QString TextOf(QWidget* control)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         return button->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->accessibleName();
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QListView*>(control))
+        return control->accessibleName();
     return {};
 }
 

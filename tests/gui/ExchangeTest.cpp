@@ -2,11 +2,14 @@
 #include "GuiTestSupport.h"
 #include "SampleGameFolder.h"
 #include "StaticTileEntry.h"
+#include "resource.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -140,6 +143,41 @@ TEST_F(ExchangeTest, TheNameBoxTakesOnlyCodePageCharactersAndKeepsEveryByte)
     EXPECT_EQ(editor.Edit(IDC_NAME)->text(), QString::fromUtf8("smith\u2019s "));
     ASSERT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(dialog.m_name, "smith\x92s ");
+}
+
+// A dialog whose exchange fails with something other than a prompt.
+class ThrowingExchangeDialog final : public CDialog {
+public:
+    ThrowingExchangeDialog() : CDialog(IDD_ABOUTBOX) {}
+    bool throwing = false;
+
+protected:
+    void DoDataExchange(CDataExchange*) override
+    {
+        if (throwing)
+            throw std::runtime_error("out of memory");
+    }
+};
+
+TEST(LockOut, EndsHoweverAnExchangeIsLeft)
+{
+    ThrowingExchangeDialog dialog;
+    dialog.Create();
+    dialog.throwing = true;
+    EXPECT_THROW(dialog.UpdateData(true), std::runtime_error);
+    EXPECT_FALSE(dialog.IsExchanging()) << "every later notification would be ignored";
+}
+
+TEST(LockOut, AListChangeOfTheProgramsThatThrowsStillLetsTheUsersSelectionsThrough)
+{
+    ListBoxControl list(nullptr);
+    int reported = 0;
+    QObject::connect(&list, &ListBoxControl::selChange, [&] { ++reported; });
+    list.Model().Insert("0000 - a");
+    list.Model().Insert("0001 - b");
+    EXPECT_THROW(list.Programmatic([] { throw std::runtime_error("out of memory"); }), std::runtime_error);
+    list.selectionModel()->select(list.Model().index(1), QItemSelectionModel::ClearAndSelect);  // as a click does
+    EXPECT_EQ(reported, 1);
 }
 
 } // namespace

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -73,6 +77,28 @@ TEST_F(ShellTest, F1ShowsTheAboutBox)
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
     QTest::keyClick(&dialog, Qt::Key_F1);
     EXPECT_EQ(title, "About Quarnel");
+}
+
+TEST_F(ShellTest, F1InTheAboutBoxOpensNoSecondOne)
+{
+    CEditorApp app;
+    app.m_pMainWnd = &dialog;
+    // Shared with a check that, should F1 open a second box, runs inside it and closes it.
+    auto boxes = std::make_shared<std::vector<QPointer<QWidget>>>();
+    OnNextModal([boxes](QWidget* about) {
+        boxes->push_back(about);
+        QTimer::singleShot(0, [boxes] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != boxes->front()) {
+                boxes->push_back(modal);
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(about, Qt::Key_F1);
+    });
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    QApplication::processEvents();
+    EXPECT_EQ(boxes->size(), 1u) << "F1 in the About box opened another";
 }
 
 TEST_F(ShellTest, EnterRunsQuitThroughATakeAndABadNumberKeepsTheEditorOpen)

@@ -67,11 +67,13 @@ TEST_F(TilesToolTest, ExportThenImportLeavesBothFilesByteIdentical)
         // The sample holds 20-byte names, a curly apostrophe and bytes after terminators.
         EXPECT_THAT(exported.out, HasSubstr("smith\xE2\x80\x99s anvil"));
         EXPECT_THAT(exported.out, HasSubstr("enchanted armor rack"));
-        WriteText(input, exported.out);
-        const ToolRun imported = Tiles({"import", tileData, input});
-        EXPECT_EQ(imported.status, kExitOk) << imported.err;
-        EXPECT_THAT(imported.out, HasSubstr("no changes"));
-        ExpectFilesUntouched();
+        for (const std::string byteOrderMark : {"", "\xEF\xBB\xBF"}) {
+            WriteText(input, byteOrderMark + exported.out);
+            const ToolRun imported = Tiles({"import", tileData, input});
+            EXPECT_EQ(imported.status, kExitOk) << imported.err;
+            EXPECT_THAT(imported.out, HasSubstr("no changes"));
+            ExpectFilesUntouched();
+        }
     }
 }
 
@@ -161,6 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "2: column flag_background: says 1 but flags says otherwise"},
         BadInput{"NameTooLong", "id,name\n0001,abcdefghijklmnopqrstu\n", "2: column name: the name has 21 bytes, over 20"},
         BadInput{"MalformedEscape", "id,name\n0001,bad\\q\n", "2: column name: malformed escape"},
+        BadInput{"ZeroByteInName", "id,name\n0001,ab\\x00c\n", "2: column name: a name cannot hold a zero byte"},
+        BadInput{"JsonZeroByteInName", "{\"id\":\"0001\",\"name\":\"a\\u0000b\"}\n",
+                 "1: column name: a name cannot hold a zero byte"},
+        BadInput{"ColumnTwice", "id,weight,weight\n0001,1,2\n", "1: column weight: the header names this column twice"},
+        BadInput{"JsonKeyTwice", "{\"id\":\"0001\",\"weight\":1,\"weight\":2}\n", "1: the key \"weight\" is given twice"},
+        BadInput{"ByteOrderMarkNotAtTheStart", "id,weight\n\xEF\xBB\xBF" "0001,2\n", "2: column id: '\xEF\xBB\xBF" "0001' is not a tile id"},
         BadInput{"ShortHexEscape", "id,name\n0001,bad\\x4\n", "2: column name: malformed escape"},
         BadInput{"NotInCodePage", "id,name\n0001,\xE4\xB8\xAD\n", "2: column name: character U+4E2D is not in the Western code page"},
         BadInput{"IdOutOfRange", "id,weight\n4000,1\n", "2: column id: '4000' is not a tile id from 0000 to 3FFF"},
@@ -209,7 +217,7 @@ TEST_F(TilesToolTest, HelpUsageAndRefusals)
 
     const ToolRun missing = Tiles({"export", folder.File("nosuch.mul")});
     EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_THAT(missing.err, HasSubstr(folder.File("nosuch.mul") + ": cannot open:"));
+    EXPECT_EQ(missing.err, "quarnel-tiles: " + folder.File("nosuch.mul") + " was not found.\n");
 
     WriteFileBytes(tileData, std::vector<std::uint8_t>(0x78800 + 3 * 1316, 1));
     const ToolRun newer = Tiles({"export", tileData});

@@ -28,11 +28,7 @@ void AppendCsvCell(std::string& out, const std::string& cell)
 // Reads CSV rows one at a time, counting lines.
 class CsvReader {
 public:
-    explicit CsvReader(std::string_view text) : m_text(text)
-    {
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
-            m_i = 3;  // the byte-order mark spreadsheets like to write
-    }
+    explicit CsvReader(std::string_view text) : m_text(text) {}
 
     // The next row that is not blank, into `record` (cells indexed by
     // position); false at the end of the text or after an error.
@@ -188,7 +184,11 @@ public:
             } else if (!ReadNumber(value)) {
                 return Fail(error, "the value of \"" + std::string(key) + "\" must be a string or a whole number");
             }
-            record.cells.emplace_back(names.IndexOf(key), value);
+            const int column = names.IndexOf(key);
+            for (const auto& cell : record.cells)
+                if (cell.first == column)
+                    return Fail(error, "the key \"" + std::string(key) + "\" is given twice");
+            record.cells.emplace_back(column, value);
             SkipBlanks();
             if (Take(','))
                 continue;
@@ -283,6 +283,12 @@ private:
 
 } // namespace
 
+std::string_view WithoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+    return text.starts_with(kUtf8ByteOrderMark) ? text.substr(kUtf8ByteOrderMark.size()) : text;
+}
+
 void AppendCsvRow(std::string& out, const std::vector<std::string>& cells)
 {
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -296,7 +302,7 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& cells)
 void ReadCsv(std::string_view text, std::vector<InputError>& errors,
              const std::function<bool(const std::vector<std::string>&)>& acceptHeader, const RecordHandler& onRecord)
 {
-    CsvReader reader(text);
+    CsvReader reader(WithoutByteOrderMark(text));
     InputRecord row;
     if (!reader.NextRow(row, errors))
         return;
@@ -348,6 +354,7 @@ void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, cons
 
 void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord)
 {
+    text = WithoutByteOrderMark(text);
     std::vector<std::string> names;
     ColumnNames columnNames(names);
     InputRecord record;

@@ -26,6 +26,10 @@ struct InputError {
 // Called for each record in turn, with the column names its indices refer to.
 using RecordHandler = std::function<void(const InputRecord& record, const std::vector<std::string>& names)>;
 
+// The text after a UTF-8 byte-order mark at its very start (spreadsheets
+// and some editors write one); both readers skip it, and only there.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
 // CSV (RFC 4180: commas, double quotes doubled inside quoted cells), its
 // first row naming the columns. `acceptHeader` sees those names first; the
 // rows are read only when it returns true.

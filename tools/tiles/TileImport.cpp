@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -78,6 +79,10 @@ public:
             std::optional<std::string> bytes = UnescapeName(value, error);
             if (!bytes)
                 return Error(column, error);
+            // A zero byte would end the stored name early, and the import
+            // would never match the file again; what follows the end is name_tail's.
+            if (bytes->find('\0') != std::string::npos)
+                return Error(column, "a name cannot hold a zero byte (\\x00); bytes after the name's end go in name_tail");
             if (bytes->size() > kTileNameSize)
                 return Error(column, "the name has " + std::to_string(bytes->size()) + " bytes, over 20");
             name = std::move(bytes);
@@ -142,10 +147,13 @@ TileEdit EditFor(RecordCheck& check, const StaticTileEntry& current)
 void CheckColumnNames(const std::vector<std::string>& names, int line, std::vector<InputError>& errors)
 {
     bool hasId = false;
+    std::set<std::string_view> seen;
     for (const std::string& name : names) {
         hasId |= name == "id";
         if (!FindTileColumn(name))
             errors.push_back({line, name, "unknown column"});
+        else if (!seen.insert(name).second)
+            errors.push_back({line, name, "the header names this column twice"});
     }
     if (!hasId)
         errors.push_back({line, "id", "there is no id column"});

@@ -1,15 +1,13 @@
 #include "TilesTool.h"
 
 #include "CFileException.h"
+#include "GameFolder.h"
 #include "NameText.h"
-#include "PatchFilePath.h"
 #include "RecordFormats.h"
 #include "SampleGameFolder.h"
 #include "TileColumns.h"
-#include "TileDataFile.h"
 #include "TileEdits.h"
 #include "TileImport.h"
-#include "VerDataFile.h"
 
 #include <fstream>
 #include <iostream>
@@ -66,33 +64,34 @@ constexpr char kSampleHelp[] =
 struct LoadedGame {
     std::unique_ptr<StaticTileTable> fileValues = std::make_unique<StaticTileTable>();  // the tile-data file's own
     std::unique_ptr<StaticTileTable> patched = std::make_unique<StaticTileTable>();     // with the patches applied
-    std::string patchPath;
-    bool hasPatchFile = false;
+    GameFolderLoad load;
 };
 
+// Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
 {
     if (failure.reason == FileOpenFailure::Reason::kNewerTileDataLayout)
         return path + ": the file has the newer tile-data layout with 64-bit flags, which this tool does not change";
-    return path + ": cannot open: " + failure.cause.GetErrorMessage();
+    return failure.cause.GetErrorMessage();
 }
 
 // Loads a tile-data file and the patch file beside it; false after telling why.
 bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
 {
-    NoWaitCursor noCursor;
-    FileOpenFailure failure;
-    if (!LoadTileData(*game.fileValues, path, noCursor, &failure)) {
-        err << "quarnel-tiles: " << OpenFailureText(path, failure) << '\n';
+    game.load = LoadGameFolder(*game.patched, path, game.fileValues.get());
+    switch (game.load.result) {
+    case GameFolderLoad::Result::kTileDataRefused:
+        err << "quarnel-tiles: " << OpenFailureText(path, game.load.tileDataFailure) << '\n';
         return false;
+    case GameFolderLoad::Result::kFileError:
+        err << "quarnel-tiles: " << game.load.fileError.GetErrorMessage() << '\n';
+        return false;
+    case GameFolderLoad::Result::kLoaded:
+        break;
     }
-    *game.patched = *game.fileValues;
-    const std::string derived = DerivePatchFilePath(path);
-    game.patchPath = LocatePatchFile(derived);
-    game.hasPatchFile = LoadVerData(*game.patched, game.patchPath, noCursor, &failure);
-    if (!game.hasPatchFile)
-        err << "quarnel-tiles: note: no patch file read (" << derived << ": "
-            << failure.cause.GetErrorMessage() << "); the tiles are as " << path << " holds them\n";
+    if (!game.load.patchFileLoaded)
+        err << "quarnel-tiles: note: no patch file read (" << game.load.patchFileFailure.cause.GetErrorMessage()
+            << "); the tiles are as " << path << " holds them\n";
     return true;
 }
 
@@ -193,8 +192,9 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const auto collect = [&](const InputRecord& record, const std::vector<std::string>& names) {
         collector.Add(record, names);
     };
-    const std::size_t firstChar = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
-    if (firstChar != std::string::npos && text[firstChar] == '{') {
+    const std::string_view content = WithoutByteOrderMark(text);
+    const std::size_t firstChar = content.find_first_not_of(" \t\r\n");
+    if (firstChar != std::string::npos && content[firstChar] == '{') {
         ReadJsonLines(text, errors, collect);
     } else {
         // The rows of a bad header would only repeat its faults.
@@ -224,15 +224,16 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitOk;
     }
 
-    NoWaitCursor noCursor;
+    const bool hasPatchFile = game.load.patchFileLoaded;
+    const std::string& patchPath = game.load.patchFile.opened;
     FileOpenFailure failure;
     try {
-        if (!WriteTileDataEdits(edits, *game.fileValues, path, noCursor, &failure)) {
+        if (!WriteTileDataEdits(edits, *game.fileValues, path, NoWaitCursor::Instance(), &failure)) {
             err << "quarnel-tiles: " << OpenFailureText(path, failure) << "; nothing was written\n";
             return kExitFileError;
         }
-        if (game.hasPatchFile && !WriteVerDataEdits(edits, *game.patched, game.patchPath, noCursor, &failure)) {
-            err << "quarnel-tiles: " << OpenFailureText(game.patchPath, failure)
+        if (hasPatchFile && !WriteVerDataEdits(edits, *game.patched, patchPath, NoWaitCursor::Instance(), &failure)) {
+            err << "quarnel-tiles: " << OpenFailureText(patchPath, failure)
                 << "; the tile-data file was changed, the patch file was not\n";
             return kExitFileError;
         }
@@ -241,7 +242,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitFileError;
     }
     out << "changed " << edits.size() << (edits.size() == 1 ? " tile" : " tiles") << " in " << path
-        << (game.hasPatchFile ? " and " + game.patchPath : std::string()) << '\n';
+        << (hasPatchFile ? " and " + patchPath : std::string()) << '\n';
     return kExitOk;
 }
 

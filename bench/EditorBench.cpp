@@ -5,6 +5,7 @@
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
 #include "FileSystemCalls.h"
+#include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "ListLine.h"
 #include "MessageBox.h"
@@ -54,13 +55,17 @@ struct Editor {
     ScopedMessageBoxService messageScope{messages};
     ScopedFileDialogService fileScope{files};
     std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
-    NoWaitCursor noCursor;
 };
+
+// Made on first use and destroyed by main, before the application object:
+// a dialog must not outlive it.
+std::unique_ptr<Editor> g_editor;
 
 Editor& TheEditor()
 {
-    static Editor editor;
-    return editor;
+    if (!g_editor)
+        g_editor = std::make_unique<Editor>();
+    return *g_editor;
 }
 
 void BM_FillList(benchmark::State& state)
@@ -108,8 +113,7 @@ void BM_StoreLoad(benchmark::State& state)
     Editor& e = TheEditor();
     auto table = std::make_unique<StaticTileTable>();
     for (auto _ : state) {
-        LoadTileData(*table, e.tileData, e.noCursor);
-        LoadVerData(*table, e.verData, e.noCursor);
+        LoadGameFolder(*table, e.tileData);
     }
 }
 
@@ -130,8 +134,8 @@ void BM_StoreSave(benchmark::State& state)
     NoSyncCalls noSync;
     ScopedFileSystemCalls scope(noSync);
     for (auto _ : state) {
-        SaveTileData(e.dialog->m_table, e.tileData, e.noCursor);
-        SaveVerData(e.dialog->m_table, e.verData, e.noCursor);
+        SaveTileData(e.dialog->m_table, e.tileData);
+        SaveVerData(e.dialog->m_table, e.verData);
     }
 }
 
@@ -179,14 +183,16 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication application(argc, argv);
     AfxSetResourceHandle(QuarnelResources());
-    return RunBenchmarksWithRatios(argc, argv,
-                                   {{"BM_FillPlainListWidget", "BM_FillList", 0},
-                                    {"BM_LoadCommand", "BM_StoreLoad", 0},
-                                    {"BM_SaveCommand", "BM_StoreSave", 0},
-                                    {"BM_NameKeystroke", "BM_StoreName", 0}},
-                                   {{"BM_FillList", 5},
-                                    {"BM_Selection", 1},
-                                    {"BM_LoadCommand", 30},
-                                    {"BM_SaveCommand", 20},
-                                    {"BM_NameKeystroke", 1}});
+    const int status = RunBenchmarksWithRatios(argc, argv,
+                                               {{"BM_FillPlainListWidget", "BM_FillList", 0},
+                                                {"BM_LoadCommand", "BM_StoreLoad", 0},
+                                                {"BM_SaveCommand", "BM_StoreSave", 0},
+                                                {"BM_NameKeystroke", "BM_StoreName", 0}},
+                                               {{"BM_FillList", 5},
+                                                {"BM_Selection", 1},
+                                                {"BM_LoadCommand", 30},
+                                                {"BM_SaveCommand", 20},
+                                                {"BM_NameKeystroke", 1}});
+    g_editor.reset();
+    return status;
 }

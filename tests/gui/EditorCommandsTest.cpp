@@ -3,6 +3,7 @@
 #include "FailingCalls.h"
 #include "FileSystemCalls.h"
 #include "SampleLayout.h"
+#include "TileDataFile.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -257,9 +258,16 @@ TEST_F(EditorCommandsTest, AFolderWithoutAPatchFileLoadsUnpatchedAndEverySaveSay
 
 TEST_F(EditorCommandsTest, APatchFileNamedInCapitalsIsFoundAndTheMessagesKeepTheDerivedName)
 {
-    std::filesystem::rename(verDataPath, gameFolder / "VERDATA.MUL");
+    const std::string capitals = (gameFolder / "VERDATA.MUL").string();
+    std::filesystem::rename(verDataPath, capitals);
+    {
+        CFile holder;
+        ASSERT_TRUE(holder.Open(capitals, CFile::modeRead | CFile::shareExclusive));
+        editor.Load(tileDataPath);
+    }
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot load", verDataPath)});
     editor.Load(tileDataPath);
-    EXPECT_TRUE(editor.messages.shown.empty());
+    EXPECT_EQ(editor.messages.shown.size(), 1u) << "once free, the file in capitals loads";
     EXPECT_EQ(LineText(kSampleWallpaperTile), "0005 - wallpaper (p)");
 }
 
@@ -323,8 +331,10 @@ TEST_F(EditorCommandsTest, TheNewerLayoutIsRefusedWithASecondLine)
 
 TEST_F(EditorCommandsTest, AFileErrorPartWayThroughALoadLeavesNothingToSave)
 {
-    // The tile-data file's reads go through; the patch file fails inside its blocks.
-    FailingCalls failing(FailingCalls::Call::kRead, EIO, 7);
+    // The tile-data file's reads go through, one a chunk, then the patch
+    // file's count, its index and its first block: the second block's read fails.
+    constexpr int kReadsBeforeSecondBlock = kStaticBlockCount / kStaticBlocksPerChunk + 3;
+    FailingCalls failing(FailingCalls::Call::kRead, EIO, kReadsBeforeSecondBlock);
     {
         ScopedFileSystemCalls scope(failing);
         editor.Load(tileDataPath);

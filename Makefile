@@ -6,7 +6,7 @@ FUZZ_BUILD   := build-fuzz
 SAMPLE       := sample-game
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
-SMOKE_SECONDS ?= 20
+SMOKE_SECONDS ?= 10
 MAKEFLAGS    += --no-print-directory
 SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
@@ -43,18 +43,28 @@ fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DQUARNEL_FUZZ=ON -DQUARNEL_WITH_GUI=OFF \
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz quarnel-sample
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz quarnel-sample quarnel-tiles
 
+# Seeds: the sample's patch file, and a small export of the sample in both formats.
 $(FUZZ_BUILD)/corpus: | fuzz-build
 	@$(FUZZ_BUILD)/tools/sample/quarnel-sample $(FUZZ_BUILD)/seed
-	@mkdir -p $@ && cp $(FUZZ_BUILD)/seed/verdata.mul $@/sample.mul
+	@mkdir -p $@/verdata $@/import && cp $(FUZZ_BUILD)/seed/verdata.mul $@/verdata/sample.mul
+	@for format in csv jsonl; do \
+	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed/tiledata.mul --format $$format \
+	    --ids 0000-000F > $@/import/sample.$$format; done
 
+# Each target runs for the given time, one after the other.
 fuzz: fuzz-build $(FUZZ_BUILD)/corpus
-	@$(FUZZ_BUILD)/tests/fuzz/verdata_fuzz -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) $(FUZZ_BUILD)/corpus
+	@for target in verdata import; do \
+	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
+	    $(FUZZ_BUILD)/corpus/$$target || exit 1; done
 
 fuzz-smoke: fuzz-build $(FUZZ_BUILD)/corpus
-	@$(FUZZ_BUILD)/tests/fuzz/verdata_fuzz -max_total_time=$(SMOKE_SECONDS) $(FUZZ_FLAGS) \
-	  -print_final_stats=0 $(FUZZ_BUILD)/corpus 2>&1 | tail -n 3
+	@for target in verdata import; do \
+	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(SMOKE_SECONDS) $(FUZZ_FLAGS) \
+	    -print_final_stats=0 $(FUZZ_BUILD)/corpus/$$target > $(FUZZ_BUILD)/$$target-smoke.log 2>&1 \
+	    || { tail -n 40 $(FUZZ_BUILD)/$$target-smoke.log; exit 1; }; \
+	  echo "$$target fuzz: $$(grep -o '^#[0-9]* *DONE.*' $(FUZZ_BUILD)/$$target-smoke.log || tail -n 1 $(FUZZ_BUILD)/$$target-smoke.log)"; done
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,6 @@
 #include "CFile.h"
 #include "EditorFixture.h"
+#include "ExpectedFiles.h"
 #include "FailingCalls.h"
 #include "FileSystemCalls.h"
 #include "SampleLayout.h"
@@ -18,39 +19,6 @@
 namespace {
 
 using namespace sample_layout;
-
-// The two files as a load, the given edits and a save must leave them.
-class ExpectedFiles {
-public:
-    explicit ExpectedFiles(const SampleGameFiles& files) : tileData(files.tileData), verData(files.verData)
-    {
-        // Loading applies each replacement block in index order; saving
-        // writes every entry back, so the tile-data file takes them all.
-        for (const StaticPatch& patch : StaticPatches(files.verData)) {
-            if (patch.position + 4 + 32 * kEntry <= files.verData.size())
-                std::memcpy(&tileData[TileOffset(patch.FirstTile())], &files.verData[patch.position + 4], 32 * kEntry);
-        }
-    }
-    void Edit(int tile, std::size_t field, std::vector<std::uint8_t> bytes)
-    {
-        std::memcpy(&tileData[TileOffset(tile) + field], bytes.data(), bytes.size());
-    }
-    // Every replacement block receives its tiles as the tile-data file holds them.
-    std::vector<std::uint8_t> VerData() const
-    {
-        std::vector<std::uint8_t> bytes = verData;
-        for (const StaticPatch& patch : StaticPatches(verData)) {
-            if (bytes.size() < patch.position + kBlock)
-                bytes.resize(patch.position + kBlock);
-            std::memcpy(&bytes[patch.position + 4], &tileData[TileOffset(patch.FirstTile())], 32 * kEntry);
-        }
-        return bytes;
-    }
-    std::vector<std::uint8_t> tileData;
-
-private:
-    std::vector<std::uint8_t> verData;
-};
 
 class EditorCommandsTest : public EditorFixture {
 protected:
@@ -85,7 +53,7 @@ TEST_F(EditorCommandsTest, ACancelledLoadChangesNothing)
 TEST_F(EditorCommandsTest, EditsTypedAndClickedReachBothFilesAndNothingElse)
 {
     editor.Load(tileDataPath);
-    ExpectedFiles expected(files);
+    ExpectedFiles expected(files.tileData, files.verData);
 
     // A patched tile: a weight past a byte, the top flag bit, a shorter name.
     editor.SelectLine(kSampleWallpaperTile);
@@ -122,7 +90,7 @@ TEST_F(EditorCommandsTest, SavingAnUneditedLoadWritesThePatchesIntoTheTileDataFi
 {
     editor.Load(tileDataPath);
     editor.Save();
-    const ExpectedFiles expected(files);
+    const ExpectedFiles expected(files.tileData, files.verData);
     EXPECT_EQ(ReadFileBytes(tileDataPath), expected.tileData);
     EXPECT_EQ(ReadFileBytes(verDataPath), expected.VerData());
 }
@@ -233,7 +201,7 @@ TEST_F(EditorCommandsTest, UnknownBoxesNeverReachTheFiles)
     for (const int id : {IDC_UNKNOWN1, IDC_UNKNOWN2, IDC_UNKNOWN3, IDC_UNKNOWN4, IDC_UNKNOWN5})
         editor.ReplaceText(id, "99");
     editor.Save();
-    const ExpectedFiles expected(files);
+    const ExpectedFiles expected(files.tileData, files.verData);
     EXPECT_EQ(ReadFileBytes(tileDataPath), expected.tileData);
 }
 
@@ -365,7 +333,7 @@ TEST_F(EditorCommandsTest, AFileErrorDuringSaveKeepsThePathSoASecondSaveCanFinis
     EXPECT_EQ(editor.messages.shown[0].text, QString::fromStdString("Disk full while accessing " + tileDataPath + "."));
     EXPECT_EQ(Dialog().m_path, tileDataPath);
     editor.Save();
-    ExpectedFiles expected(files);
+    ExpectedFiles expected(files.tileData, files.verData);
     expected.Edit(1, kHue, {1});
     EXPECT_EQ(ReadFileBytes(tileDataPath), expected.tileData);
     EXPECT_EQ(ReadFileBytes(verDataPath), expected.VerData());

@@ -126,6 +126,26 @@ TEST_F(TilesToolTest, AnEditInABlockPastThePatchFilesEndWritesThatWholeBlock)
     EXPECT_GT(ReadFileBytes(verData).size(), files.verData.size());
 }
 
+TEST_F(TilesToolTest, AnImportMadeASecondTimeChangesNothing)
+{
+    const char* inputs[] = {
+        "id,name_tail\n0001,4100\n",  // zeros after a tail are what the field holds anyway
+        "id,name,name_tail\n0002,abc,00\n",
+        "{\"id\":\"0003\",\"flags\":\"00000010\",\"flag_wall\":1,\"name\":\"\\\\x41\"}\n",
+    };
+    for (const char* text : inputs) {
+        SCOPED_TRACE(text);
+        WriteText(input, text);
+        const ToolRun first = Tiles({"import", tileData, input});
+        ASSERT_EQ(first.status, kExitOk) << first.err;
+        const auto tileBytes = ReadFileBytes(tileData), verBytes = ReadFileBytes(verData);
+        const ToolRun second = Tiles({"import", tileData, input});
+        EXPECT_THAT(second.out, HasSubstr("no changes"));
+        EXPECT_EQ(ReadFileBytes(tileData), tileBytes);
+        EXPECT_EQ(ReadFileBytes(verData), verBytes);
+    }
+}
+
 struct BadInput {
     const char* name;
     const char* text;

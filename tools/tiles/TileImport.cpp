@@ -92,6 +92,9 @@ public:
             std::optional<std::string> bytes = FromHex(value);
             if (!bytes)
                 return Error(column, "'" + value + "' is not hex byte pairs");
+            // The field is zero-filled after the tail anyway: trailing zeros
+            // ask for nothing, and must not count as a change or take room.
+            bytes->erase(bytes->find_last_not_of('\0') + 1);
             nameTail = std::move(bytes);
             break;
         }

@@ -1,6 +1,19 @@
 #pragma once
 
 // Ids, styles and notification codes shared by the framework and programs built on it.
+//
+// Accepted, no effect on this platform: the program keeps the framework's
+// classic calls, and the Qt backend takes these without acting on them.
+// - Styles of the templates: kListSort (the list box always keeps its lines
+//   sorted), kListNotify (it always reports user selections),
+//   kListNoIntegralHeight, kEditAutoHScroll (line edits always scroll),
+//   kStaticNoPrefix (labels show their text as it stands), kPopup,
+//   kModalFrame and kAppWindow (the window manager decides the frame).
+// - CDialog::GetSystemMenu's revert flag and SetIcon's big-icon flag (one
+//   window icon holds both sizes).
+// - CFileDialog's open flag and OFN_ flags (the dialog is always an open
+//   dialog, and offers no read-only box).
+// - CWinApp::Enable3dControls and AfxEnableControlContainer.
 
 // Command ids of the standard dialog buttons.
 inline constexpr int IDOK = 1;

@@ -35,6 +35,7 @@ public:
     bool IsExchanging() const { return m_exchangeDepth > 0; }
 
     QWidget* GetDlgItem(int id) const;
+    // The revert and big-icon flags are accepted, with no effect on this platform (see Afx.h).
     CMenu* GetSystemMenu(bool revert);
     void SetIcon(const QIcon& icon, bool bigIcon);
     bool IsIconic() const { return isMinimized(); }
@@ -50,8 +51,6 @@ public:
     void ShowSystemMenu(const QPoint& globalPos);
     // The first command the program added to the system menu, or 0.
     unsigned FirstProgramSystemCommand() const;
-
-    const DialogTemplate& Template() const { return *m_template; }
 
 protected:
     virtual bool OnInitDialog();
@@ -90,7 +89,6 @@ public:
     explicit CPaintDC(CDialog* dialog) : m_dialog(dialog), m_painter(dialog) {}
     void EraseBackground();
     void DrawIcon(int x, int y, const QIcon& icon);
-    QPainter& Painter() { return m_painter; }
 
 private:
     CDialog* m_dialog;

@@ -12,7 +12,7 @@ std::optional<QString> QtFileDialogService::GetOpenFileName(QWidget* owner, cons
     // Any name may be typed: one that does not exist is refused by the caller.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, !m_native);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(request.defaultExtension);
     // Qt reads the pattern from the description's parentheses, and matches

@@ -26,21 +26,18 @@ public:
     virtual std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
 };
 
+// Qt's own dialog rather than the desktop's, so that it behaves the same everywhere.
 class QtFileDialogService final : public FileDialogService {
 public:
-    // Qt's own dialog rather than the desktop's, so that it behaves the same everywhere.
-    explicit QtFileDialogService(bool useNativeDialog = false) : m_native(useNativeDialog) {}
     std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
-
-private:
-    bool m_native;
 };
 
 FileDialogService& AfxFileDialogService();
 using ScopedFileDialogService = ServiceSlot<FileDialogService>::Scope;
 
 // The framework's file-open dialog: a default extension, an initial file
-// name and one filter given as "Description|pattern||".
+// name and one filter given as "Description|pattern||". The open flag and
+// the OFN_ flags are accepted, with no effect on this platform (see Afx.h).
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName, unsigned flags,

@@ -39,11 +39,6 @@ void CWinApp::OnHelp()
         dialog->SendSysCommand(command);
 }
 
-QIcon CWinApp::LoadIcon(int id) const
-{
-    return AfxLoadIcon(id);
-}
-
 CWinApp* AfxGetApp()
 {
     return g_app;

@@ -21,9 +21,7 @@ public:
     // offers what the main window's own menu says about the program.
     void OnHelp();
 
-    QIcon LoadIcon(int id) const;
-    // The look and the component hosting of the platform the program was
-    // written for; Qt's widgets need neither, so both change nothing.
+    // Accepted, no effect on this platform (see Afx.h).
     void Enable3dControls() {}
     void AfxEnableControlContainer() {}
 

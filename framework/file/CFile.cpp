@@ -1,11 +1,5 @@
 #include "CFile.h"
 
-#include "FileSystemCalls.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-
 namespace {
 
 FileSystemCalls& Sys()
@@ -13,15 +7,13 @@ FileSystemCalls& Sys()
     return FileSystemCalls::Current();
 }
 
-// Repeats a call that a signal interrupted before it transferred anything.
-template <typename Call>
-auto RetryOnInterrupt(Call call)
+// The value of a call that went through; a failed one is thrown as the
+// file error its code maps to, with the path where the caller gives one.
+std::int64_t ValueOrThrow(const SystemResult& result, const std::string& fileName = {})
 {
-    decltype(call()) result;
-    do {
-        result = call();
-    } while (result < 0 && errno == EINTR);
-    return result;
+    if (result.Failed())
+        CFileException::ThrowOsError(result.error, fileName);
+    return result.value;
 }
 
 } // namespace
@@ -34,35 +26,18 @@ CFile::~CFile()
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
 {
     Abort();
-    auto fail = [&](int osError) {
+    if (path.empty()) {
         if (error)
-            *error = CFileException(CFileException::OsErrorToCause(osError), path, osError);
+            *error = CFileException(CFileException::fileNotFound, path);
         return false;
-    };
-    if (path.empty())
-        return fail(ENOENT);
-
-    const int access = (flags & modeReadWrite) ? O_RDWR : O_RDONLY;
-    // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
-    const int fd = RetryOnInterrupt([&] { return Sys().Open(path.c_str(), access | O_NONBLOCK); });
-    if (fd < 0)
-        return fail(errno);
-
-    int osError = 0;
-    struct stat status {};
-    if (Sys().Status(fd, &status) != 0)
-        osError = errno;
-    else if (S_ISDIR(status.st_mode))
-        osError = EISDIR;
-    else if (!S_ISREG(status.st_mode))
-        osError = EACCES;
-    else if ((flags & shareExclusive) && RetryOnInterrupt([&] { return Sys().LockExclusive(fd); }) != 0)
-        osError = errno;
-    if (osError != 0) {
-        Sys().Close(fd);
-        return fail(osError);
     }
-    m_fd = fd;
+    const SystemResult opened = Sys().Open(path, (flags & modeReadWrite) != 0, (flags & shareExclusive) != 0);
+    if (opened.Failed()) {
+        if (error)
+            *error = CFileException(CFileException::OsErrorToCause(opened.error), path, opened.error);
+        return false;
+    }
+    m_file = static_cast<NativeFile>(opened.value);
     m_path = path;
     return true;
 }
@@ -73,10 +48,10 @@ std::uint64_t CFile::Seek(std::int64_t offset, SeekPosition from)
         throw CFileException(CFileException::badSeek);
     if (from == begin && offset < 0)
         throw CFileException(CFileException::badSeek);
-    const off_t result = Sys().Seek(m_fd, static_cast<off_t>(offset), from);
-    if (result < 0)
-        CFileException::ThrowOsError(errno);
-    return static_cast<std::uint64_t>(result);
+    const auto origin = from == begin     ? FileSystemCalls::Origin::kBegin
+                        : from == current ? FileSystemCalls::Origin::kCurrent
+                                          : FileSystemCalls::Origin::kEnd;
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, offset, origin)));
 }
 
 std::uint32_t CFile::Read(void* buffer, std::uint32_t count)
@@ -84,12 +59,10 @@ std::uint32_t CFile::Read(void* buffer, std::uint32_t count)
     auto* bytes = static_cast<unsigned char*>(buffer);
     std::uint32_t done = 0;
     while (done < count) {
-        const ssize_t n = RetryOnInterrupt([&] { return Sys().Read(m_fd, bytes + done, count - done); });
-        if (n < 0)
-            CFileException::ThrowOsError(errno);
+        const auto n = static_cast<std::uint32_t>(ValueOrThrow(Sys().Read(m_file, bytes + done, count - done)));
         if (n == 0)
             break;
-        done += static_cast<std::uint32_t>(n);
+        done += n;
     }
     return done;
 }
@@ -98,52 +71,42 @@ void CFile::Write(const void* buffer, std::uint32_t count)
 {
     if (count == 0)
         return;
-    const ssize_t n = RetryOnInterrupt([&] { return Sys().Write(m_fd, buffer, count); });
-    if (n < 0)
-        CFileException::ThrowOsError(errno, m_path);
-    if (static_cast<std::uint32_t>(n) != count)
+    const std::int64_t written = ValueOrThrow(Sys().Write(m_file, buffer, count), m_path);
+    if (static_cast<std::uint32_t>(written) != count)
         throw CFileException(CFileException::diskFull, m_path);
 }
 
 std::uint64_t CFile::GetPosition() const
 {
-    const off_t result = Sys().Seek(m_fd, 0, SEEK_CUR);
-    if (result < 0)
-        CFileException::ThrowOsError(errno);
-    return static_cast<std::uint64_t>(result);
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, 0, FileSystemCalls::Origin::kCurrent)));
 }
 
 std::uint64_t CFile::GetLength() const
 {
-    struct stat status {};
-    if (Sys().Status(m_fd, &status) != 0)
-        CFileException::ThrowOsError(errno);
-    return static_cast<std::uint64_t>(status.st_size);
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Length(m_file)));
 }
 
 void CFile::Flush()
 {
-    if (RetryOnInterrupt([&] { return Sys().Sync(m_fd); }) != 0)
-        CFileException::ThrowOsError(errno, m_path);
+    ValueOrThrow(Sys().Sync(m_file), m_path);
 }
 
 void CFile::Close()
 {
-    if (m_fd < 0)
+    if (m_file == kNoFile)
         return;
-    const int fd = m_fd;
-    m_fd = -1;
+    const NativeFile file = m_file;
+    m_file = kNoFile;
     m_path.clear();
-    // The descriptor is gone whatever close reports, so it is never retried.
-    if (Sys().Close(fd) != 0)
-        CFileException::ThrowOsError(errno);
+    // The file is closed whatever the call reports, so it is never retried.
+    ValueOrThrow(Sys().Close(file));
 }
 
 void CFile::Abort()
 {
-    if (m_fd < 0)
+    if (m_file == kNoFile)
         return;
-    Sys().Close(m_fd);
-    m_fd = -1;
+    Sys().Close(m_file);
+    m_file = kNoFile;
     m_path.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFileException.h"
+#include "FileSystemCalls.h"
 
 #include <cstdint>
 #include <string>
@@ -40,9 +41,9 @@ public:
     // Closes without reporting errors, for leaving after a failure.
     void Abort();
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_file != kNoFile; }
 
 private:
-    int m_fd = -1;
+    NativeFile m_file = kNoFile;
     std::string m_path;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built editor as a user would, on a real X server (Xvfb): open the
-# Load dialog with its mnemonic, accept the offered "tiledata", pick line
-# 0005 by typing, type a new name, save, quit. Then both game files must be,
+# Load dialog with its mnemonic, accept the offered "tiledata", go to line
+# 0005 with the arrow keys, type a new name, save, quit. Then both game files must be,
 # byte for byte, what an independent reading of the originals predicts: the
 # loaded patches written into the tile-data file, every replacement block
 # rewritten, and the new name in both places. Nothing else may differ.
@@ -57,7 +57,7 @@ wait_until "the file dialog to close" no_window_named '^Open$'
 xdotool windowfocus --sync "$window"
 # The editor takes these keys in order, once its load has filled the list.
 key Tab                                      # from "&Quit", which kept the focus, to the list
-xdotool type --delay 80 '0005'               # jump to line 0005
+key Home Down Down Down Down Down            # line 0005 (typing its number is timing-bound)
 key Tab Tab Tab                              # list, Load, Save, then Name (text selected)
 xdotool type --delay 80 'scripted name'
 key alt+s                                    # &Save

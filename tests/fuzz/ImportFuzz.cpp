@@ -23,10 +23,10 @@ namespace {
 // The platform's calls, counting writes; flushing to disk is skipped.
 class CountingCalls final : public NoSyncCalls {
 public:
-    ssize_t Write(int fd, const void* buffer, size_t count) override
+    SystemResult Write(NativeFile file, const void* buffer, std::uint32_t count) override
     {
         ++writes;
-        return NoSyncCalls::Write(fd, buffer, count);
+        return NoSyncCalls::Write(file, buffer, count);
     }
     int writes = 0;
 };

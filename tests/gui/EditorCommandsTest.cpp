@@ -302,7 +302,7 @@ TEST_F(EditorCommandsTest, AFileErrorPartWayThroughALoadLeavesNothingToSave)
     // The tile-data file's reads go through, one a chunk, then the patch
     // file's count, its index and its first block: the second block's read fails.
     constexpr int kReadsBeforeSecondBlock = kStaticBlockCount / kStaticBlocksPerChunk + 3;
-    FailingCalls failing(FailingCalls::Call::kRead, EIO, kReadsBeforeSecondBlock);
+    FailingCalls failing(FailingCalls::Call::kRead, os_error::kHardwareIo, kReadsBeforeSecondBlock);
     {
         ScopedFileSystemCalls scope(failing);
         editor.Load(tileDataPath);
@@ -325,7 +325,7 @@ TEST_F(EditorCommandsTest, AFileErrorDuringSaveKeepsThePathSoASecondSaveCanFinis
     editor.SelectLine(1);
     editor.ReplaceText(IDC_HUE, "1");
     {
-        FailingCalls failing(FailingCalls::Call::kWrite, ENOSPC, 2);
+        FailingCalls failing(FailingCalls::Call::kWrite, os_error::kDiskFull, 2);
         ScopedFileSystemCalls scope(failing);
         editor.Save();
     }

@@ -224,13 +224,13 @@ TEST_P(CFileFailure, SurfacesAsTheRightErrorWithOrWithoutPath)
 INSTANTIATE_TEST_SUITE_P(
     EachCall, CFileFailure,
     ::testing::Values(
-        FailureCase{"FailingRead", FailingCalls::Call::kRead, EIO, CFileException::hardIO, false},
-        FailureCase{"FailingWrite", FailingCalls::Call::kWrite, ENOSPC, CFileException::diskFull, true},
+        FailureCase{"FailingRead", FailingCalls::Call::kRead, os_error::kHardwareIo, CFileException::hardIO, false},
+        FailureCase{"FailingWrite", FailingCalls::Call::kWrite, os_error::kDiskFull, CFileException::diskFull, true},
         FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, EBADF, CFileException::invalidFile, true},
         FailureCase{"ShortWrite", FailingCalls::Call::kShortWrite, 0, CFileException::diskFull, true},
         FailureCase{"FailingSeek", FailingCalls::Call::kSeek, ESPIPE, CFileException::badSeek, false},
-        FailureCase{"FailingFlush", FailingCalls::Call::kSync, EIO, CFileException::hardIO, true},
-        FailureCase{"FailingClose", FailingCalls::Call::kClose, EIO, CFileException::hardIO, false}),
+        FailureCase{"FailingFlush", FailingCalls::Call::kSync, os_error::kHardwareIo, CFileException::hardIO, true},
+        FailureCase{"FailingClose", FailingCalls::Call::kClose, os_error::kHardwareIo, CFileException::hardIO, false}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(CFileTest, ClosedFileIsReleasedEvenWhenCloseFails)
@@ -238,7 +238,7 @@ TEST_F(CFileTest, ClosedFileIsReleasedEvenWhenCloseFails)
     CFile file;
     ASSERT_TRUE(file.Open(path, kReadWrite));
     {
-        FailingCalls failing(FailingCalls::Call::kClose, EIO);
+        FailingCalls failing(FailingCalls::Call::kClose, os_error::kHardwareIo);
         ScopedFileSystemCalls scope(failing);
         EXPECT_THROW(file.Close(), CFileException);
     }

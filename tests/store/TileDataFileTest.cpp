@@ -274,21 +274,21 @@ TEST_P(TileDataFailure, EndsTheOperationWithItsErrorAndReleasesEverything)
 INSTANTIATE_TEST_SUITE_P(
     EachCall, TileDataFailure,
     ::testing::Values(
-        MidOperationFailure{"LoadRead", false, FailingCalls::Call::kRead, EIO, 0,
+        MidOperationFailure{"LoadRead", false, FailingCalls::Call::kRead, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing an unnamed file."},
-        MidOperationFailure{"LoadSeek", false, FailingCalls::Call::kSeek, EIO, 0,
+        MidOperationFailure{"LoadSeek", false, FailingCalls::Call::kSeek, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing an unnamed file."},
-        MidOperationFailure{"LoadClose", false, FailingCalls::Call::kClose, EIO, 0,
+        MidOperationFailure{"LoadClose", false, FailingCalls::Call::kClose, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing an unnamed file."},
-        MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, EIO, 1,
+        MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, os_error::kHardwareIo, 1,
                             "A hardware I/O error was reported while accessing %1."},
-        MidOperationFailure{"SaveDiskFull", true, FailingCalls::Call::kWrite, ENOSPC, 0,
+        MidOperationFailure{"SaveDiskFull", true, FailingCalls::Call::kWrite, os_error::kDiskFull, 0,
                             "Disk full while accessing %1."},
         MidOperationFailure{"SaveShortWrite", true, FailingCalls::Call::kShortWrite, 0, 0,
                             "Disk full while accessing %1."},
-        MidOperationFailure{"SaveFlush", true, FailingCalls::Call::kSync, EIO, 0,
+        MidOperationFailure{"SaveFlush", true, FailingCalls::Call::kSync, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing %1."},
-        MidOperationFailure{"SaveClose", true, FailingCalls::Call::kClose, EIO, 0,
+        MidOperationFailure{"SaveClose", true, FailingCalls::Call::kClose, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing an unnamed file."}),
     [](const auto& test) { return std::string(test.param.name); });
 

@@ -359,9 +359,9 @@ TEST_F(VerDataFileTest, AFailingWriteCarriesThePathAndEndsTheWaitCursor)
     LoadBoth();
     for (const auto call : {FailingCalls::Call::kWrite, FailingCalls::Call::kShortWrite,
                             FailingCalls::Call::kSync}) {
-        FailingCalls failing(call, ENOSPC, 1);
+        FailingCalls failing(call, os_error::kDiskFull, 1);
         if (call == FailingCalls::Call::kSync)
-            failing = FailingCalls(call, ENOSPC, 0);
+            failing = FailingCalls(call, os_error::kDiskFull, 0);
         ScopedFileSystemCalls scope(failing);
         try {
             SaveVerData(*table, verDataPath, waitCursor);

@@ -2,7 +2,22 @@
 
 #include "FileSystemCalls.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <cerrno>
+#endif
+
+// Platform error codes that tests make calls fail with.
+namespace os_error {
+#ifdef _WIN32
+inline constexpr int kHardwareIo = ERROR_CRC;
+inline constexpr int kDiskFull = ERROR_DISK_FULL;
+#else
+inline constexpr int kHardwareIo = EIO;
+inline constexpr int kDiskFull = ENOSPC;
+#endif
+} // namespace os_error
 
 // The platform's calls, except that the chosen one fails (or transfers less)
 // once `countdown` calls of its kind have gone through.
@@ -13,37 +28,37 @@ public:
     FailingCalls(Call call, int error, int countdown = 0)
         : m_call(call), m_error(error), m_countdown(countdown) {}
 
-    ssize_t Read(int fd, void* buffer, size_t count) override
+    SystemResult Read(NativeFile file, void* buffer, std::uint32_t count) override
     {
         if (Fails(Call::kRead))
-            return -1;
-        return FileSystemCalls::Read(fd, buffer, count);
+            return SystemFailure(m_error);
+        return FileSystemCalls::Read(file, buffer, count);
     }
-    ssize_t Write(int fd, const void* buffer, size_t count) override
+    SystemResult Write(NativeFile file, const void* buffer, std::uint32_t count) override
     {
         if (Fails(Call::kWrite))
-            return -1;
+            return SystemFailure(m_error);
         if (count > 1 && Fails(Call::kShortWrite))
-            return FileSystemCalls::Write(fd, buffer, count / 2);
-        return FileSystemCalls::Write(fd, buffer, count);
+            return FileSystemCalls::Write(file, buffer, count / 2);
+        return FileSystemCalls::Write(file, buffer, count);
     }
-    off_t Seek(int fd, off_t offset, int whence) override
+    SystemResult Seek(NativeFile file, std::int64_t offset, Origin origin) override
     {
         if (Fails(Call::kSeek))
-            return -1;
-        return FileSystemCalls::Seek(fd, offset, whence);
+            return SystemFailure(m_error);
+        return FileSystemCalls::Seek(file, offset, origin);
     }
-    int Sync(int fd) override
+    SystemResult Sync(NativeFile file) override
     {
         if (Fails(Call::kSync))
-            return -1;
-        return FileSystemCalls::Sync(fd);
+            return SystemFailure(m_error);
+        return FileSystemCalls::Sync(file);
     }
-    int Close(int fd) override
+    SystemResult Close(NativeFile file) override
     {
-        const int result = FileSystemCalls::Close(fd);  // the descriptor goes either way
+        const SystemResult result = FileSystemCalls::Close(file);  // the file is closed either way
         if (Fails(Call::kClose))
-            return -1;
+            return SystemFailure(m_error);
         return result;
     }
 
@@ -55,7 +70,6 @@ private:
         if (call != m_call || m_countdown-- > 0)
             return false;
         ++failures;
-        errno = m_error;
         return true;
     }
 

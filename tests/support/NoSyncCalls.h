@@ -6,5 +6,5 @@
 // the disk costs is not what benchmarks and the fuzzer measure.
 class NoSyncCalls : public FileSystemCalls {
 public:
-    int Sync(int) override { return 0; }
+    SystemResult Sync(NativeFile) override { return {}; }
 };

@@ -3,6 +3,7 @@
 
 BUILD        := build
 FUZZ_BUILD   := build-fuzz
+WINDOWS_BUILD := build-windows
 SAMPLE       := sample-game
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
@@ -12,7 +13,7 @@ SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
 
-.PHONY: all deps build test run bench fuzz fuzz-smoke fuzz-build clean
+.PHONY: all deps build windows test run bench fuzz fuzz-smoke fuzz-build clean
 
 all: build
 
@@ -23,6 +24,12 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUARNEL_WITH_GUI=ON >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# The Windows programs, cross-built with mingw-w64; their tests run under Wine.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+
 $(SAMPLE)/tiledata.mul: | build
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
@@ -30,8 +37,10 @@ $(SAMPLE)/tiledata.mul: | build
 run: build $(SAMPLE)/tiledata.mul
 	@cd $(SAMPLE) && ../$(BUILD)/app/Quarnel
 
-# The fuzzing smoke runs first so that ctest's summary closes the output.
-test: build fuzz-smoke
+# The fuzzing smoke and the Windows tests run first so that ctest's summary
+# of the Linux build closes the output.
+test: build fuzz-smoke windows
+	@ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j$(JOBS) | tail -n 4
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 bench: build
@@ -67,4 +76,4 @@ fuzz-smoke: fuzz-build $(FUZZ_BUILD)/corpus
 	  echo "$$target fuzz: $$(grep -o '^#[0-9]* *DONE.*' $(FUZZ_BUILD)/$$target-smoke.log || tail -n 1 $(FUZZ_BUILD)/$$target-smoke.log)"; done
 
 clean:
-	@rm -rf $(BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -10,6 +10,7 @@
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 namespace {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
@@ -20,6 +21,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
 }
 
 } // namespace
+#endif
 
 std::string DerivePatchFilePath(const std::string& tileDataPath)
 {
@@ -28,6 +30,9 @@ std::string DerivePatchFilePath(const std::string& tileDataPath)
 
 std::string LocatePatchFile(const std::string& derivedPath)
 {
+#ifdef _WIN32
+    return derivedPath;  // the file system finds any letter case itself
+#else
     std::error_code error;
     if (fs::exists(fs::symlink_status(derivedPath, error)))
         return derivedPath;
@@ -46,6 +51,7 @@ std::string LocatePatchFile(const std::string& derivedPath)
         }
     }
     return matches == 1 ? match : derivedPath;
+#endif
 }
 
 PatchFileLocation LocatePatchFileBeside(const std::string& tileDataPath)

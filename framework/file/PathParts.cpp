@@ -12,3 +12,8 @@ std::string BaseNameWithoutExtension(std::string_view path)
     const std::size_t dot = name.rfind('.');
     return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
 }
+
+std::filesystem::path PathFromUtf8(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -17,3 +18,8 @@ std::string FolderPart(std::string_view path);
 // "/opt/Quarnel.v2.bin" gives "Quarnel.v2". A name that starts with its
 // only dot (".profile") keeps it.
 std::string BaseNameWithoutExtension(std::string_view path);
+
+// The program carries every path as UTF-8 text; this is such a path as the
+// standard library takes it (on Windows a narrow string would be read in
+// the system's code page instead).
+std::filesystem::path PathFromUtf8(std::string_view utf8);

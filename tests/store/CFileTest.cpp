@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <filesystem>
 
 namespace {
@@ -52,6 +55,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OsErrorToCause, MapsThePlatformsCodes)
 {
+#ifdef _WIN32
+    const std::pair<int, CFileException::Cause> cases[] = {
+        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound}, {ERROR_PATH_NOT_FOUND, CFileException::badPath},
+        {ERROR_INVALID_NAME, CFileException::badPath},        {ERROR_BAD_PATHNAME, CFileException::badPath},
+        {ERROR_INVALID_DRIVE, CFileException::badPath},       {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles},
+        {ERROR_ACCESS_DENIED, CFileException::accessDenied},  {ERROR_WRITE_PROTECT, CFileException::accessDenied},
+        {ERROR_INVALID_HANDLE, CFileException::invalidFile},  {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
+        {ERROR_CANNOT_MAKE, CFileException::directoryFull},   {ERROR_NEGATIVE_SEEK, CFileException::badSeek},
+        {ERROR_SEEK, CFileException::badSeek},                {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
+        {ERROR_LOCK_VIOLATION, CFileException::lockViolation}, {ERROR_DISK_FULL, CFileException::diskFull},
+        {ERROR_HANDLE_DISK_FULL, CFileException::diskFull},   {ERROR_HANDLE_EOF, CFileException::endOfFile},
+        {ERROR_CRC, CFileException::hardIO},                  {ERROR_WRITE_FAULT, CFileException::hardIO},
+        {ERROR_INVALID_PARAMETER, CFileException::genericException},
+    };
+#else
     const std::pair<int, CFileException::Cause> cases[] = {
         {ENOENT, CFileException::fileNotFound},   {ENOTDIR, CFileException::badPath},
         {ENAMETOOLONG, CFileException::badPath},  {ELOOP, CFileException::badPath},
@@ -65,8 +83,9 @@ TEST(OsErrorToCause, MapsThePlatformsCodes)
         {EDQUOT, CFileException::diskFull},       {EFBIG, CFileException::diskFull},
         {EINVAL, CFileException::genericException}, {EPIPE, CFileException::genericException},
     };
+#endif
     for (const auto& [code, cause] : cases)
-        EXPECT_EQ(CFileException::OsErrorToCause(code), cause) << "errno " << code;
+        EXPECT_EQ(CFileException::OsErrorToCause(code), cause) << "error " << code;
 }
 
 class CFileTest : public ::testing::Test {
@@ -226,9 +245,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"FailingRead", FailingCalls::Call::kRead, os_error::kHardwareIo, CFileException::hardIO, false},
         FailureCase{"FailingWrite", FailingCalls::Call::kWrite, os_error::kDiskFull, CFileException::diskFull, true},
-        FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, EBADF, CFileException::invalidFile, true},
+        FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, os_error::kInvalidHandle, CFileException::invalidFile, true},
         FailureCase{"ShortWrite", FailingCalls::Call::kShortWrite, 0, CFileException::diskFull, true},
-        FailureCase{"FailingSeek", FailingCalls::Call::kSeek, ESPIPE, CFileException::badSeek, false},
+        FailureCase{"FailingSeek", FailingCalls::Call::kSeek, os_error::kBadSeek, CFileException::badSeek, false},
         FailureCase{"FailingFlush", FailingCalls::Call::kSync, os_error::kHardwareIo, CFileException::hardIO, true},
         FailureCase{"FailingClose", FailingCalls::Call::kClose, os_error::kHardwareIo, CFileException::hardIO, false}),
     [](const auto& test) { return std::string(test.param.name); });

@@ -1,3 +1,4 @@
+#include "CFile.h"
 #include "PatchFilePath.h"
 #include "PathParts.h"
 #include "TempFolder.h"
@@ -17,12 +18,18 @@ TEST(DerivePatchFilePath, KeepsTheFolderUpToTheLastSeparator)
         {"tiledata.mul", "verdata.mul"},
         {"", "verdata.mul"},
         {"/games/world/", "/games/world/verdata.mul"},
+#ifdef _WIN32
+        {"C:\\games\\tiledata.mul", "C:\\games\\verdata.mul"},
+        {"C:\\games/world\\tiledata.mul", "C:\\games/world\\verdata.mul"},  // both separators count
+#else
         {"C:\\games\\tiledata.mul", "verdata.mul"},  // not a folder separator here
+#endif
     };
     for (const auto& [tileData, patch] : cases)
         EXPECT_EQ(DerivePatchFilePath(tileData), patch) << tileData;
 }
 
+#ifndef _WIN32
 TEST(LocatePatchFile, PrefersTheExactNameThenTheOneCaseInsensitiveMatch)
 {
     TempFolder folder;
@@ -48,6 +55,17 @@ TEST(LocatePatchFile, ABareNameLooksInTheWorkingFolder)
     EXPECT_EQ(LocatePatchFile("verdata.mul"), "Verdata.mul");
     std::filesystem::current_path(previous);
 }
+#else
+TEST(LocatePatchFile, LeavesLetterCaseToTheFileSystem)
+{
+    TempFolder folder;
+    WriteFileBytes(folder.File("VERDATA.MUL"), {0, 0, 0, 0});
+    const std::string derived = folder.File("verdata.mul");
+    EXPECT_EQ(LocatePatchFile(derived), derived);
+    CFile file;
+    EXPECT_TRUE(file.Open(derived, CFile::modeRead | CFile::shareExclusive)) << "found in capitals";
+}
+#endif
 
 TEST(LocatePatchFile, AMissingFolderGivesTheDerivedPath)
 {

@@ -175,6 +175,7 @@ TEST_F(TileDataFileTest, AFileThatCannotBeOpenedChangesNothing)
         EXPECT_EQ(failure.cause.m_cause, c.cause);
     }
     EXPECT_EQ(*table, before);
+    holder.Close();  // where the platform's exclusive open keeps out even a plain read
     EXPECT_EQ(ReadFileBytes(heldPath), files.tileData);
     EXPECT_FALSE(std::filesystem::exists(folder.File("missing.mul")));
     EXPECT_EQ(waitCursor.begun, 1) << "no wait cursor for a file that did not open";

@@ -13,9 +13,13 @@ namespace os_error {
 #ifdef _WIN32
 inline constexpr int kHardwareIo = ERROR_CRC;
 inline constexpr int kDiskFull = ERROR_DISK_FULL;
+inline constexpr int kInvalidHandle = ERROR_INVALID_HANDLE;
+inline constexpr int kBadSeek = ERROR_SEEK;
 #else
 inline constexpr int kHardwareIo = EIO;
 inline constexpr int kDiskFull = ENOSPC;
+inline constexpr int kInvalidHandle = EBADF;
+inline constexpr int kBadSeek = ESPIPE;
 #endif
 } // namespace os_error
 

@@ -1,16 +1,21 @@
 #include "TempFolder.h"
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <stdexcept>
-#include <system_error>
 
 TempFolder::TempFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quarnel-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::system_error(errno, std::generic_category(), "mkdtemp");
-    m_path = pattern;
+    // A name nobody else has: create_directory makes only a folder that was not there.
+    static std::mt19937_64 random{std::random_device{}()};
+    for (;;) {
+        char name[32];
+        std::snprintf(name, sizeof name, "quarnel-%016llx", static_cast<unsigned long long>(random()));
+        m_path = std::filesystem::temp_directory_path() / name;
+        if (std::filesystem::create_directory(m_path))
+            return;
+    }
 }
 
 TempFolder::~TempFolder()

@@ -1,4 +1,6 @@
 // quarnel-sample DIR: writes a made-up tile-data file and patch file into DIR.
+#include "CommandLine.h"
+#include "PathParts.h"
 #include "SampleGameFolder.h"
 
 #include <exception>
@@ -6,12 +8,13 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    if (arguments.size() != 1) {
         std::cerr << "usage: quarnel-sample DIR\n";
         return 2;
     }
     try {
-        WriteSampleGameFolder(argv[1]);
+        WriteSampleGameFolder(PathFromUtf8(arguments[0]));
     } catch (const std::exception& error) {
         std::cerr << "quarnel-sample: " << error.what() << '\n';
         return 1;

@@ -3,6 +3,7 @@
 #include "CFileException.h"
 #include "GameFolder.h"
 #include "NameText.h"
+#include "PathParts.h"
 #include "RecordFormats.h"
 #include "SampleGameFolder.h"
 #include "TileColumns.h"
@@ -174,7 +175,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     const std::string& path = args[0];
     const std::string& input = args[1];
-    std::ifstream in(input, std::ios::binary);
+    std::ifstream in(PathFromUtf8(input), std::ios::binary);
     if (!in) {
         err << "quarnel-tiles: " << input << ": cannot read\n";
         return kExitFileError;
@@ -279,7 +280,7 @@ int Sample(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     try {
-        WriteSampleGameFolder(args[0]);
+        WriteSampleGameFolder(PathFromUtf8(args[0]));
     } catch (const std::exception& error) {
         err << "quarnel-tiles: " << error.what() << '\n';
         return kExitFileError;

@@ -6,6 +6,6 @@
 // The About box: the program's icon, name and version, and OK.
 class CAboutDlg : public CDialog {
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit CAboutDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
     enum { IDD = IDD_ABOUTBOX };
 };

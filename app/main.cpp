@@ -1,8 +1,5 @@
 #include "CEditorApp.h"
 #include "Resources.h"
-#include "VersionRecord.h"
-
-#include <QCoreApplication>
 
 namespace {
 CEditorApp theApp;
@@ -11,6 +8,5 @@ CEditorApp theApp;
 int main(int argc, char** argv)
 {
     AfxSetResourceHandle(QuarnelResources());
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionRecord::kDottedVersion));
     return AfxWinMain(argc, argv);
 }

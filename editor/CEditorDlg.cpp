@@ -76,7 +76,7 @@ BEGIN_MESSAGE_MAP(CEditorDlg, CDialog)
     ON_BN_CLICKED(IDC_FLAG0 + 31, OnClickedFlag<31>)
 END_MESSAGE_MAP()
 
-CEditorDlg::CEditorDlg(std::function<void()> showAbout, QWidget* parent)
+CEditorDlg::CEditorDlg(std::function<void()> showAbout, CWnd* parent)
     : CDialog(IDD, parent), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_showAbout(std::move(showAbout))
 {
 }
@@ -110,7 +110,7 @@ bool CEditorDlg::OnInitDialog()
         const std::string aboutMenu = AfxLoadString(IDS_ABOUTBOX);
         if (!aboutMenu.empty()) {
             systemMenu->AppendMenu(MF_SEPARATOR);
-            systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, QString::fromLatin1(aboutMenu));
+            systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
         }
     }
     SetIcon(m_hIcon, true);
@@ -139,12 +139,14 @@ void CEditorDlg::OnPaint()
     }
     CPaintDC dc(this);
     dc.EraseBackground();
-    const int x = (width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    CRect rect;
+    GetClientRect(&rect);
+    const int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-QIcon CEditorDlg::OnQueryDragIcon()
+HICON CEditorDlg::OnQueryDragIcon()
 {
     return m_hIcon;
 }
@@ -181,11 +183,9 @@ void CEditorDlg::OnSelchangeList()
 
 void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path, const FileOpenFailure* failure)
 {
-    QString text = QString::fromLatin1(leadIn) + QStringLiteral(" \"") +
-                   QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())) +
-                   QStringLiteral("\"!");
+    std::string text = std::string(leadIn) + " \"" + path + "\"!";
     if (failure && failure->reason == FileOpenFailure::Reason::kNewerTileDataLayout)
-        text += QLatin1Char('\n') + QString::fromLatin1(kNewerLayoutNote);
+        text += std::string("\n") + kNewerLayoutNote;
     AfxMessageBox(text, MessageIcon::Exclamation);
 }
 
@@ -212,7 +212,7 @@ void CEditorDlg::OnLoad()
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
-        AfxMessageBox(QString::fromLocal8Bit(error.GetErrorMessage()), MessageIcon::Stop);
+        AfxMessageBox(error.GetErrorMessage(), MessageIcon::Stop);
     }
 }
 
@@ -234,7 +234,7 @@ void CEditorDlg::OnSave()
     } catch (const CFileException& error) {
         // The table in memory is whole and right; the path stays so that a
         // second Save, once the cause is mended, writes it all again.
-        AfxMessageBox(QString::fromLocal8Bit(error.GetErrorMessage()), MessageIcon::Stop);
+        AfxMessageBox(error.GetErrorMessage(), MessageIcon::Stop);
     }
 }
 

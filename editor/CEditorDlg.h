@@ -18,7 +18,7 @@ class CDataExchange;
 class CEditorDlg : public CDialog {
 public:
     // showAbout runs the program's About box (from the system menu).
-    explicit CEditorDlg(std::function<void()> showAbout = {}, QWidget* parent = nullptr);
+    explicit CEditorDlg(std::function<void()> showAbout = {}, CWnd* parent = nullptr);
 
     enum { IDD = IDD_EDITOR_DIALOG };
 
@@ -36,7 +36,7 @@ public:
     int m_unknown3 = 0;
     int m_unknown4 = 0;
     int m_unknown5 = 0;
-    QIcon m_hIcon;
+    HICON m_hIcon;
     StaticTileTable m_table{};
     std::string m_path;
     int m_current = -1;
@@ -50,7 +50,7 @@ protected:
 
     void OnSysCommand(unsigned id, long lParam);
     void OnPaint();
-    QIcon OnQueryDragIcon();
+    HICON OnQueryDragIcon();
     void OnLoad();
     void OnSave();
     void OnSelchangeList();

@@ -114,6 +114,6 @@ QIcon LoadIconResource(int id)
 const ResourceModule& QuarnelResources()
 {
     Q_INIT_RESOURCE(res);
-    static const ResourceModule module = {kDialogs, kStrings, &LoadIconResource};
+    static const ResourceModule module = {kDialogs, kStrings, &LoadIconResource, VersionRecord::kDottedVersion};
     return module;
 }

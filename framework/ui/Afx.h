@@ -49,6 +49,13 @@ enum class Notification {
     ListSelChange,
 };
 
+// A rectangle in a window's client coordinates.
+struct CRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
 // Message box icons.
 enum class MessageIcon {
     Exclamation,

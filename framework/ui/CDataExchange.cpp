@@ -122,7 +122,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
         return;
     }
     if (!ParseDialogInteger(edit->text(), value)) {
-        AfxMessageBox(QString::fromLatin1(kPromptParseInt), MessageIcon::Exclamation);
+        AfxMessageBox(kPromptParseInt, MessageIcon::Exclamation);
         pDX->Fail();
     }
 }
@@ -150,7 +150,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count)
         return;
     }
     if (static_cast<int>(value.size()) > count) {
-        AfxMessageBox(QString::fromLatin1(kPromptMaxChars).arg(count), MessageIcon::Exclamation);
+        AfxMessageBox(QString::fromLatin1(kPromptMaxChars).arg(count).toStdString(), MessageIcon::Exclamation);
         pDX->Fail();
     }
 }

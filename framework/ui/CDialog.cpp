@@ -33,12 +33,12 @@ QString ControlText(const char* text)
 
 } // namespace
 
-CDialog::CDialog(int templateId, QWidget* parent)
+CDialog::CDialog(int templateId, CWnd* parent)
     : QDialog(parent), m_template(AfxFindDialogTemplate(templateId))
 {
     if (!m_template)
         throw std::runtime_error("no dialog template " + std::to_string(templateId));
-    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close"));
+    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
 }
 
 CDialog::~CDialog()
@@ -99,7 +99,12 @@ CMenu* CDialog::GetSystemMenu(bool)
     return (m_template->style & Style::kSysMenu) ? &m_systemMenu : nullptr;
 }
 
-void CDialog::SetIcon(const QIcon& icon, bool)
+void CDialog::GetClientRect(CRect* rect) const
+{
+    *rect = {0, 0, width(), height()};
+}
+
+void CDialog::SetIcon(const HICON& icon, bool)
 {
     // One window icon holds both sizes.
     setWindowIcon(icon);
@@ -198,7 +203,7 @@ void CDialog::OnPaint()
     QDialog::paintEvent(nullptr);
 }
 
-QIcon CDialog::OnQueryDragIcon()
+HICON CDialog::OnQueryDragIcon()
 {
     return windowIcon();
 }
@@ -356,7 +361,7 @@ void CPaintDC::EraseBackground()
     m_painter.fillRect(m_dialog->rect(), m_dialog->palette().window());
 }
 
-void CPaintDC::DrawIcon(int x, int y, const QIcon& icon)
+void CPaintDC::DrawIcon(int x, int y, const HICON& icon)
 {
     icon.paint(&m_painter, x, y, kIconSize, kIconSize);
 }

@@ -3,6 +3,7 @@
 #include "Afx.h"
 #include "CMenu.h"
 #include "MessageMap.h"
+#include "WindowTypes.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -19,7 +20,7 @@ struct DialogTemplate;
 // run is going on no notification reaches any handler.
 class CDialog : public QDialog {
 public:
-    explicit CDialog(int templateId, QWidget* parent = nullptr);
+    explicit CDialog(int templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
     // Creates the window and its controls from the template and runs the
@@ -37,7 +38,8 @@ public:
     QWidget* GetDlgItem(int id) const;
     // The revert and big-icon flags are accepted, with no effect on this platform (see Afx.h).
     CMenu* GetSystemMenu(bool revert);
-    void SetIcon(const QIcon& icon, bool bigIcon);
+    void SetIcon(const HICON& icon, bool bigIcon);
+    void GetClientRect(CRect* rect) const;
     bool IsIconic() const { return isMinimized(); }
 
     void BeginWaitCursor();
@@ -63,7 +65,7 @@ protected:
     // Default handling of what a message map leaves to the framework.
     void OnSysCommand(unsigned id, long lParam);
     void OnPaint();
-    QIcon OnQueryDragIcon();
+    HICON OnQueryDragIcon();
 
     // Qt's side.
     void reject() override;  // Escape and the close box
@@ -88,7 +90,7 @@ class CPaintDC {
 public:
     explicit CPaintDC(CDialog* dialog) : m_dialog(dialog), m_painter(dialog) {}
     void EraseBackground();
-    void DrawIcon(int x, int y, const QIcon& icon);
+    void DrawIcon(int x, int y, const HICON& icon);
 
 private:
     CDialog* m_dialog;

@@ -1,7 +1,9 @@
 #include "CMenu.h"
 
-bool CMenu::AppendMenu(unsigned flags, unsigned id, const QString& text)
+#include "CodePage1252.h"
+
+bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text)
 {
-    m_items.push_back({(flags & MF_SEPARATOR) != 0, id, text});
+    m_items.push_back({(flags & MF_SEPARATOR) != 0, id, FromCodePage1252(text)});
     return true;
 }

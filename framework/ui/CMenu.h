@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 inline constexpr unsigned MF_STRING = 0x0000;
@@ -17,7 +18,8 @@ public:
         QString text;
     };
 
-    bool AppendMenu(unsigned flags, unsigned id = 0, const QString& text = {});
+    // The text is the menu's own, in the Western code page.
+    bool AppendMenu(unsigned flags, unsigned id = 0, const std::string& text = {});
     const std::vector<Item>& Items() const { return m_items; }
     // Fills a popup menu; choosing an entry calls onCommand with its id.
     template <typename OnCommand>

@@ -24,7 +24,7 @@ QString AfxProgramBaseName()
     return QString::fromStdString(BaseNameWithoutExtension(QCoreApplication::applicationFilePath().toStdString()));
 }
 
-void AfxMessageBox(const QString& text, MessageIcon icon)
+void AfxMessageBox(const std::string& text, MessageIcon icon)
 {
-    AfxMessageBoxService().Show(QApplication::activeWindow(), text, AfxProgramBaseName(), icon);
+    AfxMessageBoxService().Show(QApplication::activeWindow(), QString::fromStdString(text), AfxProgramBaseName(), icon);
 }

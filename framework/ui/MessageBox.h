@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 // Shows message boxes. The real one uses Qt's dialog; tests put in one
@@ -23,6 +25,7 @@ public:
 MessageBoxService& AfxMessageBoxService();
 using ScopedMessageBoxService = ServiceSlot<MessageBoxService>::Scope;
 
-// A modal box with only an OK button, captioned with the program file's base name.
-void AfxMessageBox(const QString& text, MessageIcon icon);
+// A modal box with only an OK button, captioned with the program file's
+// base name. The text is UTF-8, as the program's paths are.
+void AfxMessageBox(const std::string& text, MessageIcon icon);
 QString AfxProgramBaseName();

@@ -2,7 +2,7 @@
 
 #include "Afx.h"
 
-#include <QIcon>
+#include "WindowTypes.h"
 
 #include <variant>
 
@@ -14,7 +14,7 @@ class CDialog;
 // CDialog members; each map links to its base class's map.
 using AFX_PMSG = void (CDialog::*)();
 using AFX_PMSG_SYSCOMMAND = void (CDialog::*)(unsigned id, long lParam);
-using AFX_PMSG_QUERYICON = QIcon (CDialog::*)();
+using AFX_PMSG_QUERYICON = HICON (CDialog::*)();
 
 enum class MessageKind { End, Notify, SysCommand, Paint, QueryDragIcon };
 

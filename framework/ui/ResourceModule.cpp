@@ -1,5 +1,7 @@
 #include "ResourceModule.h"
 
+#include <QCoreApplication>
+
 namespace {
 const ResourceModule* g_module = nullptr;
 }
@@ -7,6 +9,8 @@ const ResourceModule* g_module = nullptr;
 void AfxSetResourceHandle(const ResourceModule& module)
 {
     g_module = &module;
+    if (module.version)
+        QCoreApplication::setApplicationVersion(QString::fromLatin1(module.version));
 }
 
 const DialogTemplate* AfxFindDialogTemplate(int id)

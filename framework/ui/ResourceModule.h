@@ -17,6 +17,7 @@ struct ResourceModule {
     std::span<const DialogTemplate> dialogs;
     std::span<const StringResource> strings;
     QIcon (*loadIcon)(int id);
+    const char* version;  // the version record's file version, dotted
 };
 
 // The program hands its resources to the framework before its first window.

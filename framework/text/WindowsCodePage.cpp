@@ -34,3 +34,25 @@ bool IsAssignedInCodePage1252(unsigned char byte)
 {
     return !(byte >= 0x80 && byte <= 0x9F && kHighControlRange[byte - 0x80] == byte);
 }
+
+std::u16string Utf16FromCodePage1252(std::string_view bytes)
+{
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text.push_back(CodePage1252ToUnicode(static_cast<unsigned char>(byte)));
+    return text;
+}
+
+std::optional<std::string> CodePage1252FromUtf16(std::u16string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char16_t character : text) {
+        const int byte = UnicodeToCodePage1252(character);
+        if (byte < 0)
+            return std::nullopt;
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return bytes;
+}

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QString>
-
 #include <string>
+#include <string_view>
 
 class CDialog;
 class CListBox;
-class QWidget;
 
 // Thrown to stop an exchange run at the failing control.
 struct CUserException {};
 
-// One run of a dialog's exchange, in one direction.
+// One run of a dialog's exchange, in one direction. The rules here are the
+// editor's on every platform; each backend's dialog gives them its controls.
 class CDataExchange {
 public:
     CDataExchange(CDialog* dialog, bool saveAndValidate)
         : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
-    QWidget* PrepareCtrl(int id);
-    QWidget* PrepareEditCtrl(int id);
+    // Notes the control the run has reached, so that a failure can focus it.
+    void PrepareCtrl(int id);
+    void PrepareEditCtrl(int id);
     // In a take run: focuses the last prepared control, selects its text
     // and stops the run. A show run does not fail.
     void Fail();
@@ -44,4 +44,4 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 
 // The integer take rule, on its own: the value, or false when the text is no integer.
-bool ParseDialogInteger(const QString& text, int& value);
+bool ParseDialogInteger(std::u16string_view text, int& value);

@@ -51,7 +51,7 @@ TEST(IntegerTake, FollowsTheExchangeRules)
     };
     for (const IntegerCase& c : cases) {
         int value = -12345;
-        EXPECT_EQ(ParseDialogInteger(QString::fromLatin1(c.text), value), c.accepted) << '"' << c.text << '"';
+        EXPECT_EQ(ParseDialogInteger(QString::fromLatin1(c.text).toStdU16String(), value), c.accepted) << '"' << c.text << '"';
         EXPECT_EQ(value, c.accepted ? c.value : -12345) << '"' << c.text << '"';
     }
 }

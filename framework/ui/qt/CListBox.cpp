@@ -1,5 +1,6 @@
 #include "CListBox.h"
 
+#include "CDialog.h"
 #include "CodePage1252.h"
 
 #include <QItemSelectionModel>
@@ -75,6 +76,11 @@ ListBoxControl::ListBoxControl(QWidget* parent) : QListView(parent), m_model(new
         if (!m_programmatic)
             emit selChange();
     });
+}
+
+void CListBox::SubclassDlgItem(int id, CDialog* dialog)
+{
+    m_control = qobject_cast<ListBoxControl*>(dialog->GetDlgItem(id));
 }
 
 void CListBox::ResetContent()

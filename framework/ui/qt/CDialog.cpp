@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CListBox.h"
 #include "CWinApp.h"
+#include "CodePage1252.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "ResourceModule.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QValidator>
 
 #include <stdexcept>
 
@@ -30,6 +32,20 @@ QString ControlText(const char* text)
 {
     return QString::fromLatin1(text ? text : "");
 }
+
+// Accepts only text the Western code page can hold, so that nothing typed
+// or pasted is ever replaced on the way into an 8-bit member.
+class CodePage1252Validator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        for (const QChar c : input)
+            if (!CanEncodeInCodePage1252(c))
+                return Invalid;
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -92,6 +108,57 @@ QWidget* CDialog::GetDlgItem(int id) const
 {
     const auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
+}
+
+std::u16string CDialog::GetItemText(int id) const
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(GetDlgItem(id));
+    return edit ? edit->text().toStdU16String() : std::u16string();
+}
+
+void CDialog::SetItemText(int id, std::u16string_view text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id)))
+        edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void CDialog::LimitItemText(int id, int count)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id)))
+        edit->setMaxLength(count);
+}
+
+void CDialog::KeepItemTextInCodePage1252(int id)
+{
+    auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id));
+    if (edit && !edit->validator())
+        edit->setValidator(new CodePage1252Validator(edit));
+}
+
+int CDialog::GetItemCheck(int id) const
+{
+    const auto* box = qobject_cast<const QCheckBox*>(GetDlgItem(id));
+    if (!box)
+        return 0;
+    return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;
+}
+
+void CDialog::SetItemCheck(int id, int state)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(GetDlgItem(id))) {
+        box->setTristate(state == 2);
+        box->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+}
+
+void CDialog::FocusItem(int id, bool selectText)
+{
+    QWidget* control = GetDlgItem(id);
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control); edit && selectText)
+        edit->selectAll();
 }
 
 CMenu* CDialog::GetSystemMenu(bool)

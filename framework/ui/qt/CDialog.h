@@ -10,6 +10,8 @@
 #include <QPainter>
 
 #include <map>
+#include <string>
+#include <string_view>
 #include <memory>
 
 class CDataExchange;
@@ -36,6 +38,16 @@ public:
     bool IsExchanging() const { return m_exchangeDepth > 0; }
 
     QWidget* GetDlgItem(int id) const;
+
+    // The controls as the exchange reads and writes them; text is UTF-16.
+    std::u16string GetItemText(int id) const;
+    void SetItemText(int id, std::u16string_view text);
+    void LimitItemText(int id, int count);
+    // Lets into the edit only text that the Western code page can hold.
+    void KeepItemTextInCodePage1252(int id);
+    int GetItemCheck(int id) const;  // 0 clear, 1 checked, 2 indeterminate
+    void SetItemCheck(int id, int state);
+    void FocusItem(int id, bool selectText);
     // The revert and big-icon flags are accepted, with no effect on this platform (see Afx.h).
     CMenu* GetSystemMenu(bool revert);
     void SetIcon(const HICON& icon, bool bigIcon);

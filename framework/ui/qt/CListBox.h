@@ -55,6 +55,8 @@ private:
     bool m_programmatic = false;
 };
 
+class CDialog;
+
 // A dialog's sorted list box, attached to its control by the exchange.
 class CListBox {
 public:
@@ -62,8 +64,9 @@ public:
     CListBox(const CListBox&) = delete;
     CListBox& operator=(const CListBox&) = delete;
 
-    void Attach(ListBoxControl* control) { m_control = control; }
-    ListBoxControl* GetControl() const { return m_control; }
+    // Takes over the dialog's list box control with that id.
+    void SubclassDlgItem(int id, CDialog* dialog);
+    bool IsAttached() const { return m_control != nullptr; }
 
     void ResetContent();
     int AddString(const std::string& line);

@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CEditorDlg.h"
+#include "Resources.h"
 
 #include <memory>
 
@@ -9,7 +10,10 @@ BEGIN_COMMAND_MAP(CEditorApp, CWinApp)
     ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_COMMAND_MAP()
 
-CEditorApp::CEditorApp() : CWinApp("Quarnel") {}
+CEditorApp::CEditorApp() : CWinApp("Quarnel")
+{
+    AfxSetResourceHandle(QuarnelResources());
+}
 
 void ShowAboutBox()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListBoxOrder.h"
 #include "ScopedValue.h"
 
 #include <QAbstractListModel>
@@ -24,10 +25,6 @@ public:
 private:
     std::vector<std::string> m_lines;
 };
-
-// Sorted list box order: letters compared regardless of case, digits before
-// letters, as the platform's sorted list box compares its lines.
-bool ListBoxLineLess(const std::string& a, const std::string& b);
 
 // The list view of a sorted list box. It reports a selection change only
 // when the user changes the selection, never when the program adds or

@@ -52,6 +52,7 @@ int AfxWinMain(int argc, char** argv)
         return 1;
     if (app->m_pszAppName)
         QApplication::setApplicationName(QString::fromLatin1(app->m_pszAppName));
+    QApplication::setApplicationVersion(QString::fromStdString(AfxGetVersion()));
     if (!app->InitInstance())
         return 0;  // the program did its work in its initialisation
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandMap.h"
+
 #include <QIcon>
 
 class QWidget;
@@ -34,20 +36,3 @@ CWinApp* AfxGetApp();
 // The program's entry: sets up Qt, runs the application object's
 // initialisation and returns the process's exit status.
 int AfxWinMain(int argc, char** argv);
-
-// A command map for an application object: ID_HELP and the like.
-#define DECLARE_COMMAND_MAP() bool OnCmdMsg(int id) override;
-#define BEGIN_COMMAND_MAP(theClass, baseClass)                                                     \
-    bool theClass::OnCmdMsg(int id)                                                                \
-    {                                                                                              \
-        using TheBaseClass = baseClass;                                                            \
-        switch (id) {
-#define ON_COMMAND(commandId, memberFn)                                                            \
-    case commandId:                                                                                \
-        memberFn();                                                                                \
-        return true;
-#define END_COMMAND_MAP()                                                                          \
-    default:                                                                                       \
-        return TheBaseClass::OnCmdMsg(id);                                                         \
-        }                                                                                          \
-    }

@@ -1,7 +1,5 @@
 #include "ResourceModule.h"
 
-#include <QCoreApplication>
-
 namespace {
 const ResourceModule* g_module = nullptr;
 }
@@ -9,8 +7,6 @@ const ResourceModule* g_module = nullptr;
 void AfxSetResourceHandle(const ResourceModule& module)
 {
     g_module = &module;
-    if (module.version)
-        QCoreApplication::setApplicationVersion(QString::fromLatin1(module.version));
 }
 
 const DialogTemplate* AfxFindDialogTemplate(int id)
@@ -31,7 +27,12 @@ std::string AfxLoadString(int id)
     return {};
 }
 
-QIcon AfxLoadIcon(int id)
+HICON AfxLoadIcon(int id)
 {
-    return g_module && g_module->loadIcon ? g_module->loadIcon(id) : QIcon();
+    return g_module && g_module->loadIcon ? g_module->loadIcon(id) : HICON();
+}
+
+std::string AfxGetVersion()
+{
+    return g_module && g_module->version ? g_module->version : "";
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "DialogTemplate.h"
-
-#include <QIcon>
+#include "WindowTypes.h"
 
 #include <span>
 #include <string>
@@ -12,11 +11,12 @@ struct StringResource {
     const char* text;
 };
 
-// The program's resources: dialog templates, strings and icons by id.
+// The program's resources: dialog templates and strings as data, how to
+// load its icons, and its version.
 struct ResourceModule {
     std::span<const DialogTemplate> dialogs;
     std::span<const StringResource> strings;
-    QIcon (*loadIcon)(int id);
+    HICON (*loadIcon)(int id);
     const char* version;  // the version record's file version, dotted
 };
 
@@ -25,4 +25,6 @@ void AfxSetResourceHandle(const ResourceModule& module);
 const DialogTemplate* AfxFindDialogTemplate(int id);
 // The string, or empty when there is none with that id.
 std::string AfxLoadString(int id);
-QIcon AfxLoadIcon(int id);
+HICON AfxLoadIcon(int id);
+// The program's version, dotted; empty before the resources are handed over.
+std::string AfxGetVersion();

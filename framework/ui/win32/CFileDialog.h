@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ServiceSlot.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// What a file-open dialog is asked to show.
+struct FileDialogRequest {
+    std::string defaultExtension;  // added to a name typed without one
+    std::string initialName;
+    std::string filterDescription;
+    std::string filterPattern;
+};
+
+// Asks the user for a file: the system's common dialog, unless a test has
+// put another service in place.
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // The chosen file's full path as UTF-8, or nothing when the user cancelled.
+    virtual std::optional<std::string> GetOpenFileName(HWND owner, const FileDialogRequest& request) = 0;
+};
+
+class CommonFileDialogService final : public FileDialogService {
+public:
+    std::optional<std::string> GetOpenFileName(HWND owner, const FileDialogRequest& request) override;
+};
+
+FileDialogService& AfxFileDialogService();
+using ScopedFileDialogService = ServiceSlot<FileDialogService>::Scope;
+
+// The framework's file-open dialog: a default extension, an initial file
+// name and one filter given as "Description|pattern||". OFN_HIDEREADONLY is
+// the one flag the program passes; the dialog never insists that the file
+// or its folder exists.
+class CFileDialog {
+public:
+    CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName, unsigned flags,
+                const char* filter);
+    // IDOK when a file was chosen, IDCANCEL otherwise.
+    int DoModal();
+    // The chosen file's full path as UTF-8 text.
+    std::string GetPathName() const { return m_pathName; }
+
+private:
+    FileDialogRequest m_request;
+    unsigned m_flags;
+    std::string m_pathName;
+};

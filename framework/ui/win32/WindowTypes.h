@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+// The framework's window: the handle of a window the system made. HICON is
+// the system's own.
+class CWnd {
+public:
+    virtual ~CWnd() = default;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    HWND m_hWnd = nullptr;
+};

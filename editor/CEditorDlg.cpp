@@ -153,9 +153,11 @@ HICON CEditorDlg::OnQueryDragIcon()
 
 void CEditorDlg::FillList()
 {
+    m_list.SetRedraw(false);
     m_list.ResetContent();
     for (int index = 0; index < kStaticTileCount; ++index)
         m_list.AddString(FormatListLine(index, m_table[index]));
+    m_list.SetRedraw(true);
 }
 
 void CEditorDlg::OnSelchangeList()

@@ -1,11 +1,11 @@
 #include "Resources.h"
 
+#include "IconResource.h"
+
 #include "Afx.h"
 #include "TileFlags.h"
 #include "VersionRecord.h"
 #include "resource.h"
-
-#include <QIcon>
 
 #include <array>
 
@@ -95,25 +95,17 @@ constexpr StringResource kStrings[] = {
     {IDS_ABOUTBOX, "&About Quarnel..."},
 };
 
-QIcon LoadIconResource(int id)
-{
-    if (id != IDR_MAINFRAME)
-        return {};
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/quarnel-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/quarnel-16.png"), QSize(16, 16));
-    return icon;
-}
-
 } // namespace
 
-// Where `readelf -p .quarnel.version Quarnel` finds the version record.
+#ifndef _WIN32
+// Where `readelf -p .quarnel.version Quarnel` finds the version record; on
+// Windows it is the executable's own version resource.
 [[gnu::used, gnu::section(".quarnel.version")]] extern const std::array<char, sizeof VersionRecord::kText>
     kVersionRecordSection = std::to_array(VersionRecord::kText);
+#endif
 
 const ResourceModule& QuarnelResources()
 {
-    Q_INIT_RESOURCE(res);
     static const ResourceModule module = {kDialogs, kStrings, &LoadIconResource, VersionRecord::kDottedVersion};
     return module;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (resource 128) at 32 and 16 pixels into res/icons.
+"""Draws the program's icon (resource 128) at 32 and 16 pixels into res/icons:
+as PNGs for the Qt build, and as one .ico of both sizes for the Windows build.
 
 The artwork: a stack of three isometric tiles, earth, stone and grass, on a
 clear background. Plain Python so it runs anywhere; the PNGs are committed.
@@ -44,11 +45,35 @@ def png(pixels):
             + chunk(b"IEND", b""))
 
 
+def dib(pixels):
+    """One icon image as a Windows icon holds it: a bottom-up 32-bit bitmap
+    (BGRA) and an AND mask, which the alpha channel makes all zeros."""
+    size = len(pixels)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b"".join(struct.pack("BBBB", b, g, r, a) for row in reversed(pixels) for (r, g, b, a) in row)
+    mask_row = ((size + 31) // 32) * 4
+    return header + colour + b"\x00" * (mask_row * size)
+
+
+def ico(images):
+    entries, data = b"", b""
+    offset = 6 + 16 * len(images)
+    for size, image in images:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset + len(data))
+        data += image
+    return struct.pack("<HHH", 0, 1, len(images)) + entries + data
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "res", "icons")
+    images = []
     for size in (32, 16):
+        pixels = draw(size)
         with open(os.path.join(folder, "quarnel-%d.png" % size), "wb") as out:
-            out.write(png(draw(size)))
+            out.write(png(pixels))
+        images.append((size, dib(pixels)))
+    with open(os.path.join(folder, "quarnel.ico"), "wb") as out:
+        out.write(ico(images))
 
 
 if __name__ == "__main__":

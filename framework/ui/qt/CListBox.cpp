@@ -117,6 +117,11 @@ int CListBox::SetCurSel(int position)
     return position;
 }
 
+void CListBox::SetRedraw(bool redraw)
+{
+    m_control->setUpdatesEnabled(redraw);
+}
+
 std::string CListBox::GetText(int position) const
 {
     return position >= 0 && position < GetCount() ? m_control->Model().Line(position) : std::string();

@@ -73,6 +73,8 @@ public:
     int GetCurSel() const;
     int SetCurSel(int position);
     std::string GetText(int position) const;
+    // Off while many lines change at once, so that the list draws once.
+    void SetRedraw(bool redraw);
 
 private:
     ListBoxControl* m_control = nullptr;

@@ -59,6 +59,8 @@ public:
     // What the controls and the window report, routed through the message map.
     void SendNotification(Notification code, int id);
     void SendSysCommand(unsigned id, long lParam = 0);
+    // The first command the program added to the system menu, or 0.
+    unsigned FirstProgramSystemCommand() const;
 
 protected:
     virtual bool OnInitDialog();

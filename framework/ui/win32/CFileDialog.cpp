@@ -42,8 +42,7 @@ FileDialogService& AfxFileDialogService()
     return ServiceSlot<FileDialogService>::Current(real);
 }
 
-CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned flags, const char* filter)
-    : m_flags(flags)
+CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)
 {
     m_request.defaultExtension = defaultExtension;
     m_request.initialName = fileName;

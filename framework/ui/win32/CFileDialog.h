@@ -47,6 +47,5 @@ public:
 
 private:
     FileDialogRequest m_request;
-    unsigned m_flags;
     std::string m_pathName;
 };

@@ -31,7 +31,7 @@ wait_until() {
 
 game=$work/game
 "$build/tools/sample/quarnel-sample" "$game"
-"$build/tests/e2e/expect-saved" "$game" "$work/expected" 0005 'scripted name'
+"$build/tests/e2e/expect-saved" "$game" "$work/expected" 0005 --name 'scripted name'
 
 display=:$((100 + RANDOM % 400))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Runs Quarnel.exe under Wine on a real X server (Xvfb), as a user would:
+# the About box from the system menu, a missing file typed into the file
+# dialog and its message box, then the sample loaded through the real file
+# dialog, line 0005 picked, a name and a weight typed and a flag clicked,
+# saved and quit. Both game files must then be, byte for byte, what an
+# independent reading of the originals predicts. Every step waits for the
+# window it needs, up to a deadline.
+# usage: scripted_run.sh WINE_RUN BUILD_DIR
+set -euo pipefail
+wine_run=$1
+build=$(cd "$2" && pwd)
+work=$(mktemp -d)
+# Wine's processes keep the X display they started with: the run begins and
+# ends with none of the prefix's left (ctest runs it alone).
+stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
+cleanup() {
+  kill "${editor_pid:-}" 2>/dev/null || true
+  stop_wine
+  kill "${xvfb_pid:-}" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "windows scripted run: $*" >&2; exit 1; }
+wait_until() {
+  local what=$1 deadline=$((SECONDS + 60))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || fail "gave up waiting for $what"
+    sleep 0.1
+  done
+}
+# Wine's drive Z: is the Unix root.
+windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+window_named() { xdotool search --onlyvisible --name "$1"; }
+no_window_named() { ! xdotool search --onlyvisible --name "$1"; }
+# A window just found may not take the focus yet: ask until it does.
+focus() { wait_until "the focus on $1" xdotool windowfocus --sync "$1"; }
+key() { xdotool key --clearmodifiers "$@"; }
+
+game=$work/game
+"$wine_run" "$build/tools/tiles/quarnel-tiles.exe" sample "$(windows_path "$game")" >/dev/null
+"$wine_run" "$build/tests/e2e/expect-saved.exe" "$(windows_path "$game")" "$(windows_path "$work/expected")" 0005 \
+  --name 'wine name' --weight 77 --toggle-flag 0
+
+stop_wine
+display=:$((100 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+wait_until "the X server" xdpyinfo -display "$display"
+
+(cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe") &
+editor_pid=$!
+wait_until "the editor" window_named '^Quarnel Editor$'
+window=$(window_named '^Quarnel Editor$' | head -n 1)
+focus "$window"
+
+# The About box, from the window's system menu; its OK button closes it.
+key alt+space
+key Up Return                                # the last entry, "&About Quarnel..." (Wine adds its own "About Wine" above)
+wait_until "the About box" window_named '^About Quarnel$'
+key space                                    # OK, which has the focus (Return's release would reach the editor)
+wait_until "the About box to close" no_window_named '^About Quarnel$'
+
+# Answers the file dialog with a path typed as Windows gives it (the dialog
+# opens in the folder it showed last time, not necessarily this run's).
+# Tab leaves the name box, closing any completion list, before Return.
+choose_file() {
+  focus "$window"
+  key alt+l
+  wait_until "the file dialog" window_named '^Open$'
+  focus "$(window_named '^Open$' | head -n 1)"
+  xdotool type --delay 20 "$1"
+  key Tab Return
+  wait_until "the file dialog to close" no_window_named '^Open$'
+}
+
+# A file that does not exist, typed into the file dialog: the open error.
+choose_file "$(windows_path "$game/nosuch.mul")"
+wait_until "the message box" window_named '^Quarnel$'
+key space                                    # OK
+wait_until "the message box to close" no_window_named '^Quarnel$'
+
+# The sample, through the real file dialog.
+choose_file "$(windows_path "$game/tiledata.mul")"
+
+# The first line, clicked where the template puts the list (dialog units
+# 7, 7 to 112, 235 of 383 by 242), then five lines down to 0005.
+focus "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" $((WIDTH * 60 / 383)) $((HEIGHT * 12 / 242)) click 1
+key Down Down Down Down Down
+key Tab Tab Tab                              # list, Load, Save, then Name, its text selected
+xdotool type --delay 30 'wine name'
+key Tab                                      # Weight, its text selected
+xdotool type --delay 30 '77'
+key Tab Tab Tab Tab Tab Tab space            # Height, Layer, Gump, Class, Hue, then "Background"
+key alt+s                                    # &Save
+key alt+q                                    # &Quit
+wait_until "the editor to close" no_window_named '^Quarnel Editor$'
+
+status=0
+for file in tiledata.mul verdata.mul; do
+  if ! cmp "$work/expected/$file" "$game/$file"; then
+    echo "windows scripted run: $file is not what the edits and the save must leave" >&2
+    status=1
+  fi
+done
+[[ $status -eq 0 ]] && echo "windows scripted run: passed; both files are byte for byte as predicted"
+exit $status

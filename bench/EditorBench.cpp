@@ -28,21 +28,21 @@ namespace {
 
 class SilentMessages final : public MessageBoxService {
 public:
-    void Show(QWidget*, const QString&, const QString&, MessageIcon) override { ++shown; }
+    void Show(const std::string&, const std::string&, MessageIcon) override { ++shown; }
     int shown = 0;
 };
 
 class AnswerWith final : public FileDialogService {
 public:
-    std::optional<QString> GetOpenFileName(QWidget*, const FileDialogRequest&) override { return path; }
-    QString path;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return path; }
+    std::string path;
 };
 
 struct Editor {
     Editor()
     {
         WriteSampleGameFolder(folder.Path());
-        files.path = QString::fromStdString(tileData);
+        files.path = tileData;
         dialog->Create();
         dialog->show();
         QTest::mouseClick(dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);

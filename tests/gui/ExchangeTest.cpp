@@ -75,7 +75,7 @@ TEST_F(ExchangeTest, AFailedTakePromptsFocusesSelectsAndStopsThere)
     ASSERT_EQ(editor.messages.shown.size(), 1u);
     EXPECT_EQ(editor.messages.shown[0].text, "Please enter an integer.");
     EXPECT_EQ(editor.messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(editor.messages.shown[0].caption, AfxProgramBaseName());
+    EXPECT_EQ(editor.messages.shown[0].caption, QString::fromStdString(AfxProgramBaseName()));
     EXPECT_EQ(dialog.m_tileClass, 9) << "taken before the failing box";
     EXPECT_EQ(dialog.m_gump, 2) << "the failing box keeps its member";
     EXPECT_EQ(dialog.m_height, 3) << "the run stopped";

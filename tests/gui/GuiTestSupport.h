@@ -3,6 +3,7 @@
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
 #include "MessageBox.h"
+#include "SystemDialogs.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,9 +23,9 @@ public:
         QString caption;
         MessageIcon icon;
     };
-    void Show(QWidget*, const QString& text, const QString& caption, MessageIcon icon) override
+    void Show(const std::string& text, const std::string& caption, MessageIcon icon) override
     {
-        shown.push_back({text, caption, icon});
+        shown.push_back({QString::fromStdString(text), QString::fromStdString(caption), icon});
     }
     std::vector<QString> Texts() const
     {
@@ -39,7 +40,7 @@ public:
 // Answers file-open dialogs from a queue; an empty answer, or none, cancels.
 class ScriptedFileDialogs final : public FileDialogService {
 public:
-    std::optional<QString> GetOpenFileName(QWidget*, const FileDialogRequest& request) override
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override
     {
         requests.push_back(request);
         if (answers.empty())
@@ -48,7 +49,7 @@ public:
         answers.pop_front();
         if (answer.isEmpty())
             return std::nullopt;
-        return answer;
+        return answer.toStdString();
     }
     std::deque<QString> answers;
     std::vector<FileDialogRequest> requests;

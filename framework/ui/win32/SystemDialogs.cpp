@@ -1,13 +1,40 @@
-#include "CFileDialog.h"
+#include "SystemDialogs.h"
 
-#include "Afx.h"
+#include "PathParts.h"
 #include "Text.h"
 
+#include <windows.h>
 #include <commdlg.h>
 
 #include <vector>
 
-std::optional<std::string> CommonFileDialogService::GetOpenFileName(HWND owner, const FileDialogRequest& request)
+void SystemMessageBoxService::Show(const std::string& text, const std::string& caption, MessageIcon icon)
+{
+    MessageBoxW(GetActiveWindow(), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+                MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONEXCLAMATION));
+}
+
+MessageBoxService& AfxMessageBoxService()
+{
+    static SystemMessageBoxService real;
+    return ServiceSlot<MessageBoxService>::Current(real);
+}
+
+std::string AfxProgramBaseName()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return BaseNameWithoutExtension(Utf8FromWide(path));
+}
+
+std::optional<std::string> CommonFileDialogService::ChooseFileToOpen(const FileDialogRequest& request)
 {
     // "Description\0pattern\0\0", as the common dialog takes its filters.
     std::wstring filter = WideFromUtf8(request.filterDescription);
@@ -22,7 +49,7 @@ std::optional<std::string> CommonFileDialogService::GetOpenFileName(HWND owner, 
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
+    dialog.hwndOwner = nullptr;  // made without an explicit owner
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
@@ -40,26 +67,4 @@ FileDialogService& AfxFileDialogService()
 {
     static CommonFileDialogService real;
     return ServiceSlot<FileDialogService>::Current(real);
-}
-
-CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)
-{
-    m_request.defaultExtension = defaultExtension;
-    m_request.initialName = fileName;
-    // "Description|pattern||": the one filter this program uses.
-    const std::string text = filter;
-    const std::size_t bar = text.find('|');
-    m_request.filterDescription = text.substr(0, bar);
-    if (bar != std::string::npos)
-        m_request.filterPattern = text.substr(bar + 1, text.find('|', bar + 1) - bar - 1);
-}
-
-int CFileDialog::DoModal()
-{
-    // The dialog is made without an explicit owner.
-    const std::optional<std::string> chosen = AfxFileDialogService().GetOpenFileName(nullptr, m_request);
-    if (!chosen)
-        return IDCANCEL;
-    m_pathName = *chosen;
-    return IDOK;
 }

@@ -2,34 +2,24 @@
 
 #include "ServiceSlot.h"
 
-#include <QString>
-
 #include <optional>
 #include <string>
 
-class QWidget;
-
 // What a file-open dialog is asked to show.
 struct FileDialogRequest {
-    QString defaultExtension;  // added to a name typed without one
-    QString initialName;
-    QString filterDescription;
-    QString filterPattern;
+    std::string defaultExtension;  // added to a name typed without one
+    std::string initialName;
+    std::string filterDescription;
+    std::string filterPattern;
 };
 
-// Asks the user for a file. The real one uses Qt's file dialog; tests put
-// in one that answers at once.
+// Asks the user for a file: the platform's own dialog, made without an
+// explicit owner, unless a test has put a service in place that answers.
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
-    // The chosen file's full path, or nothing when the user cancelled.
-    virtual std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
-};
-
-// Qt's own dialog rather than the desktop's, so that it behaves the same everywhere.
-class QtFileDialogService final : public FileDialogService {
-public:
-    std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
+    // The chosen file's full path as UTF-8, or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) = 0;
 };
 
 FileDialogService& AfxFileDialogService();
@@ -37,14 +27,15 @@ using ScopedFileDialogService = ServiceSlot<FileDialogService>::Scope;
 
 // The framework's file-open dialog: a default extension, an initial file
 // name and one filter given as "Description|pattern||". The open flag and
-// the OFN_ flags are accepted, with no effect on this platform (see Afx.h).
+// the OFN_ flags are accepted, with no effect (see Afx.h): the dialog
+// offers no read-only box and never insists that the file or its folder exists.
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName, unsigned flags,
                 const char* filter);
     // IDOK when a file was chosen, IDCANCEL otherwise.
     int DoModal();
-    // The chosen file's full path as 8-bit text.
+    // The chosen file's full path as UTF-8 text.
     std::string GetPathName() const { return m_pathName; }
 
 private:
@@ -52,4 +43,6 @@ private:
     std::string m_pathName;
 };
 
+#ifndef OFN_HIDEREADONLY
 inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
+#endif

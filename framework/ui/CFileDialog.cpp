@@ -1,0 +1,24 @@
+#include "CFileDialog.h"
+
+#include "Afx.h"
+
+CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)
+{
+    m_request.defaultExtension = defaultExtension;
+    m_request.initialName = fileName;
+    // "Description|pattern||": the one filter this program uses.
+    const std::string text = filter;
+    const std::size_t bar = text.find('|');
+    m_request.filterDescription = text.substr(0, bar);
+    if (bar != std::string::npos)
+        m_request.filterPattern = text.substr(bar + 1, text.find('|', bar + 1) - bar - 1);
+}
+
+int CFileDialog::DoModal()
+{
+    const std::optional<std::string> chosen = AfxFileDialogService().ChooseFileToOpen(m_request);
+    if (!chosen)
+        return IDCANCEL;
+    m_pathName = *chosen;
+    return IDOK;
+}

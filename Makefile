@@ -13,7 +13,7 @@ SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
 
-.PHONY: all deps build windows test run bench fuzz fuzz-smoke fuzz-build clean
+.PHONY: all deps build windows test run bench bench-windows fuzz fuzz-smoke fuzz-build clean
 
 all: build
 
@@ -45,10 +45,15 @@ test: build fuzz-smoke windows
 	@echo "Windows build under Wine: $$(grep 'tests passed' $(WINDOWS_BUILD)/ctest.log)"
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
-bench: build
+bench: build bench-windows
 	@$(BUILD)/bench/store_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
 	@$(BUILD)/bench/tiles_bench
+
+# The Win32 list fill and Load command, under Wine on its own display.
+bench-windows: windows
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all \
+	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/list_fill_bench.exe
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -155,6 +155,7 @@ void CEditorDlg::FillList()
 {
     m_list.SetRedraw(false);
     m_list.ResetContent();
+    m_list.InitStorage(kStaticTileCount, kStaticTileCount * kListLineBytes);
     for (int index = 0; index < kStaticTileCount; ++index)
         m_list.AddString(FormatListLine(index, m_table[index]));
     m_list.SetRedraw(true);

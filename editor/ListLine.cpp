@@ -8,7 +8,7 @@ constexpr char kPatchedMark[] = " (p)";
 std::string FormatListLine(int index, const StaticTileEntry& entry)
 {
     std::string line;
-    line.reserve(4 + 3 + kTileNameSize + sizeof kPatchedMark);
+    line.reserve(kListLineBytes);
     for (int shift = 12; shift >= 0; shift -= 4)
         line.push_back(kHexDigits[(index >> shift) & 0xF]);
     line += " - ";

@@ -117,6 +117,11 @@ int CListBox::SetCurSel(int position)
     return position;
 }
 
+void CListBox::InitStorage(int lines, int)
+{
+    m_control->Model().Reserve(lines);
+}
+
 void CListBox::SetRedraw(bool redraw)
 {
     m_control->setUpdatesEnabled(redraw);

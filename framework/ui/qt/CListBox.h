@@ -18,6 +18,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     void Clear();
+    void Reserve(int lines) { m_lines.reserve(static_cast<std::size_t>(lines)); }
     int Insert(std::string line);  // at its sorted place; returns the position
     void Remove(int position);
     const std::string& Line(int position) const { return m_lines[static_cast<std::size_t>(position)]; }
@@ -75,6 +76,8 @@ public:
     std::string GetText(int position) const;
     // Off while many lines change at once, so that the list draws once.
     void SetRedraw(bool redraw);
+    // Room for that many lines, before a fill.
+    void InitStorage(int lines, int bytes);
 
 private:
     ListBoxControl* m_control = nullptr;

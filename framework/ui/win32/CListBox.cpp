@@ -31,8 +31,15 @@ int CListBox::AddString(const std::string& line)
     const int count = GetCount();
     // Lines mostly arrive in order: one comparison with the last line spares
     // the sorted list from looking for the place of each.
-    if (count == 0 || !ListBoxLineLess(line, GetText(count - 1)))
-        return static_cast<int>(Send(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(-1), wideText));
+    const std::string last = count == 0                      ? std::string()
+                             : count == m_countWithLastLine ? m_lastLine
+                                                            : GetText(count - 1);
+    if (count == 0 || !ListBoxLineLess(line, last)) {
+        const int position = static_cast<int>(Send(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(-1), wideText));
+        m_lastLine = line;
+        m_countWithLastLine = count + 1;
+        return position;
+    }
     return static_cast<int>(Send(m_hWnd, LB_ADDSTRING, 0, wideText));
 }
 
@@ -65,6 +72,11 @@ std::string CListBox::GetText(int position) const
     Send(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return CodePage1252FromUtf16({reinterpret_cast<const char16_t*>(text.data()), text.size()}).value_or(std::string());
+}
+
+void CListBox::InitStorage(int lines, int bytes)
+{
+    Send(m_hWnd, LB_INITSTORAGE, static_cast<WPARAM>(lines), static_cast<LPARAM>(bytes) * sizeof(wchar_t));
 }
 
 void CListBox::SetRedraw(bool redraw)

@@ -30,7 +30,13 @@ public:
     std::string GetText(int position) const;
     // Off while many lines change at once, so that the list draws once.
     void SetRedraw(bool redraw);
+    // Room for that many lines of that many bytes in all, before a fill.
+    void InitStorage(int lines, int bytes);
 
 private:
     HWND m_hWnd = nullptr;
+    // The last line as this class last added it, while the list still has
+    // as many lines as then: the sorted fill compares with it, not asking the list.
+    std::string m_lastLine;
+    int m_countWithLastLine = -1;
 };

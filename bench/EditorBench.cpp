@@ -3,12 +3,11 @@
 // one-widget-item-per-line list for the fill, the store's own work for the rest.
 
 #include "CEditorDlg.h"
-#include "CFileDialog.h"
+#include "DialogServiceStandIns.h"
 #include "FileSystemCalls.h"
 #include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "ListLine.h"
-#include "MessageBox.h"
 #include "RatioReporter.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
@@ -26,18 +25,6 @@
 
 namespace {
 
-class SilentMessages final : public MessageBoxService {
-public:
-    void Show(const std::string&, const std::string&, MessageIcon) override { ++shown; }
-    int shown = 0;
-};
-
-class AnswerWith final : public FileDialogService {
-public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return path; }
-    std::string path;
-};
-
 struct Editor {
     Editor()
     {
@@ -50,8 +37,8 @@ struct Editor {
     TempFolder folder;
     std::string tileData = folder.File(kSampleTileDataName);
     std::string verData = folder.File(kSampleVerDataName);
-    SilentMessages messages;
-    AnswerWith files;
+    RecordingMessageBoxes messages;
+    FixedFileDialog files;
     ScopedMessageBoxService messageScope{messages};
     ScopedFileDialogService fileScope{files};
     std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
@@ -104,7 +91,7 @@ void BM_LoadCommand(benchmark::State& state)
     Editor& e = TheEditor();
     for (auto _ : state)
         QTest::mouseClick(e.dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);
-    if (e.messages.shown)
+    if (!e.messages.shown.empty())
         state.SkipWithError("the load showed a message");
 }
 
@@ -124,7 +111,7 @@ void BM_SaveCommand(benchmark::State& state)
     ScopedFileSystemCalls scope(noSync);
     for (auto _ : state)
         QTest::mouseClick(e.dialog->GetDlgItem(IDC_SAVE), Qt::LeftButton);
-    if (e.messages.shown)
+    if (!e.messages.shown.empty())
         state.SkipWithError("the save showed a message");
 }
 

@@ -6,9 +6,8 @@
 // the median, with the same ratio-and-target lines as the other benchmarks.
 
 #include "CEditorDlg.h"
-#include "CFileDialog.h"
+#include "DialogServiceStandIns.h"
 #include "ListLine.h"
-#include "MessageBox.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
@@ -22,18 +21,6 @@
 #include <vector>
 
 namespace {
-
-class Silent final : public MessageBoxService {
-public:
-    void Show(const std::string&, const std::string&, MessageIcon) override { ++shown; }
-    int shown = 0;
-};
-
-class AnswerWith final : public FileDialogService {
-public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return path; }
-    std::string path;
-};
 
 // Exposes the dialog's commands to the benchmark.
 class BenchEditor final : public CEditorDlg {
@@ -61,8 +48,8 @@ int main(int argc, char** argv)
     AfxSetResourceHandle(QuarnelResources());
     TempFolder folder;
     WriteSampleGameFolder(folder.Path());
-    Silent messages;
-    AnswerWith files;
+    RecordingMessageBoxes messages;
+    FixedFileDialog files;
     files.path = folder.File(kSampleTileDataName);
     ScopedMessageBoxService messageScope(messages);
     ScopedFileDialogService fileScope(files);
@@ -94,5 +81,5 @@ int main(int argc, char** argv)
     std::printf("\n%-44s %-34s %8s\n", "measured", "baseline", "ratio");
     std::printf("%-44s %-34s %8.2f\n", "one sorted LB_ADDSTRING per line", "the editor's list fill", sortedAdds / fill);
     std::printf("\n%-44s %12.2f %s 100.0 ms\n", "the editor's list fill", fill, fill <= 100.0 ? "<=" : "MISSED >");
-    return messages.shown == 0 && editor.m_list.GetCount() == kStaticTileCount ? 0 : 1;
+    return messages.shown.empty() && editor.m_list.GetCount() == kStaticTileCount ? 0 : 1;
 }

@@ -17,17 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "scripted run: $*" >&2; exit 1; }
-
-# Runs the command until it succeeds; fails the run after 30 seconds.
-wait_until() {
-  local what=$1 deadline=$((SECONDS + 30))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || fail "gave up waiting for $what"
-    sleep 0.05
-  done
-}
+run_name="scripted run"
+source "$(dirname "$0")/../support/script_helpers.sh"
 
 game=$work/game
 "$build/tools/sample/quarnel-sample" "$game"

@@ -8,12 +8,12 @@
 #include "CDialog.h"
 #include "CFileDialog.h"
 #include "CListBox.h"
+#include "DialogServiceStandIns.h"
 #include "MessageBox.h"
 #include "ResourceModule.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -72,34 +72,6 @@ BEGIN_MESSAGE_MAP(ContractDlg, CDialog)
     ON_BN_CLICKED(kButton, OnClickedButton)
     ON_LBN_SELCHANGE(kList, OnSelchangeList)
 END_MESSAGE_MAP()
-
-class RecordingMessageBoxes final : public MessageBoxService {
-public:
-    void Show(const std::string& text, const std::string& caption, MessageIcon icon) override
-    {
-        shown.push_back({text, caption, icon});
-    }
-    struct Shown {
-        std::string text, caption;
-        MessageIcon icon;
-    };
-    std::vector<Shown> shown;
-};
-
-class ScriptedFileDialogs final : public FileDialogService {
-public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override
-    {
-        requests.push_back(request);
-        if (answers.empty())
-            return std::nullopt;
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<std::string> answers;
-    std::vector<FileDialogRequest> requests;
-};
 
 class UiContract : public ::testing::Test {
 protected:
@@ -193,9 +165,9 @@ TEST_F(UiContract, TheMessageMapRoutesNotificationsAndSystemCommands)
 
 TEST_F(UiContract, TheFileDialogServiceIsAskedAsTheProgramAsksAndAnswers)
 {
-    ScriptedFileDialogs files;
+    FixedFileDialog files;
     ScopedFileDialogService scope(files);
-    files.answers.push_back("/games/world/tiledata.mul");
+    files.path = "/games/world/tiledata.mul";
     CFileDialog chosen(true, "mul", "tiledata", OFN_HIDEREADONLY, "UO MUL-Files (*.mul)|*.mul||");
     EXPECT_EQ(chosen.DoModal(), IDOK);
     EXPECT_EQ(chosen.GetPathName(), "/games/world/tiledata.mul");
@@ -204,6 +176,7 @@ TEST_F(UiContract, TheFileDialogServiceIsAskedAsTheProgramAsksAndAnswers)
     EXPECT_EQ(files.requests[0].initialName, "tiledata");
     EXPECT_EQ(files.requests[0].filterDescription, "UO MUL-Files (*.mul)");
     EXPECT_EQ(files.requests[0].filterPattern, "*.mul");
+    files.path.reset();
     CFileDialog cancelled(true, "mul", "tiledata", OFN_HIDEREADONLY, "UO MUL-Files (*.mul)|*.mul||");
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
 }

@@ -22,15 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "windows scripted run: $*" >&2; exit 1; }
-wait_until() {
-  local what=$1 deadline=$((SECONDS + 60))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || fail "gave up waiting for $what"
-    sleep 0.1
-  done
-}
+run_name="windows scripted run"
+source "$(dirname "$0")/../support/script_helpers.sh"
 # Wine's drive Z: is the Unix root.
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 window_named() { xdotool search --onlyvisible --name "$1"; }

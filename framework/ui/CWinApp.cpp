@@ -1,9 +1,6 @@
 #include "CWinApp.h"
 
 #include "CDialog.h"
-#include "ResourceModule.h"
-
-#include <QApplication>
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -42,18 +39,4 @@ void CWinApp::OnHelp()
 CWinApp* AfxGetApp()
 {
     return g_app;
-}
-
-int AfxWinMain(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    CWinApp* app = AfxGetApp();
-    if (!app)
-        return 1;
-    if (app->m_pszAppName)
-        QApplication::setApplicationName(QString::fromLatin1(app->m_pszAppName));
-    QApplication::setApplicationVersion(QString::fromStdString(AfxGetVersion()));
-    if (!app->InitInstance())
-        return 0;  // the program did its work in its initialisation
-    return QApplication::exec();
 }

@@ -3,8 +3,9 @@
 #include "CommandMap.h"
 #include "WindowTypes.h"
 
-// The one application object. The framework's WinMain sets the application
-// up, calls InitInstance once, and ends the program when it returns false.
+// The one application object. The framework's entry point sets the
+// application up, calls InitInstance once, and ends the program when it
+// returns false.
 class CWinApp {
 public:
     explicit CWinApp(const char* appName = nullptr);
@@ -20,7 +21,7 @@ public:
     // offers what the main window's own menu says about the program.
     void OnHelp();
 
-    // Accepted, no effect: the system's controls look as the system draws them.
+    // Accepted, no effect (see Afx.h).
     void Enable3dControls() {}
     void AfxEnableControlContainer() {}
 
@@ -30,7 +31,7 @@ public:
 
 CWinApp* AfxGetApp();
 
-// The program's entry, called by the framework's WinMain: sets up the
-// common controls, runs the application object's initialisation and
-// returns the process's exit status.
-int AfxWinMain();
+// The program's entry, called by the framework's main or WinMain: sets up
+// the window system, runs the application object's initialisation and
+// returns the process's exit status. Each backend has its own.
+int AfxWinMain(int argc, char** argv);

@@ -1,0 +1,88 @@
+// What every backend's CDialog does the same way: the exchange with its
+// lock-out, the message map's dispatch, and OK and Cancel. The backends
+// declare the same members; the window-system parts are theirs.
+
+#include "CDialog.h"
+
+#include "CDataExchange.h"
+#include "ScopedValue.h"
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    const ScopedValue<int> exchanging(m_exchangeDepth, m_exchangeDepth + 1);
+    CDataExchange exchange(this, saveAndValidate);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const CUserException&) {
+        return false;  // the failing control has prompted and taken the focus
+    }
+    return true;
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+const MessageMap* CDialog::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const MessageMap* CDialog::GetThisMessageMap()
+{
+    static const MessageMapEntry entries[] = {{MessageKind::End, Notification::ButtonClicked, 0, AFX_PMSG{}}};
+    static const MessageMap map = {nullptr, entries};
+    return &map;
+}
+
+const MessageMapEntry* CDialog::FindEntry(MessageKind kind, Notification code, int id) const
+{
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
+        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
+            if (entry->kind != kind)
+                continue;
+            if (kind != MessageKind::Notify || (entry->code == code && entry->id == id))
+                return entry;
+        }
+    }
+    return nullptr;
+}
+
+void CDialog::SendNotification(Notification code, int id)
+{
+    // Showing or taking values must never set off a handler.
+    if (IsExchanging())
+        return;
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::Notify, code, id)) {
+        (this->*std::get<AFX_PMSG>(entry->handler))();
+        return;
+    }
+    if (code == Notification::ButtonClicked && id == IDOK)
+        OnOK();
+    else if (code == Notification::ButtonClicked && id == IDCANCEL)
+        OnCancel();
+}
+
+void CDialog::SendSysCommand(unsigned id, long lParam)
+{
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::SysCommand))
+        (this->*std::get<AFX_PMSG_SYSCOMMAND>(entry->handler))(id, lParam);
+    else
+        OnSysCommand(id, lParam);
+}

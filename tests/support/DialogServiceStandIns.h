@@ -1,0 +1,37 @@
+#pragma once
+
+// Stand-ins for the window layer's message boxes and file dialog, which
+// answer at once and record what they were asked (tests and benchmarks of
+// any backend; the program links the window layer itself).
+
+#include "CFileDialog.h"
+#include "MessageBox.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class RecordingMessageBoxes final : public MessageBoxService {
+public:
+    struct Shown {
+        std::string text, caption;
+        MessageIcon icon;
+    };
+    void Show(const std::string& text, const std::string& caption, MessageIcon icon) override
+    {
+        shown.push_back({text, caption, icon});
+    }
+    std::vector<Shown> shown;
+};
+
+// Chooses `path` every time; no path is a cancel.
+class FixedFileDialog final : public FileDialogService {
+public:
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override
+    {
+        requests.push_back(request);
+        return path;
+    }
+    std::optional<std::string> path;
+    std::vector<FileDialogRequest> requests;
+};

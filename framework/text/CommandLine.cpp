@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 
 #ifdef _WIN32
+#include "WideText.h"
+#endif
+
+#ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -15,12 +19,8 @@ std::vector<std::string> Utf8Arguments(int, char**)
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 1; wide && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string utf8(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8.data(), size, nullptr, nullptr);
-        arguments.push_back(std::move(utf8));
-    }
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(Utf8FromWide(wide[i]));
     LocalFree(wide);
     return arguments;
 }

@@ -2,8 +2,10 @@
 
 // Ids, styles and notification codes shared by the framework and programs built on it.
 //
-// Accepted, no effect on this platform: the program keeps the framework's
-// classic calls, and the Qt backend takes these without acting on them.
+// Accepted, no effect on Qt: the program keeps the framework's classic
+// calls, and the Qt backend takes these without acting on them (the Win32
+// backend honours the styles and the icon flag; the rest has no effect on
+// either).
 // - Styles of the templates: kListSort (the list box always keeps its lines
 //   sorted), kListNotify (it always reports user selections),
 //   kListNoIntegralHeight, kEditAutoHScroll (line edits always scroll),

@@ -3,9 +3,9 @@
 
 #include "FileSystemCalls.h"
 
-#include <windows.h>
+#include "WideText.h"
 
-#include <string>
+#include <windows.h>
 
 namespace {
 
@@ -20,21 +20,11 @@ SystemResult LastFailure()
     return SystemFailure(error == NO_ERROR ? ERROR_GEN_FAILURE : static_cast<int>(error));
 }
 
-std::wstring Utf16(const std::string& utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
-
 } // namespace
 
 SystemResult FileSystemCalls::Open(const std::string& path, bool readWrite, bool exclusive)
 {
-    const std::wstring widePath = Utf16(path);
+    const std::wstring widePath = WideFromUtf8(path);
     if (widePath.empty() && !path.empty())
         return SystemFailure(ERROR_INVALID_NAME);  // not UTF-8
     // Share mode 0 is the platform's own exclusive open: no other open of

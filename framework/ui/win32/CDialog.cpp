@@ -3,7 +3,7 @@
 #include "CWinApp.h"
 #include "DialogTemplate.h"
 #include "ResourceModule.h"
-#include "Text.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 
 #include "CDialog.h"
 #include "ListBoxOrder.h"
-#include "Text.h"
+#include "WideText.h"
 #include "WindowsCodePage.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "CMenu.h"
 
-#include "Text.h"
+#include "WideText.h"
 
 bool CMenu::AppendMenu(unsigned flags, unsigned id, const std::string& text)
 {

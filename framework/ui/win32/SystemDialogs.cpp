@@ -1,7 +1,7 @@
 #include "SystemDialogs.h"
 
 #include "PathParts.h"
-#include "Text.h"
+#include "WideText.h"
 
 #include <windows.h>
 #include <commdlg.h>

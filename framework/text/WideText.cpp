@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "WideText.h"
 
 #include "WindowsCodePage.h"
 

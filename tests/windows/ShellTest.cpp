@@ -1,6 +1,7 @@
-// What only the Win32 backend can show of the application shell: the
-// "&About Quarnel..." entry in the window's real system menu, icon 128 as
-// the window's large and small icon, and the drag-icon handler's answer.
+// What only the Win32 backend can show: the "&About Quarnel..." entry in
+// the window's real system menu, icon 128 as the window's large and small
+// icon and the drag-icon handler's answer, and the name box refusing a
+// typed character that the Western code page lacks.
 
 #include "CEditorDlg.h"
 #include "Resources.h"
@@ -38,6 +39,16 @@ TEST_F(Win32Shell, IconOneTwentyEightIsTheWindowsIconAndTheDragIcon)
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_GETICON, ICON_BIG, 0)), dialog.m_hIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)), dialog.m_hIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_QUERYDRAGICON, 0, 0)), dialog.m_hIcon);
+}
+
+TEST_F(Win32Shell, TheNameBoxTakesOnlyCharactersOfTheWesternCodePage)
+{
+    const HWND name = dialog.GetDlgItem(IDC_NAME);
+    for (const wchar_t typed : {L'\u00E9', L'\u0416', L'\u20AC'})  // é, a Cyrillic letter, the euro sign
+        SendMessageW(name, WM_CHAR, typed, 0);
+    wchar_t text[32] = {};
+    GetWindowTextW(name, text, 32);
+    EXPECT_EQ(std::wstring(text), L"\u00E9\u20AC");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "DialogTemplate.h"
 #include "ResourceModule.h"
 #include "WideText.h"
+#include "WindowsCodePage.h"
 
 #include <commctrl.h>
 
@@ -96,6 +97,38 @@ WORD ItemClass(ControlKind kind)
 std::wstring Wide(const char* text)
 {
     return WideFromCodePage1252(text ? text : "");
+}
+
+bool InCodePage1252(std::wstring_view text)
+{
+    return CodePage1252FromUtf16({reinterpret_cast<const char16_t*>(text.data()), text.size()}).has_value();
+}
+
+// An edit that takes no character the Western code page lacks, typed or pasted.
+LRESULT CALLBACK CodePage1252EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_CHAR && wParam >= 0x20) {
+        const wchar_t character = static_cast<wchar_t>(wParam);
+        if (!InCodePage1252({&character, 1})) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+    }
+    if (message == WM_PASTE && OpenClipboard(edit)) {
+        bool refused = false;
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                refused = !InCodePage1252(text);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        if (refused) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 } // namespace
@@ -198,6 +231,12 @@ void CDialog::SetItemText(int id, std::u16string_view text)
 {
     const std::wstring wide(text.begin(), text.end());
     SetWindowTextW(GetDlgItem(id), wide.c_str());
+}
+
+void CDialog::KeepItemTextInCodePage1252(int id)
+{
+    // Installing the same subclass again only renews it.
+    SetWindowSubclass(GetDlgItem(id), &CodePage1252EditProc, 0, 0);
 }
 
 void CDialog::LimitItemText(int id, int count)

@@ -40,9 +40,9 @@ public:
     std::u16string GetItemText(int id) const;
     void SetItemText(int id, std::u16string_view text);
     void LimitItemText(int id, int count);
-    // Edits hold any text here; the exchange keeps the member's bytes when
-    // a character is not in the Western code page.
-    void KeepItemTextInCodePage1252(int) {}
+    // Lets into the edit only text that the Western code page can hold:
+    // a character typed or pasted that it lacks is refused with a beep.
+    void KeepItemTextInCodePage1252(int id);
     int GetItemCheck(int id) const;  // 0 clear, 1 checked, 2 indeterminate
     void SetItemCheck(int id, int state);
     void FocusItem(int id, bool selectText);

@@ -193,6 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"NotInCodePage", "id,name\n0001,\xE4\xB8\xAD\n", "2: column name: character U+4E2D is not in the Western code page"},
         BadInput{"IdOutOfRange", "id,weight\n4000,1\n", "2: column id: '4000' is not a tile id from 0000 to 3FFF"},
         BadInput{"IdNotHex", "id,weight\nxyz,1\n", "2: column id: 'xyz' is not a tile id"},
+        BadInput{"NegativeId", "id,weight\n-f,1\n", "2: column id: '-f' is not a tile id"},
         BadInput{"DuplicateId", "id,weight\n0001,1\n0002,1\n0001,2\n", "4: column id: duplicate id 0001 (first at line 2)"},
         BadInput{"TailWithNoRoom", "id,name,name_tail\n0001,enchanted armor rack,41\n", "2: column name_tail: no room"},
         BadInput{"RowOfOtherWidth", "id,weight\n0001,1,2\n", "2: the row has 3 cells, the header 2"},

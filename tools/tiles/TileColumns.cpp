@@ -68,10 +68,13 @@ std::string FormatTileId(int id)
 
 std::optional<int> ParseTileId(std::string_view text)
 {
+    // Hex digits only: from_chars would take a minus sign, and a negative id
+    // would address bytes before the static section.
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
+        return std::nullopt;
     int id = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, id, 16);
-    if (text.empty() || text.size() > 4 || error != std::errc() || stop != end || id >= kStaticTileCount)
+    std::from_chars(text.data(), text.data() + text.size(), id, 16);
+    if (id >= kStaticTileCount)
         return std::nullopt;
     return id;
 }

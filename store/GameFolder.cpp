@@ -7,12 +7,13 @@ GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDat
                               StaticTileTable* unpatched, WaitCursorHook& waitCursor)
 {
     GameFolderLoad load;
-    load.patchFile = LocatePatchFileBeside(tileDataPath);
     try {
         if (!LoadTileData(table, tileDataPath, waitCursor, &load.tileDataFailure))
             return load;
         if (unpatched)
             *unpatched = table;
+        // Only now is the folder looked through for the patch file.
+        load.patchFile = LocatePatchFileBeside(tileDataPath);
         load.patchFileLoaded = LoadVerData(table, load.patchFile.opened, waitCursor, &load.patchFileFailure);
         load.result = GameFolderLoad::Result::kLoaded;
     } catch (const CFileException& error) {

@@ -17,7 +17,7 @@ struct GameFolderLoad {
     };
     Result result = Result::kTileDataRefused;
     FileOpenFailure tileDataFailure;  // kTileDataRefused: why
-    PatchFileLocation patchFile;
+    PatchFileLocation patchFile;      // once the tile-data file has loaded
     bool patchFileLoaded = false;     // false: the tiles are the tile-data file's own
     FileOpenFailure patchFileFailure; // why the patch file did not open, when it did not
     CFileException fileError;         // kFileError: the cause

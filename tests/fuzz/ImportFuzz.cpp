@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static FuzzState state;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const bool looksLikeJson = bytes.find_first_not_of(" \t\r\n") != std::string::npos &&
-                               bytes[bytes.find_first_not_of(" \t\r\n")] == '{';
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    const bool looksLikeJson = first != std::string::npos && bytes[first] == '{';
     // The import tells the formats apart by the first character: a first
     // line of the other format makes the same bytes be read the other way.
     CheckImport(state, bytes);

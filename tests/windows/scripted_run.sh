@@ -94,12 +94,4 @@ key alt+s                                    # &Save
 key alt+q                                    # &Quit
 wait_until "the editor to close" no_window_named '^Quarnel Editor$'
 
-status=0
-for file in tiledata.mul verdata.mul; do
-  if ! cmp "$work/expected/$file" "$game/$file"; then
-    echo "windows scripted run: $file is not what the edits and the save must leave" >&2
-    status=1
-  fi
-done
-[[ $status -eq 0 ]] && echo "windows scripted run: passed; both files are byte for byte as predicted"
-exit $status
+expect_same_files "$work/expected" "$game"

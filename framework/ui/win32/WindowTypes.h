@@ -7,7 +7,6 @@
 class CWnd {
 public:
     virtual ~CWnd() = default;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     HWND m_hWnd = nullptr;
 };

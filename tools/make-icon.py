@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (resource 128) at 32 and 16 pixels into res/icons:
-as PNGs for the Qt build, and as one .ico of both sizes for the Windows build.
+"""Draws the program's icon (resource 128) into res/icons: as PNGs at the
+desktop theme's sizes, 16 to 256 pixels (the Qt build takes 16 and 32, the
+installed icon theme all of them), and as one .ico of 32 and 16 pixels for
+the Windows build.
 
 The artwork: a stack of three isometric tiles, earth, stone and grass, on a
 clear background. Plain Python so it runs anywhere; the PNGs are committed.
@@ -12,24 +14,46 @@ import zlib
 
 COLOURS = [(139, 94, 60), (128, 128, 140), (76, 153, 76)]  # bottom to top
 OUTLINE = (40, 32, 28)
+SIZES = (16, 32, 48, 64, 128, 256)  # the desktop theme's sizes
+ICO_SIZES = (32, 16)  # what the Windows executable carries
+SMOOTH_FROM = 48
+
+
+def colour_at(size, x, y):
+    """The artwork's colour at the point (x, y) of a size-pixel square: the
+    topmost tile that holds the point, or clear."""
+    half = size / 2.0
+    tile_height = size * 0.22
+    outline = max(2.4 / size, 0.025)  # about a pixel and a fifth when small, a fortieth when large
+    for layer in reversed(range(len(COLOURS))):
+        centre_y = size * 0.70 - layer * tile_height
+        dx = abs(x - half) / (half - 0.5)
+        dy = abs(y - centre_y) / (size * 0.25)
+        distance = dx + dy
+        if distance <= 1.0:
+            shade = 0.8 if y > centre_y else 1.0
+            rgb = OUTLINE if distance > 1.0 - outline else tuple(int(c * shade) for c in COLOURS[layer])
+            return rgb + (255,)
+    return (0, 0, 0, 0)
 
 
 def draw(size):
-    pixels = [[(0, 0, 0, 0)] * size for _ in range(size)]
-    half = size / 2.0
-    tile_height = size * 0.22
-    for layer, colour in enumerate(COLOURS):
-        centre_y = size * 0.70 - layer * tile_height
-        for y in range(size):
-            for x in range(size):
-                dx = abs(x + 0.5 - half) / (half - 0.5)
-                dy = abs(y + 0.5 - centre_y) / (size * 0.25)
-                distance = dx + dy
-                if distance <= 1.0:
-                    edge = distance > 1.0 - 2.4 / size
-                    shade = 0.8 if y + 0.5 > centre_y else 1.0
-                    rgb = OUTLINE if edge else tuple(int(c * shade) for c in colour)
-                    pixels[y][x] = rgb + (255,)
+    """Small sizes take each pixel's centre, crisp as the system's own small
+    icons are; larger ones average 4 x 4 points a pixel so that edges are smooth."""
+    steps = 1 if size < SMOOTH_FROM else 4
+    offsets = [(i + 0.5) / steps for i in range(steps)]
+    pixels = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            samples = [colour_at(size, x + ox, y + oy) for oy in offsets for ox in offsets]
+            alpha = sum(s[3] for s in samples)
+            if alpha == 0:
+                row.append((0, 0, 0, 0))
+                continue
+            rgb = tuple(round(sum(s[i] * s[3] for s in samples) / alpha) for i in range(3))
+            row.append(rgb + (round(alpha / len(samples)),))
+        pixels.append(row)
     return pixels
 
 
@@ -66,14 +90,12 @@ def ico(images):
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "res", "icons")
-    images = []
-    for size in (32, 16):
-        pixels = draw(size)
+    drawn = {size: draw(size) for size in SIZES}
+    for size, pixels in drawn.items():
         with open(os.path.join(folder, "quarnel-%d.png" % size), "wb") as out:
             out.write(png(pixels))
-        images.append((size, dib(pixels)))
     with open(os.path.join(folder, "quarnel.ico"), "wb") as out:
-        out.write(ico(images))
+        out.write(ico([(size, dib(drawn[size])) for size in ICO_SIZES]))
 
 
 if __name__ == "__main__":

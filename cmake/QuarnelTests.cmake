@@ -9,3 +9,7 @@ function(quarnel_add_gtest target)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 ${ARGN})
   endif()
 endfunction()
+
+# Tests that run Windows programs under Wine share the build folder's own
+# prefix, and keep Wine's own messages out of their output.
+set(QUARNEL_WINE_ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix;WINEDEBUG=-all")

@@ -19,7 +19,7 @@ constexpr unsigned kEdit = kBorder | kEditAutoHScroll | kTabStop;
 // Template 100: the About box.
 constexpr DialogItemTemplate kAboutItems[] = {
     {Icon, IDC_STATIC, "128", 11, 17, 20, 20, 0},
-    {Label, IDC_STATIC, "Quarnel Version 1.0", 40, 10, 119, 8, kStaticNoPrefix},
+    {Label, IDC_STATIC, VersionRecord::kAboutLine, 40, 10, 119, 8, kStaticNoPrefix},
     {Label, IDC_STATIC, "Edits the static tiles of tile-data files.", 40, 25, 119, 8, 0},
     {DefPushButton, IDOK, "OK", 178, 7, 50, 14, kTabStop},
 };

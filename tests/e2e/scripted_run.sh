@@ -24,19 +24,12 @@ game=$work/game
 "$build/tools/sample/quarnel-sample" "$game"
 "$build/tests/e2e/expect-saved" "$game" "$work/expected" 0005 --name 'scripted name'
 
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_until "the X server" xdpyinfo -display "$display"
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
+start_x_server
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-(cd "$game" && exec "$build/app/Quarnel") &
+(cd "$game" && exec "$build/app/quarnel") &
 editor_pid=$!
-
-window_named() { xdotool search --onlyvisible --name "$1"; }
-no_window_named() { ! xdotool search --onlyvisible --name "$1"; }
-key() { xdotool key --clearmodifiers "$@"; }
 
 window=$(xdotool search --sync --onlyvisible --name '^Quarnel Editor$' | head -n 1)
 xdotool windowfocus --sync "$window"

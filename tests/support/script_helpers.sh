@@ -26,3 +26,19 @@ expect_same_files() {
   ((status == 0)) || exit 1
   echo "$run_name: passed; both files are byte for byte as predicted"
 }
+
+# Starts an X server of the run's own (Xvfb) and points DISPLAY at it; the
+# caller's EXIT trap ends it through $xvfb_pid.
+start_x_server() {
+  local display=:$((100 + RANDOM % 400))
+  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  wait_until "the X server" xdpyinfo -display "$display"
+  export DISPLAY=$display
+}
+
+window_named() { xdotool search --onlyvisible --name "$1"; }
+no_window_named() { ! xdotool search --onlyvisible --name "$1"; }
+# A window just found may not take the focus yet: ask until it does.
+focus() { wait_until "the focus on $1" xdotool windowfocus --sync "$1"; }
+key() { xdotool key --clearmodifiers "$@"; }

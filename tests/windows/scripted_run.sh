@@ -26,11 +26,6 @@ run_name="windows scripted run"
 source "$(dirname "$0")/../support/script_helpers.sh"
 # Wine's drive Z: is the Unix root.
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-window_named() { xdotool search --onlyvisible --name "$1"; }
-no_window_named() { ! xdotool search --onlyvisible --name "$1"; }
-# A window just found may not take the focus yet: ask until it does.
-focus() { wait_until "the focus on $1" xdotool windowfocus --sync "$1"; }
-key() { xdotool key --clearmodifiers "$@"; }
 
 game=$work/game
 "$wine_run" "$build/tools/tiles/quarnel-tiles.exe" sample "$(windows_path "$game")" >/dev/null
@@ -38,11 +33,7 @@ game=$work/game
   --name 'wine name' --weight 77 --toggle-flag 0
 
 stop_wine
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_until "the X server" xdpyinfo -display "$display"
+start_x_server
 
 (cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe") &
 editor_pid=$!

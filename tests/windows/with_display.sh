@@ -6,12 +6,10 @@
 set -euo pipefail
 wine_run=$1
 shift
+run_name=$(basename "$1")
+source "$(dirname "$0")/../support/script_helpers.sh"
 stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'stop_wine; kill $xvfb_pid 2>/dev/null || true' EXIT
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$display
+trap 'stop_wine; kill ${xvfb_pid:-} 2>/dev/null || true' EXIT
+start_x_server
 stop_wine
 "$wine_run" "$@"

@@ -13,7 +13,7 @@ SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
 
-.PHONY: all deps build windows test run bench bench-windows fuzz fuzz-smoke fuzz-build clean
+.PHONY: all deps build windows deb windows-zip test run bench bench-windows fuzz fuzz-smoke fuzz-build clean
 
 all: build
 
@@ -30,12 +30,19 @@ windows: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
+# The Debian package and the Windows zip, from the builds' install rules.
+deb: build
+	@cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD) -G DEB
+
+windows-zip: windows
+	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
+
 $(SAMPLE)/tiledata.mul: | build
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens.
 run: build $(SAMPLE)/tiledata.mul
-	@cd $(SAMPLE) && ../$(BUILD)/app/Quarnel
+	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary
 # of the Linux build closes the output.

@@ -1,0 +1,63 @@
+# bash completion for quarnel-tiles                          -*- shell-script -*-
+
+# Adds the files whose names end in one of the given extensions (any letter
+# case), and every folder, to the completions.
+_quarnel_tiles_files()
+{
+    local cur=$1 pattern
+    shift
+    compopt -o filenames 2>/dev/null
+    local IFS=$'\n'
+    COMPREPLY+=($(compgen -d -- "$cur"))
+    for pattern in "$@"; do
+        COMPREPLY+=($(compgen -f -X "!$pattern" -- "$cur"))
+    done
+}
+
+_quarnel_tiles()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    COMPREPLY=()
+    if ((COMP_CWORD == 1)); then
+        COMPREPLY=($(compgen -W "export import diff sample --help" -- "$cur"))
+        return
+    fi
+
+    # How many arguments that are not options stand between the command and the word.
+    local i positional=0
+    for ((i = 2; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+            --format | --ids) i=$((i + 1)) ;;  # and the option's value
+            -*) ;;
+            *) positional=$((positional + 1)) ;;
+        esac
+    done
+    if [[ $cur == -* ]]; then
+        case ${COMP_WORDS[1]} in
+            export) COMPREPLY=($(compgen -W "--format --ids --help" -- "$cur")) ;;
+            *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
+        esac
+        return
+    fi
+
+    local mul='*.[mM][uU][lL]'
+    case ${COMP_WORDS[1]} in
+        export)
+            case $prev in
+                --format) COMPREPLY=($(compgen -W "csv jsonl" -- "$cur")) ;;
+                --ids) ;;  # a hex id or range: nothing to offer
+                *) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+            esac
+            ;;
+        import)
+            case $positional in
+                0) _quarnel_tiles_files "$cur" "$mul" ;;
+                1) _quarnel_tiles_files "$cur" '*.csv' '*.jsonl' '*.json' ;;
+            esac
+            ;;
+        diff) ((positional < 2)) && _quarnel_tiles_files "$cur" "$mul" ;;
+        sample) ((positional == 0)) && { compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")); } ;;
+    esac
+    return 0
+}
+complete -F _quarnel_tiles quarnel-tiles

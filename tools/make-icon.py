@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's icon (resource 128) into res/icons: as PNGs at the
 desktop theme's sizes, 16 to 256 pixels (the Qt build takes 16 and 32, the
-installed icon theme all of them), and as one .ico of 32 and 16 pixels for
-the Windows build.
+installed icon theme all of them), and as one .ico of 256, 48, 32 and 16
+pixels for the Windows build.
 
 The artwork: a stack of three isometric tiles, earth, stone and grass, on a
 clear background. Plain Python so it runs anywhere; the PNGs are committed.
@@ -15,7 +15,7 @@ import zlib
 COLOURS = [(139, 94, 60), (128, 128, 140), (76, 153, 76)]  # bottom to top
 OUTLINE = (40, 32, 28)
 SIZES = (16, 32, 48, 64, 128, 256)  # the desktop theme's sizes
-ICO_SIZES = (32, 16)  # what the Windows executable carries
+ICO_SIZES = (256, 48, 32, 16)  # what the Windows executable carries, for every view of Explorer
 SMOOTH_FROM = 48
 
 
@@ -79,6 +79,12 @@ def dib(pixels):
     return header + colour + b"\x00" * (mask_row * size)
 
 
+def ico_image(pixels):
+    """The 256-pixel image goes in as a PNG, as Windows keeps its largest
+    icons; the others as bitmaps, which every version reads."""
+    return png(pixels) if len(pixels) >= 256 else dib(pixels)
+
+
 def ico(images):
     entries, data = b"", b""
     offset = 6 + 16 * len(images)
@@ -95,7 +101,7 @@ def main():
         with open(os.path.join(folder, "quarnel-%d.png" % size), "wb") as out:
             out.write(png(pixels))
     with open(os.path.join(folder, "quarnel.ico"), "wb") as out:
-        out.write(ico([(size, dib(drawn[size])) for size in ICO_SIZES]))
+        out.write(ico([(size, ico_image(drawn[size])) for size in ICO_SIZES]))
 
 
 if __name__ == "__main__":

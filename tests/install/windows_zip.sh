@@ -19,7 +19,7 @@ zip=$work/quarnel-$version-windows-x64.zip
 
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
-listed=$(cd "$work/unpacked" && find . | sed 's|^\./||' | grep -v '^\.$' | LC_ALL=C sort | paste -sd ' ')
+listed=$(cd "$work/unpacked" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | paste -sd ' ')
 [[ $listed == "LICENSE.txt Quarnel.exe README.txt quarnel-tiles.exe" ]] || fail "the zip holds: $listed"
 for text in README.txt LICENSE.txt; do
   [[ $(grep -c $'\r$' "$work/unpacked/$text") -eq $(wc -l <"$work/unpacked/$text") ]] ||

@@ -70,7 +70,7 @@ void BM_FillPlainListWidget(benchmark::State& state)
     list.show();
     for (auto _ : state) {
         list.clear();
-        for (int i = 0; i < kStaticTileCount; ++i)
+        for (int i = 0; i < kMinStaticTileCount; ++i)
             list.addItem(QString::fromLatin1(FormatListLine(i, e.dialog->m_table[i])));
     }
 }

@@ -38,7 +38,7 @@ BenchFolder& Folder()
 
 // The bytes the store moves in each file: the static section's entries,
 // and the patch file's count, index and replacement blocks' entries.
-constexpr std::uint32_t kTileDataBytes = kStaticBlockCount * kBlockEntriesSize;
+constexpr std::uint32_t kTileDataBytes = (kMinStaticTileCount / kTilesPerBlock) * (kTilesPerBlock * kClassicLayout.staticEntrySize);
 std::uint32_t PatchFileBytes()
 {
     const auto files = MakeSampleGameFiles();
@@ -47,7 +47,7 @@ std::uint32_t PatchFileBytes()
         const std::uint8_t* entry = &files.verData[4 + 20 * k];
         blocks += entry[0] == kTileDataFileId && (entry[4] | entry[5] << 8) >= 512;
     }
-    return 4 + 20 * files.verData[0] + blocks * kBlockEntriesSize;
+    return 4 + 20 * files.verData[0] + blocks * (kTilesPerBlock * kClassicLayout.staticEntrySize);
 }
 
 void PlainTransfer(const std::string& path, std::uint32_t offset, bool writing,

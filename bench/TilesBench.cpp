@@ -27,7 +27,7 @@ struct Pair {
         for (int version = 0; version < 2; ++version) {
             std::ostringstream csv;
             csv << "id,weight\n";
-            for (int id = 0; id < kStaticTileCount; ++id) {
+            for (int id = 0; id < kMinStaticTileCount; ++id) {
                 char line[16];
                 std::snprintf(line, sizeof line, "%04X,%d\n", id, (id + version) % 2 ? 10 : 20);
                 csv << line;

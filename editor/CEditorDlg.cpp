@@ -21,8 +21,6 @@ constexpr char kFileFilter[] = "UO MUL-Files (*.mul)|*.mul||";
 constexpr char kCannotOpen[] = "ERROR: cannot open";
 constexpr char kCannotLoad[] = "ERROR: cannot load";
 constexpr char kCannotSave[] = "ERROR: cannot save";
-constexpr char kNewerLayoutNote[] =
-    "The file has the newer tile-data layout with 64-bit flags, which this editor does not change.";
 
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 
@@ -155,8 +153,8 @@ void CEditorDlg::FillList()
 {
     m_list.SetRedraw(false);
     m_list.ResetContent();
-    m_list.InitStorage(kStaticTileCount, kStaticTileCount * kListLineBytes);
-    for (int index = 0; index < kStaticTileCount; ++index)
+    m_list.InitStorage(m_table.count, m_table.count * kListLineBytes);
+    for (int index = 0; index < m_table.count; ++index)
         m_list.AddString(FormatListLine(index, m_table[index]));
     m_list.SetRedraw(true);
 }
@@ -164,7 +162,7 @@ void CEditorDlg::FillList()
 void CEditorDlg::OnSelchangeList()
 {
     m_current = m_list.GetCurSel();
-    if (m_current < 0)
+    if (!EditedEntry())
         return;  // nothing selected: no entry to show
     const StaticTileEntry& entry = m_table[m_current];
     m_name = std::string(TileName(entry));
@@ -184,12 +182,15 @@ void CEditorDlg::OnSelchangeList()
     UpdateData(false);
 }
 
-void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path, const FileOpenFailure* failure)
+void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path)
 {
-    std::string text = std::string(leadIn) + " \"" + path + "\"!";
-    if (failure && failure->reason == FileOpenFailure::Reason::kNewerTileDataLayout)
-        text += std::string("\n") + kNewerLayoutNote;
-    AfxMessageBox(text, MessageIcon::Exclamation);
+    AfxMessageBox(std::string(leadIn) + " \"" + path + "\"!", MessageIcon::Exclamation);
+}
+
+StaticTileEntry* CEditorDlg::EditedEntry()
+{
+    // A file with fewer tiles than the one before may leave current past its end.
+    return m_current >= 0 && m_current < m_table.count ? &m_table[m_current] : nullptr;
 }
 
 void CEditorDlg::OnLoad()
@@ -201,9 +202,8 @@ void CEditorDlg::OnLoad()
 
     DialogWaitCursor waitCursor(*this);
     try {
-        FileOpenFailure failure;
-        if (!LoadTileData(m_table, m_path, waitCursor, &failure)) {
-            ShowFileMessage(kCannotOpen, m_path, &failure);
+        if (!LoadTileData(m_table, m_path, waitCursor)) {
+            ShowFileMessage(kCannotOpen, m_path);
             m_path.clear();
             return;
         }
@@ -225,9 +225,8 @@ void CEditorDlg::OnSave()
         return;
     DialogWaitCursor waitCursor(*this);
     try {
-        FileOpenFailure failure;
-        if (!SaveTileData(m_table, m_path, waitCursor, &failure)) {
-            ShowFileMessage(kCannotSave, m_path, &failure);
+        if (!SaveTileData(m_table, m_path, waitCursor)) {
+            ShowFileMessage(kCannotSave, m_path);
             m_path.clear();
             return;
         }
@@ -244,10 +243,11 @@ void CEditorDlg::OnSave()
 template <typename Field>
 void CEditorDlg::StoreNumber(Field StaticTileEntry::*field, int CEditorDlg::*member)
 {
-    if (m_current == -1)
+    StaticTileEntry* entry = EditedEntry();
+    if (!entry)
         return;
     UpdateData(true);  // a failed take has prompted; the member keeps its last value
-    m_table[m_current].*field = static_cast<Field>(this->*member);
+    entry->*field = static_cast<Field>(this->*member);
 }
 
 void CEditorDlg::OnChangeClass()
@@ -283,21 +283,22 @@ void CEditorDlg::OnChangeWeight()
 template <int Bit>
 void CEditorDlg::OnClickedFlag()
 {
-    if (m_current == -1)
+    StaticTileEntry* entry = EditedEntry();
+    if (!entry)
         return;
     UpdateData(true);
-    TileFlags& flags = m_table[m_current].flags;
-    flags = m_flags[Bit] ? (flags | TileFlag::Bit(Bit)) : (flags & ~TileFlag::Bit(Bit));
+    // Only this box's bit changes: the others, the high 32 of a newer file's included, stay.
+    entry->flags = m_flags[Bit] ? (entry->flags | TileFlag::Bit(Bit)) : (entry->flags & ~TileFlag::Bit(Bit));
 }
 
 void CEditorDlg::OnChangeName()
 {
-    if (m_current == -1)
+    StaticTileEntry* entry = EditedEntry();
+    if (!entry)
         return;
     UpdateData(true);
-    StaticTileEntry& entry = m_table[m_current];
-    SetTileName(entry, m_name);
+    SetTileName(*entry, m_name);
     // The sorted list puts the new line back at the same position.
     m_list.DeleteString(m_current);
-    m_list.AddString(FormatListLine(m_current, entry));
+    m_list.AddString(FormatListLine(m_current, *entry));
 }

@@ -2,7 +2,6 @@
 
 #include "CDialog.h"
 #include "CListBox.h"
-#include "FileOpenFailure.h"
 #include "StaticTileEntry.h"
 #include "resource.h"
 
@@ -69,8 +68,9 @@ protected:
 private:
     template <typename Field>
     void StoreNumber(Field StaticTileEntry::*field, int CEditorDlg::*member);
-    void ShowFileMessage(const char* leadIn, const std::string& path,
-                         const FileOpenFailure* failure = nullptr);
+    void ShowFileMessage(const char* leadIn, const std::string& path);
+    // The entry at current, or null when current names no tile in use.
+    StaticTileEntry* EditedEntry();
 
     std::function<void()> m_showAbout;
 };

@@ -6,7 +6,7 @@
 struct FileOpenFailure {
     enum class Reason {
         kCannotOpen,           // missing, held by another open, a folder, ...: see cause
-        kNewerTileDataLayout,  // a tile-data file with 64-bit flags, which this layout would garble
+        kLayoutChanged,        // the tile-data file's size now says another layout than the table was loaded from
     };
     Reason reason = Reason::kCannotOpen;
     CFileException cause;

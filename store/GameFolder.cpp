@@ -14,7 +14,8 @@ GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDat
             *unpatched = table;
         // Only now is the folder looked through for the patch file.
         load.patchFile = LocatePatchFileBeside(tileDataPath);
-        load.patchFileLoaded = LoadVerData(table, load.patchFile.opened, waitCursor, &load.patchFileFailure);
+        load.patchFileLoaded = LoadVerData(table, load.patchFile.opened, waitCursor, &load.patchFileFailure,
+                                           &load.patchBlocksApplied);
         load.result = GameFolderLoad::Result::kLoaded;
     } catch (const CFileException& error) {
         load.result = GameFolderLoad::Result::kFileError;

@@ -19,6 +19,7 @@ struct GameFolderLoad {
     FileOpenFailure tileDataFailure;  // kTileDataRefused: why
     PatchFileLocation patchFile;      // once the tile-data file has loaded
     bool patchFileLoaded = false;     // false: the tiles are the tile-data file's own
+    int patchBlocksApplied = 0;       // index entries whose replacement block applied
     FileOpenFailure patchFileFailure; // why the patch file did not open, when it did not
     CFileException fileError;         // kFileError: the cause
 };

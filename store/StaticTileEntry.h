@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TileDataLayout.h"
 #include "TileFlags.h"
 
 #include <array>
@@ -10,7 +11,8 @@
 inline constexpr std::size_t kTileNameSize = 20;
 
 // One static tile as held in memory: the 13 fields of its file form, in
-// file order, and whether its contents came from the patch file.
+// file order, and whether its contents came from the patch file. The flag
+// word is 64 bits whatever the file's layout; a classic file has only the low 32.
 struct StaticTileEntry {
     TileFlags flags = 0;
     std::uint8_t weight = 0;
@@ -49,10 +51,24 @@ inline void SetTileName(StaticTileEntry& entry, std::string_view name)
         entry.name[length] = '\0';
 }
 
-inline constexpr int kStaticTileCount = 0x4000;
-inline constexpr int kTilesPerBlock = 32;
-inline constexpr int kStaticBlockCount = kStaticTileCount / kTilesPerBlock;
+// Every static tile a file can hold, indexed by tile id; tile i lies in
+// block i / 32 at slot i % 32. One fixed array, never allocated per load:
+// `count` says how many tiles the file loaded last has in use, and `layout`
+// in which shape it keeps them. A new table holds all-zero, unpatched
+// entries, as a classic file of 512 blocks would count them.
+struct StaticTileTable {
+    std::array<StaticTileEntry, kMaxStaticTileCount> entries{};
+    int count = kMinStaticTileCount;
+    const TileDataLayout* layout = &kClassicLayout;
 
-// Every static tile, indexed by tile id; tile i lies in block i / 32 at slot i % 32.
-// Fixed in size; a new table holds all-zero, unpatched entries.
-using StaticTileTable = std::array<StaticTileEntry, kStaticTileCount>;
+    StaticTileEntry& operator[](int tile) { return entries[static_cast<std::size_t>(tile)]; }
+    const StaticTileEntry& operator[](int tile) const { return entries[static_cast<std::size_t>(tile)]; }
+    int size() const { return count; }
+    // The tiles in use.
+    StaticTileEntry* begin() { return entries.data(); }
+    StaticTileEntry* end() { return entries.data() + count; }
+    const StaticTileEntry* begin() const { return entries.data(); }
+    const StaticTileEntry* end() const { return entries.data() + count; }
+    int BlockCount() const { return count / kTilesPerBlock; }
+    bool operator==(const StaticTileTable&) const = default;
+};

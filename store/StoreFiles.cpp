@@ -1,6 +1,5 @@
 #include "StoreFiles.h"
 
-#include "TileDataFile.h"
 
 namespace store_detail {
 
@@ -16,7 +15,7 @@ VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes)
             LittleEndian32(bytes + 12), LittleEndian32(bytes + 16)};
 }
 
-bool OpenVerData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
+bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
 {
     CFileException cause;
     if (file.Open(path, mode | CFile::shareExclusive | CFile::typeBinary, &cause))
@@ -26,21 +25,17 @@ bool OpenVerData(CFile& file, const std::string& path, unsigned mode, FileOpenFa
     return false;
 }
 
-bool OpenTileData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
+bool OpenTileDataToWrite(CFile& file, const std::string& path, const TileDataLayout& layout,
+                         FileOpenFailure* failure)
 {
-    CFileException cause;
-    if (!file.Open(path, mode | CFile::shareExclusive | CFile::typeBinary, &cause)) {
-        if (failure)
-            *failure = {FileOpenFailure::Reason::kCannotOpen, cause};
+    if (!OpenGameFile(file, path, CFile::modeReadWrite, failure))
         return false;
-    }
-    if (HasNewerTileDataLayout(file.GetLength())) {
-        file.Close();
-        if (failure)
-            *failure = {FileOpenFailure::Reason::kNewerTileDataLayout, CFileException()};
-        return false;
-    }
-    return true;
+    if (&TileDataLayoutOfSize(file.GetLength()) == &layout)
+        return true;
+    file.Close();
+    if (failure)
+        *failure = {FileOpenFailure::Reason::kLayoutChanged, CFileException()};
+    return false;
 }
 
 } // namespace store_detail

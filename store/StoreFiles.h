@@ -27,21 +27,25 @@ inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
 std::uint32_t LittleEndian32(const std::uint8_t* bytes);
 VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes);
 
-// Opens the tile-data file exclusively and refuses the newer layout.
-bool OpenTileData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
-// Opens the patch file exclusively.
-bool OpenVerData(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
+// Opens a game file exclusively.
+bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
+
+// Opens the tile-data file exclusively for writing a table of `layout`
+// into it, and refuses a file whose size now says another layout: that
+// table's entries would land across the file's own.
+bool OpenTileDataToWrite(CFile& file, const std::string& path, const TileDataLayout& layout,
+                         FileOpenFailure* failure);
 
 // What every store operation does around its work: open the file with
-// `open` (false, with `failure` filled in, when it cannot), show the wait
-// cursor while `work(file)` runs, flush what it wrote and close the file.
-// A file error leaves by exception with the file closed and the cursor ended.
-template <typename Work>
-bool WithGameFile(bool (*open)(CFile&, const std::string&, unsigned, FileOpenFailure*), const std::string& path,
-                  unsigned mode, WaitCursorHook& waitCursor, FileOpenFailure* failure, Work&& work)
+// `open(file)` (false, with the failure filled in, when it cannot), show
+// the wait cursor while `work(file)` runs, flush what it wrote and close
+// the file. A file error leaves by exception with the file closed and the
+// cursor ended.
+template <typename Open, typename Work>
+bool WithGameFile(Open&& open, unsigned mode, WaitCursorHook& waitCursor, Work&& work)
 {
     CFile file;
-    if (!open(file, path, mode, failure))
+    if (!open(file))
         return false;
     WaitCursorScope wait(waitCursor);
     work(file);
@@ -51,14 +55,15 @@ bool WithGameFile(bool (*open)(CFile&, const std::string&, unsigned, FileOpenFai
     return true;
 }
 
-// Calls visit(firstTile) with the file positioned at the entry bytes of
-// each static replacement block, in index order. Only the index entries
-// that the file held when the walk began count, read in batches: a block
-// written in between may lie past the file's end, where the count claims
-// entries the file did not hold, and what is written there is no index.
-// No block lies over the index itself.
+// Calls visit(block) with the file positioned at the entry bytes of each
+// replacement block of the tile-data file numbered from `firstNumber` up to
+// (not including) `endNumber`, block counted from `firstNumber`, in index
+// order. Only the index entries that the file held when the walk began
+// count, read in batches: a block written in between may lie past the
+// file's end, where the count claims entries the file did not hold, and
+// what is written there is no index. No block lies over the index itself.
 template <typename Visit>
-void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
+void ForEachPatchBlock(CFile& file, std::uint32_t firstNumber, std::uint32_t endNumber, Visit&& visit)
 {
     std::array<std::uint8_t, kVerDataCountSize> countBytes{};
     if (file.Read(countBytes.data(), kVerDataCountSize) < kVerDataCountSize)
@@ -81,8 +86,7 @@ void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
             file.Read(batch.data(), static_cast<std::uint32_t>(batch.size())) / kVerDataIndexEntrySize;
         for (std::uint32_t i = 0; i < whole; ++i) {
             const VerDataIndexEntry entry = DecodeIndexEntry(batch.data() + i * kVerDataIndexEntrySize);
-            if (entry.fileId != kTileDataFileId || entry.block < kFirstStaticBlockNumber ||
-                entry.block >= kEndStaticBlockNumber)
+            if (entry.fileId != kTileDataFileId || entry.block < firstNumber || entry.block >= endNumber)
                 continue;
             const std::uint64_t target = std::uint64_t{entry.position} + kBlockHeaderSize;
             if (target > UINT32_MAX)
@@ -92,13 +96,22 @@ void ForEachStaticPatchBlock(CFile& file, Visit&& visit)
             if (signedTarget >= 0 && target < indexEnd)
                 continue;
             file.Seek(signedTarget, CFile::begin);
-            visit(static_cast<int>(entry.block - kFirstStaticBlockNumber) * kTilesPerBlock);
+            visit(static_cast<int>(entry.block - firstNumber));
         }
         if (whole < wanted)
             return;  // the file no longer holds what it held (another program cut it)
         k += wanted;
         batchOffset += batch.size();
     }
+}
+
+// The static replacement blocks that apply to a table: numbers 512 on, as
+// far as its blocks in use go; visit(firstTile) for each.
+template <typename Visit>
+void ForEachStaticPatchBlock(CFile& file, const StaticTileTable& table, Visit&& visit)
+{
+    ForEachPatchBlock(file, kFirstStaticBlockNumber, kFirstStaticBlockNumber + table.BlockCount(),
+                      [&](int block) { visit(block * kTilesPerBlock); });
 }
 
 } // namespace store_detail

@@ -5,45 +5,53 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-constexpr std::uint64_t kNewerLandSectionSize = 0x78800;
-constexpr std::uint64_t kNewerStaticBlockSize = 4 + 32 * 41;
-
-constexpr int kBlocksPerChunk = kStaticBlocksPerChunk;
-constexpr std::uint32_t kChunkSize = kBlocksPerChunk * kStaticBlockSize;
-static_assert(kStaticBlockCount % kBlocksPerChunk == 0);
-
-} // namespace
-
 using namespace store_detail;
 
-bool HasNewerTileDataLayout(std::uint64_t fileSize)
+namespace {
+
+// Calls work(firstBlock, blocks, chunkOffset) for each chunk of the table's
+// static blocks in use, in file order.
+template <typename Work>
+void ForEachChunk(const StaticTileTable& table, Work&& work)
 {
-    const bool fitsNewer = fileSize > kNewerLandSectionSize &&
-                           (fileSize - kNewerLandSectionSize) % kNewerStaticBlockSize == 0;
-    const bool fitsThis = fileSize >= kStaticSectionOffset &&
-                          (fileSize - kStaticSectionOffset) % kStaticBlockSize == 0;
-    return fitsNewer && !fitsThis;
+    const TileDataLayout& layout = *table.layout;
+    for (int firstBlock = 0; firstBlock < table.BlockCount(); firstBlock += kStaticBlocksPerChunk) {
+        const int blocks = std::min(kStaticBlocksPerChunk, table.BlockCount() - firstBlock);
+        work(firstBlock, blocks,
+             std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * firstBlock);
+    }
 }
+
+std::vector<std::uint8_t> ChunkBuffer(const TileDataLayout& layout)
+{
+    return std::vector<std::uint8_t>(std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk);
+}
+
+} // namespace
 
 bool LoadTileData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                   FileOpenFailure* failure)
 {
-    return WithGameFile(&OpenTileData, path, CFile::modeRead, waitCursor, failure, [&](CFile& file) {
+    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
+    return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) {
+        const std::uint64_t length = file.GetLength();
+        const TileDataLayout& layout = TileDataLayoutOfSize(length);
+        table.layout = &layout;
+        table.count = StaticTilesInUse(layout, length);
         // What a short file does not deliver leaves the entries it would have
         // filled as they were.
-        std::vector<std::uint8_t> chunk(kChunkSize);
-        file.Seek(kStaticSectionOffset, CFile::begin);
-        for (int firstBlock = 0; firstBlock < kStaticBlockCount; firstBlock += kBlocksPerChunk) {
-            const std::size_t delivered = file.Read(chunk.data(), kChunkSize);
-            for (int block = 0; block < kBlocksPerChunk; ++block) {
-                const std::size_t entriesOffset = std::size_t{kStaticBlockSize} * block + kBlockHeaderSize;
+        std::vector<std::uint8_t> chunk = ChunkBuffer(layout);
+        file.Seek(layout.landSectionSize, CFile::begin);
+        ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
+            const std::size_t delivered =
+                file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{layout.staticBlockSize} * blocks));
+            for (int block = 0; block < blocks; ++block) {
+                const std::size_t entriesOffset = std::size_t{layout.staticBlockSize} * block + kBlockHeaderSize;
                 const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
-                ReadBlockEntries(chunk.data() + entriesOffset, available, table,
-                                 (firstBlock + block) * kTilesPerBlock, /*patched=*/false);
+                ReadBlockEntries(chunk.data() + entriesOffset, available, &table[(firstBlock + block) * kTilesPerBlock],
+                                 layout, /*patched=*/false);
             }
-        }
+        });
     });
 }
 
@@ -56,20 +64,22 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
     // a short file's end, as the gap a seek past the end leaves). The span
     // written starts after the first header and ends with the last entry,
     // as when each field is written on its own.
-    return WithGameFile(&OpenTileData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
-        std::vector<std::uint8_t> chunk(kChunkSize);
-        for (int firstBlock = 0; firstBlock < kStaticBlockCount; firstBlock += kBlocksPerChunk) {
-            const std::uint64_t chunkOffset =
-                kStaticSectionOffset + std::uint64_t{kStaticBlockSize} * firstBlock;
+    const TileDataLayout& layout = *table.layout;
+    const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
+    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
+        std::vector<std::uint8_t> chunk = ChunkBuffer(layout);
+        ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t chunkOffset) {
+            const std::size_t chunkSize = std::size_t{layout.staticBlockSize} * blocks;
             file.Seek(static_cast<std::int64_t>(chunkOffset), CFile::begin);
-            const std::size_t delivered = file.Read(chunk.data(), kChunkSize);
+            const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(chunkSize));
             std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(delivered), chunk.end(), 0);
-            for (int block = 0; block < kBlocksPerChunk; ++block)
+            for (int block = 0; block < blocks; ++block)
                 WriteBlockEntries(&table[(firstBlock + block) * kTilesPerBlock],
-                                  chunk.data() + std::size_t{kStaticBlockSize} * block + kBlockHeaderSize);
+                                  chunk.data() + std::size_t{layout.staticBlockSize} * block + kBlockHeaderSize,
+                                  layout);
             const std::uint32_t skip = firstBlock == 0 ? kBlockHeaderSize : 0;
             file.Seek(static_cast<std::int64_t>(chunkOffset + skip), CFile::begin);
-            file.Write(chunk.data() + skip, kChunkSize - skip);
-        }
+            file.Write(chunk.data() + skip, static_cast<std::uint32_t>(chunkSize - skip));
+        });
     });
 }

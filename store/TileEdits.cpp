@@ -1,6 +1,7 @@
 #include "TileEdits.h"
 
 #include "StoreFiles.h"
+#include "TileFileLayout.h"
 
 #include <algorithm>
 #include <map>
@@ -11,16 +12,16 @@ namespace {
 
 // Reads the entry at the file's position over its loaded value, applies the
 // edit and writes the entry back where it was.
-void EditEntryInPlace(CFile& file, const TileEdit& edit, const StaticTileEntry& loaded)
+void EditEntryInPlace(CFile& file, const TileEdit& edit, const StaticTileEntry& loaded, const TileDataLayout& layout)
 {
     const std::uint64_t at = file.GetPosition();
-    std::array<std::uint8_t, kEntryFileSize> bytes{};
+    std::array<std::uint8_t, kNewerLayout.staticEntrySize> bytes{};
     StaticTileEntry entry = loaded;
-    ReadEntryFields(bytes.data(), file.Read(bytes.data(), kEntryFileSize), entry);
+    ReadEntryFields(bytes.data(), file.Read(bytes.data(), layout.staticEntrySize), entry, layout);
     ApplyTileEdit(edit, entry);
-    WriteEntryFields(entry, bytes.data());
+    WriteEntryFields(entry, bytes.data(), layout);
     file.Seek(static_cast<std::int64_t>(at), CFile::begin);
-    file.Write(bytes.data(), kEntryFileSize);
+    file.Write(bytes.data(), layout.staticEntrySize);
 }
 
 } // namespace
@@ -91,13 +92,15 @@ void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry)
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
                         const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    return WithGameFile(&OpenTileData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
+    const TileDataLayout& layout = *loaded.layout;
+    const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
+    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         for (const TileEdit& edit : edits) {
             const int block = edit.tile / kTilesPerBlock, slot = edit.tile % kTilesPerBlock;
-            file.Seek(kStaticSectionOffset + std::int64_t{kStaticBlockSize} * block + kBlockHeaderSize +
-                          std::int64_t{kEntryFileSize} * slot,
+            file.Seek(std::int64_t{layout.landSectionSize} + std::int64_t{layout.staticBlockSize} * block +
+                          kBlockHeaderSize + std::int64_t{layout.staticEntrySize} * slot,
                       CFile::begin);
-            EditEntryInPlace(file, edit, loaded[edit.tile]);
+            EditEntryInPlace(file, edit, loaded[edit.tile], layout);
         }
     });
 }
@@ -105,34 +108,38 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTabl
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
+    const TileDataLayout& layout = *loaded.layout;
+    const std::uint32_t blockEntriesSize = layout.staticEntrySize * kTilesPerBlock;
     std::multimap<int, const TileEdit*> byBlock;
     for (const TileEdit& edit : edits)
         byBlock.emplace(edit.tile / kTilesPerBlock, &edit);
-    return WithGameFile(&OpenVerData, path, CFile::modeReadWrite, waitCursor, failure, [&](CFile& file) {
+    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeReadWrite, failure); };
+    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         const std::uint64_t length = file.GetLength();
-        ForEachStaticPatchBlock(file, [&](int firstTile) {
+        ForEachStaticPatchBlock(file, loaded, [&](int firstTile) {
             const std::uint64_t entries = file.GetPosition();
             const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
             if (first == last)
                 return;
-            if (entries + kBlockEntriesSize > length) {
+            if (entries + blockEntriesSize > length) {
                 // A block the file holds only in part shows its tiles' loaded
                 // values; writing one entry alone would leave a gap of zeros that
                 // the next load would show. The whole block goes in, as a save writes it.
                 std::array<StaticTileEntry, kTilesPerBlock> block;
-                std::copy_n(loaded.begin() + firstTile, kTilesPerBlock, block.begin());
+                std::copy_n(&loaded[firstTile], kTilesPerBlock, block.begin());
                 for (auto it = first; it != last; ++it)
                     ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
-                std::array<std::uint8_t, kBlockEntriesSize> bytes{};
-                WriteBlockEntries(block.data(), bytes.data());
-                file.Write(bytes.data(), kBlockEntriesSize);
+                std::vector<std::uint8_t> bytes(blockEntriesSize);
+                WriteBlockEntries(block.data(), bytes.data(), layout);
+                file.Write(bytes.data(), blockEntriesSize);
                 return;
             }
             for (auto it = first; it != last; ++it) {
                 const TileEdit& edit = *it->second;
-                file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{kEntryFileSize} * (edit.tile - firstTile)),
+                file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{layout.staticEntrySize} *
+                                                                  (edit.tile - firstTile)),
                           CFile::begin);
-                EditEntryInPlace(file, edit, loaded[edit.tile]);
+                EditEntryInPlace(file, edit, loaded[edit.tile], layout);
             }
         });
     });

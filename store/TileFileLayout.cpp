@@ -1,163 +1,213 @@
 #include "TileFileLayout.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <bit>
 #include <cstring>
 #include <type_traits>
 
 namespace {
 
-// The 13 file fields in file order; the name is the only non-number.
-template <typename Entry, typename Visit>
-constexpr void ForEachFileField(Entry& entry, Visit&& visit)
+// The file fields of each kind of entry that follow its flag word, in file order.
+template <typename Entry>
+struct EntryForm;
+
+template <>
+struct EntryForm<StaticTileEntry> {
+    static constexpr std::uint32_t kFieldsAfterFlags = kStaticFieldsAfterFlags;
+    template <typename Entry, typename Visit>
+    static constexpr void ForEachFieldAfterFlags(Entry& entry, Visit&& visit)
+    {
+        visit(entry.weight);
+        visit(entry.layer);
+        visit(entry.unknown1);
+        visit(entry.unknown2);
+        visit(entry.tileClass);
+        visit(entry.gump);
+        visit(entry.unknown3);
+        visit(entry.hue);
+        visit(entry.unknown4);
+        visit(entry.unknown5);
+        visit(entry.height);
+        visit(entry.name);
+    }
+    // On a little-endian machine the members after the flag word lie exactly
+    // as the file form does, so they move in one copy.
+    static constexpr std::size_t kFirstAfterFlags = offsetof(StaticTileEntry, weight);
+    static constexpr bool kMemoryIsFileForm =
+        offsetof(StaticTileEntry, layer) == kFirstAfterFlags + 1 &&
+        offsetof(StaticTileEntry, unknown1) == kFirstAfterFlags + 2 &&
+        offsetof(StaticTileEntry, unknown2) == kFirstAfterFlags + 4 &&
+        offsetof(StaticTileEntry, tileClass) == kFirstAfterFlags + 5 &&
+        offsetof(StaticTileEntry, gump) == kFirstAfterFlags + 6 &&
+        offsetof(StaticTileEntry, unknown3) == kFirstAfterFlags + 8 &&
+        offsetof(StaticTileEntry, hue) == kFirstAfterFlags + 9 &&
+        offsetof(StaticTileEntry, unknown4) == kFirstAfterFlags + 10 &&
+        offsetof(StaticTileEntry, unknown5) == kFirstAfterFlags + 11 &&
+        offsetof(StaticTileEntry, height) == kFirstAfterFlags + 12 &&
+        offsetof(StaticTileEntry, name) == kFirstAfterFlags + 13 &&
+        offsetof(StaticTileEntry, patched) == kFirstAfterFlags + kFieldsAfterFlags;
+};
+
+template <typename Entry>
+constexpr std::uint32_t FieldsSizeAfterFlags()
 {
-    visit(entry.flags);
-    visit(entry.weight);
-    visit(entry.layer);
-    visit(entry.unknown1);
-    visit(entry.unknown2);
-    visit(entry.tileClass);
-    visit(entry.gump);
-    visit(entry.unknown3);
-    visit(entry.hue);
-    visit(entry.unknown4);
-    visit(entry.unknown5);
-    visit(entry.height);
-    visit(entry.name);
+    const Entry entry{};
+    std::uint32_t size = 0;
+    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](const auto& field) { size += sizeof(field); });
+    return size;
+}
+static_assert(FieldsSizeAfterFlags<StaticTileEntry>() == kStaticFieldsAfterFlags);
+
+template <typename Entry>
+constexpr bool kCopyWhole = std::endian::native == std::endian::little && std::is_trivially_copyable_v<Entry> &&
+                            EntryForm<Entry>::kMemoryIsFileForm;
+
+template <typename Entry>
+constexpr std::uint32_t EntryFileSize(const TileDataLayout& layout)
+{
+    return layout.flagsSize + EntryForm<Entry>::kFieldsAfterFlags;
 }
 
-template <typename Value>
-Value ByteSwapped(Value value)
+// The leading `present` bytes of a little-endian number of `width` bytes,
+// over the low-order bytes of `value`; with all of them, the number itself.
+std::uint64_t WithLeadingBytes(std::uint64_t value, const std::uint8_t* bytes, std::size_t width, std::size_t present)
 {
-    Value swapped = 0;
-    for (std::size_t i = 0; i < sizeof(Value); ++i)
-        swapped = static_cast<Value>(swapped << 8 | ((value >> (8 * i)) & 0xFF));
-    return swapped;
-}
-
-template <typename Value>
-Value LoadLittleEndian(const std::uint8_t* bytes)
-{
-    Value value;
-    std::memcpy(&value, bytes, sizeof value);
-    if constexpr (std::endian::native == std::endian::big)
-        value = ByteSwapped(value);
+    if (present == width)
+        value = 0;  // a whole field: the file's number, zero-extended
+    for (std::size_t i = 0; i < present; ++i) {
+        value &= ~(std::uint64_t{0xFF} << (8 * i));
+        value |= std::uint64_t{bytes[i]} << (8 * i);
+    }
     return value;
 }
 
-template <typename Value>
-void StoreLittleEndian(Value value, std::uint8_t* bytes)
+void StoreLittleEndian(std::uint64_t value, std::uint8_t* bytes, std::size_t width)
 {
-    if constexpr (std::endian::native == std::endian::big)
-        value = ByteSwapped(value);
-    std::memcpy(bytes, &value, sizeof value);
+    for (std::size_t i = 0; i < width; ++i)
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-constexpr std::size_t FileFieldsSize()
+// A whole flag word of the layout's width, as the number it holds.
+std::uint64_t LoadFlags(const std::uint8_t* bytes, std::uint32_t flagsSize)
 {
-    const StaticTileEntry entry{};
-    std::size_t size = 0;
-    ForEachFileField(entry, [&](const auto& field) { size += sizeof(field); });
-    return size;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (flagsSize == sizeof(std::uint64_t)) {
+            std::uint64_t flags;
+            std::memcpy(&flags, bytes, sizeof flags);
+            return flags;
+        }
+        if (flagsSize == sizeof(std::uint32_t)) {
+            std::uint32_t flags;
+            std::memcpy(&flags, bytes, sizeof flags);
+            return flags;
+        }
+    }
+    return WithLeadingBytes(0, bytes, flagsSize, flagsSize);
 }
 
-// On a little-endian machine the entry's members lie exactly as its file
-// form does, so a whole entry moves in one copy.
-constexpr bool kMemoryFormIsFileForm =
-    std::endian::native == std::endian::little && std::is_trivially_copyable_v<StaticTileEntry> &&
-    offsetof(StaticTileEntry, flags) == 0 && offsetof(StaticTileEntry, weight) == 4 &&
-    offsetof(StaticTileEntry, layer) == 5 && offsetof(StaticTileEntry, unknown1) == 6 &&
-    offsetof(StaticTileEntry, unknown2) == 8 && offsetof(StaticTileEntry, tileClass) == 9 &&
-    offsetof(StaticTileEntry, gump) == 10 && offsetof(StaticTileEntry, unknown3) == 12 &&
-    offsetof(StaticTileEntry, hue) == 13 && offsetof(StaticTileEntry, unknown4) == 14 &&
-    offsetof(StaticTileEntry, unknown5) == 15 && offsetof(StaticTileEntry, height) == 16 &&
-    offsetof(StaticTileEntry, name) == 17 && offsetof(StaticTileEntry, patched) == kEntryFileSize;
-
-} // namespace
-
-void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTileEntry& entry)
+void StoreFlags(std::uint64_t flags, std::uint8_t* bytes, std::uint32_t flagsSize)
 {
-    if (available >= kEntryFileSize && kMemoryFormIsFileForm) {
-        std::memcpy(static_cast<void*>(&entry), bytes, kEntryFileSize);
-        return;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (flagsSize <= sizeof flags) {
+            std::memcpy(bytes, &flags, flagsSize);  // the low-order bytes come first
+            return;
+        }
     }
-    if (available >= kEntryFileSize) {
-        std::size_t offset = 0;
-        ForEachFileField(entry, [&](auto& field) {
-            if constexpr (std::is_integral_v<std::remove_reference_t<decltype(field)>>)
-                field = LoadLittleEndian<std::remove_reference_t<decltype(field)>>(bytes + offset);
-            else
-                std::memcpy(field.data(), bytes + offset, sizeof(field));
-            offset += sizeof(field);
-        });
-        return;
+    StoreLittleEndian(flags, bytes, flagsSize);
+}
+
+// Reads a field of `width` file bytes, of which `present` arrived.
+template <typename Field>
+void ReadField(Field& field, const std::uint8_t* bytes, std::size_t width, std::size_t present)
+{
+    if constexpr (std::is_integral_v<Field>)
+        field = static_cast<Field>(WithLeadingBytes(field, bytes, width, present));
+    else
+        std::memcpy(field.data(), bytes, present);
+}
+
+template <typename Entry>
+void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, const TileDataLayout& layout)
+{
+    const std::uint32_t flagsSize = layout.flagsSize;
+    if constexpr (kCopyWhole<Entry>) {
+        if (available >= EntryFileSize<Entry>(layout)) {
+            entry.flags = LoadFlags(bytes, flagsSize);
+            std::memcpy(reinterpret_cast<char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags, bytes + flagsSize,
+                        EntryForm<Entry>::kFieldsAfterFlags);
+            return;
+        }
     }
-    // A field cut short by the end of the file: only its leading bytes arrive.
+    // Field by field: a field cut short by the end of the file gets only its leading bytes.
     std::size_t offset = 0;
-    ForEachFileField(entry, [&](auto& field) {
-        constexpr std::size_t width = sizeof(field);
+    const auto visit = [&](auto& field, std::size_t width) {
         const std::size_t present = offset < available ? std::min(width, available - offset) : 0;
-        if constexpr (std::is_integral_v<std::remove_reference_t<decltype(field)>>) {
-            using Value = std::remove_reference_t<decltype(field)>;
-            std::uint64_t value = field;
-            for (std::size_t i = 0; i < present; ++i) {
-                value &= ~(std::uint64_t{0xFF} << (8 * i));
-                value |= std::uint64_t{bytes[offset + i]} << (8 * i);
-            }
-            field = static_cast<Value>(value);
-        } else {
-            std::memcpy(field.data(), bytes + offset, present);
-        }
+        ReadField(field, bytes + offset, width, present);
         offset += width;
+    };
+    visit(entry.flags, flagsSize);
+    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](auto& field) { visit(field, sizeof(field)); });
+}
+
+template <typename Entry>
+void WriteEntry(const Entry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    StoreFlags(entry.flags, bytes, layout.flagsSize);
+    bytes += layout.flagsSize;
+    if constexpr (kCopyWhole<Entry>) {
+        std::memcpy(bytes, reinterpret_cast<const char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags,
+                    EntryForm<Entry>::kFieldsAfterFlags);
+        return;
+    }
+    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](const auto& field) {
+        if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(field)>>)
+            StoreLittleEndian(field, bytes, sizeof(field));
+        else
+            std::memcpy(bytes, field.data(), sizeof(field));
+        bytes += sizeof(field);
     });
 }
 
-void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes)
+template <typename Entry>
+void ReadBlock(const std::uint8_t* bytes, std::size_t available, Entry* entries, const TileDataLayout& layout,
+               bool patched)
 {
-    if constexpr (kMemoryFormIsFileForm) {
-        std::memcpy(bytes, &entry, kEntryFileSize);
-        return;
-    }
-    std::size_t offset = 0;
-    ForEachFileField(entry, [&](const auto& field) {
-        constexpr std::size_t width = sizeof(field);
-        if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(field)>>) {
-            StoreLittleEndian(field, bytes + offset);
-        } else {
-            std::memcpy(bytes + offset, field.data(), width);
-        }
-        offset += width;
-    });
-}
-
-void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available,
-                      StaticTileTable& table, int firstTile, bool patched)
-{
-    StaticTileEntry* entries = &table[firstTile];
-    if (kMemoryFormIsFileForm && available >= kBlockEntriesSize) {
-        for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += kEntryFileSize) {
-            std::memcpy(static_cast<void*>(&entries[slot]), bytes, kEntryFileSize);
-            entries[slot].patched = patched;
-        }
-        return;
-    }
+    const std::size_t entrySize = EntryFileSize<Entry>(layout);
     for (int slot = 0; slot < kTilesPerBlock; ++slot) {
-        const std::size_t offset = std::size_t{kEntryFileSize} * slot;
-        ReadEntryFields(bytes + offset, offset < available ? available - offset : 0, entries[slot]);
+        const std::size_t offset = entrySize * slot;
+        ReadEntry(bytes + offset, offset < available ? available - offset : 0, entries[slot], layout);
         entries[slot].patched = patched;
     }
 }
 
-void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes)
+template <typename Entry>
+void WriteBlock(const Entry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
 {
-    for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += kEntryFileSize) {
-        // The copy is spelled out here so that it stays inline on the save's hot path.
-        if constexpr (kMemoryFormIsFileForm)
-            std::memcpy(bytes, &entries[slot], kEntryFileSize);
-        else
-            WriteEntryFields(entries[slot], bytes);
-    }
+    const std::size_t entrySize = EntryFileSize<Entry>(layout);
+    for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += entrySize)
+        WriteEntry(entries[slot], bytes, layout);
 }
 
-static_assert(FileFieldsSize() == kEntryFileSize);
+} // namespace
+
+void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTileEntry& entry,
+                     const TileDataLayout& layout)
+{
+    ReadEntry(bytes, available, entry, layout);
+}
+
+void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    WriteEntry(entry, bytes, layout);
+}
+
+void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, StaticTileEntry* entries,
+                      const TileDataLayout& layout, bool patched)
+{
+    ReadBlock(bytes, available, entries, layout, patched);
+}
+
+void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    WriteBlock(entries, bytes, layout);
+}

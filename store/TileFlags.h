@@ -2,44 +2,47 @@
 
 #include <cstdint>
 
-// The 32-bit flag word of a static tile. Bit i belongs to the editor's
-// check box i; the constants are named after those boxes' labels.
-using TileFlags = std::uint32_t;
+// The flag word of a tile, as wide as the newer layout's. Bits 0-31 mean
+// the same in every layout, and bit i belongs to the editor's check box i;
+// the constants are named after those boxes' labels. Bits 32-63 exist only
+// in the newer layout and have no names that all agree on.
+using TileFlags = std::uint64_t;
 
 namespace TileFlag {
-inline constexpr TileFlags kBackground = 1u << 0;
-inline constexpr TileFlags kWeapon = 1u << 1;
-inline constexpr TileFlags kTransparent = 1u << 2;
-inline constexpr TileFlags kTranslucent = 1u << 3;
-inline constexpr TileFlags kWall = 1u << 4;
-inline constexpr TileFlags kDamaging = 1u << 5;
-inline constexpr TileFlags kImpassable = 1u << 6;
-inline constexpr TileFlags kLiquid = 1u << 7;
-inline constexpr TileFlags kUnknown1 = 1u << 8;
-inline constexpr TileFlags kSurface = 1u << 9;
-inline constexpr TileFlags kBridge = 1u << 10;
-inline constexpr TileFlags kGeneric = 1u << 11;
-inline constexpr TileFlags kWindow = 1u << 12;
-inline constexpr TileFlags kNoShoot = 1u << 13;
-inline constexpr TileFlags kArticleA = 1u << 14;
-inline constexpr TileFlags kArticleAn = 1u << 15;
-inline constexpr TileFlags kInternal = 1u << 16;
-inline constexpr TileFlags kFoliage = 1u << 17;
-inline constexpr TileFlags kPartialHue = 1u << 18;
-inline constexpr TileFlags kUnknown2 = 1u << 19;
-inline constexpr TileFlags kMap = 1u << 20;
-inline constexpr TileFlags kContainer = 1u << 21;
-inline constexpr TileFlags kWearable = 1u << 22;
-inline constexpr TileFlags kLightsource = 1u << 23;
-inline constexpr TileFlags kAnimation = 1u << 24;
-inline constexpr TileFlags kNoDiagonal = 1u << 25;
-inline constexpr TileFlags kUnknown3 = 1u << 26;
-inline constexpr TileFlags kArmor = 1u << 27;
-inline constexpr TileFlags kRoof = 1u << 28;
-inline constexpr TileFlags kDoor = 1u << 29;
-inline constexpr TileFlags kStairsBack = 1u << 30;
-inline constexpr TileFlags kStairsRight = 1u << 31;
+inline constexpr TileFlags kBackground = TileFlags{1} << 0;
+inline constexpr TileFlags kWeapon = TileFlags{1} << 1;
+inline constexpr TileFlags kTransparent = TileFlags{1} << 2;
+inline constexpr TileFlags kTranslucent = TileFlags{1} << 3;
+inline constexpr TileFlags kWall = TileFlags{1} << 4;
+inline constexpr TileFlags kDamaging = TileFlags{1} << 5;
+inline constexpr TileFlags kImpassable = TileFlags{1} << 6;
+inline constexpr TileFlags kLiquid = TileFlags{1} << 7;
+inline constexpr TileFlags kUnknown1 = TileFlags{1} << 8;
+inline constexpr TileFlags kSurface = TileFlags{1} << 9;
+inline constexpr TileFlags kBridge = TileFlags{1} << 10;
+inline constexpr TileFlags kGeneric = TileFlags{1} << 11;
+inline constexpr TileFlags kWindow = TileFlags{1} << 12;
+inline constexpr TileFlags kNoShoot = TileFlags{1} << 13;
+inline constexpr TileFlags kArticleA = TileFlags{1} << 14;
+inline constexpr TileFlags kArticleAn = TileFlags{1} << 15;
+inline constexpr TileFlags kInternal = TileFlags{1} << 16;
+inline constexpr TileFlags kFoliage = TileFlags{1} << 17;
+inline constexpr TileFlags kPartialHue = TileFlags{1} << 18;
+inline constexpr TileFlags kUnknown2 = TileFlags{1} << 19;
+inline constexpr TileFlags kMap = TileFlags{1} << 20;
+inline constexpr TileFlags kContainer = TileFlags{1} << 21;
+inline constexpr TileFlags kWearable = TileFlags{1} << 22;
+inline constexpr TileFlags kLightsource = TileFlags{1} << 23;
+inline constexpr TileFlags kAnimation = TileFlags{1} << 24;
+inline constexpr TileFlags kNoDiagonal = TileFlags{1} << 25;
+inline constexpr TileFlags kUnknown3 = TileFlags{1} << 26;
+inline constexpr TileFlags kArmor = TileFlags{1} << 27;
+inline constexpr TileFlags kRoof = TileFlags{1} << 28;
+inline constexpr TileFlags kDoor = TileFlags{1} << 29;
+inline constexpr TileFlags kStairsBack = TileFlags{1} << 30;
+inline constexpr TileFlags kStairsRight = TileFlags{1} << 31;
 
+// The named bits: one check box each.
 inline constexpr int kCount = 32;
 
 // The editor's check-box label of each bit, by bit number.

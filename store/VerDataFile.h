@@ -22,16 +22,18 @@ inline constexpr std::uint32_t kVerDataCountSize = 4;
 inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
 
 // Applies every static-section replacement block of the patch file at
-// `path` over the table and marks those entries patched. Returns false,
+// `path` over the table, in the table's layout, and marks those entries
+// patched. Blocks apply as far as the table's tiles in use go. Returns false,
 // with the table unchanged, when the file cannot be opened exclusively; a
 // file error after opening is thrown as CFileException.
 //
 // Index entries that name no static block of this table, whose block would
 // wrap round to the file's start, or whose block lies over the file's own
 // count and index are damaged and skipped, here and when saving.
+// `blocksApplied`, when given, receives how many index entries applied a block.
 bool LoadVerData(StaticTileTable& table, const std::string& path,
                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                 FileOpenFailure* failure = nullptr);
+                 FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
 
 // Writes the table's current entries into every replacement block that
 // loading applies, in place, and flushes the file to stable storage.

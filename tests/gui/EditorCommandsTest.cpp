@@ -286,22 +286,42 @@ TEST_F(EditorCommandsTest, AMissingFileTypedIntoTheDialogGivesTheOpenError)
     EXPECT_EQ(editor.messages.shown.size(), 1u);
 }
 
-TEST_F(EditorCommandsTest, TheNewerLayoutIsRefusedWithASecondLine)
+TEST_F(EditorCommandsTest, ANewerFileIsListedWholeAndAFlagClickKeepsTheHighBits)
 {
-    WriteFileBytes(tileDataPath, std::vector<std::uint8_t>(0x78800 + 512 * 1316, 0x11));
+    const SampleGameFiles newer = MakeSampleGameFiles(kNewerLayout);
+    WriteFileBytes(tileDataPath, newer.tileData);
+    WriteFileBytes(verDataPath, newer.verData);
     editor.Load(tileDataPath);
-    EXPECT_EQ(editor.messages.Texts(),
-              std::vector<QString>{Quoted("ERROR: cannot open", tileDataPath) +
-                                   "\nThe file has the newer tile-data layout with 64-bit flags, which "
-                                   "this editor does not change."});
-    EXPECT_TRUE(Dialog().m_path.empty());
+    EXPECT_TRUE(editor.messages.shown.empty());
+    ASSERT_EQ(Dialog().m_list.GetCount(), 0x10000);
+    EXPECT_TRUE(LineText(0xFFFF).startsWith("FFFF - ")) << LineText(0xFFFF).toStdString();
+    EXPECT_TRUE(LineText(0xFFE0).endsWith(" (p)")) << "a patched block past 3FFF";
+
+    // The first tile past 3FFF with a high bit set: clicking box 0 twice
+    // changes nothing; clicking it once changes bit 0 alone.
+    int tile = 0x4000;
+    while ((Dialog().m_table[tile].flags >> 32) == 0)
+        ++tile;
+    const TileFlags before = Dialog().m_table[tile].flags;
+    editor.SelectLine(tile);
+    editor.ClickCheck(0);
+    EXPECT_EQ(Dialog().m_table[tile].flags, before ^ 1);
+    editor.Save();
+    EXPECT_TRUE(editor.messages.shown.empty());
+
+    // An independent reading: the patched blocks as saved, and bit 0 of the tile flipped.
+    ExpectedFiles expected(newer.tileData, newer.verData, kNewer);
+    ASSERT_EQ(expected.tileData[TileOffset(tile, kNewer)] & 1, static_cast<int>(before & 1));
+    expected.Edit(tile, kFlags, {static_cast<std::uint8_t>(expected.tileData[TileOffset(tile, kNewer)] ^ 1)});
+    EXPECT_TRUE(ReadFileBytes(tileDataPath) == expected.tileData);
+    EXPECT_TRUE(ReadFileBytes(verDataPath) == expected.VerData());
 }
 
 TEST_F(EditorCommandsTest, AFileErrorPartWayThroughALoadLeavesNothingToSave)
 {
     // The tile-data file's reads go through, one a chunk, then the patch
     // file's count, its index and its first block: the second block's read fails.
-    constexpr int kReadsBeforeSecondBlock = kStaticBlockCount / kStaticBlocksPerChunk + 3;
+    constexpr int kReadsBeforeSecondBlock = (kMinStaticTileCount / kTilesPerBlock) / kStaticBlocksPerChunk + 3;
     FailingCalls failing(FailingCalls::Call::kRead, os_error::kHardwareIo, kReadsBeforeSecondBlock);
     {
         ScopedFileSystemCalls scope(failing);

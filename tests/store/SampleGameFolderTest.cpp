@@ -9,13 +9,18 @@
 
 namespace {
 
-TEST(SampleGameFolder, IsAFullSizeFileWithATailAndTheSameEveryTime)
+TEST(SampleGameFolder, IsAUsualFileOfItsLayoutAndTheSameEveryTime)
 {
-    const SampleGameFiles files = MakeSampleGameFiles();
-    EXPECT_EQ(files.tileData.size(), kStaticSectionOffset + kStaticSectionSize + kSampleTailSize);
-    EXPECT_FALSE(HasNewerTileDataLayout(files.tileData.size()));
-    EXPECT_EQ(files.tileData, MakeSampleGameFiles().tileData);
-    EXPECT_EQ(files.verData, MakeSampleGameFiles().verData);
+    // The classic file has a tail; the newer one's size would no longer tell its layout with one.
+    const std::pair<const TileDataLayout*, std::size_t> cases[] = {{&kClassicLayout, 1036288 + kSampleTailSize},
+                                                                   {&kNewerLayout, 3188736}};
+    for (const auto& [layout, size] : cases) {
+        const SampleGameFiles files = MakeSampleGameFiles(*layout);
+        EXPECT_EQ(files.tileData.size(), size);
+        EXPECT_EQ(&TileDataLayoutOfSize(files.tileData.size()), layout);
+        EXPECT_EQ(files.tileData, MakeSampleGameFiles(*layout).tileData);
+        EXPECT_EQ(files.verData, MakeSampleGameFiles(*layout).verData);
+    }
 }
 
 TEST(SampleGameFolder, HoldsTheNamesTestsLeanOn)

@@ -13,8 +13,8 @@ namespace {
 
 std::size_t EntryOffset(int tile)
 {
-    return kStaticSectionOffset + std::size_t{kStaticBlockSize} * (tile / kTilesPerBlock) +
-           kBlockHeaderSize + std::size_t{kEntryFileSize} * (tile % kTilesPerBlock);
+    return kStaticSectionOffset + std::size_t{kClassicLayout.staticBlockSize} * (tile / kTilesPerBlock) +
+           kBlockHeaderSize + std::size_t{kClassicLayout.staticEntrySize} * (tile % kTilesPerBlock);
 }
 
 // A table in which every entry holds the same recognisable bytes.
@@ -109,10 +109,10 @@ const std::size_t kCuts[] = {
     kStaticSectionOffset + 4 + 1,
     kStaticSectionOffset + 4 + 37 * 3 + 11,
     kStaticSectionOffset + 4 + 37 * 31 + 30,
-    kStaticSectionOffset + kStaticBlockSize * 7 + 2,
-    kStaticSectionOffset + kStaticBlockSize * 300 + 4 + 37 * 9 + 17,
-    kStaticSectionOffset + kStaticSectionSize - 1,
-    kStaticSectionOffset + kStaticSectionSize,
+    kStaticSectionOffset + kClassicLayout.staticBlockSize * 7 + 2,
+    kStaticSectionOffset + kClassicLayout.staticBlockSize * 300 + 4 + 37 * 9 + 17,
+    kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock) - 1,
+    kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock),
 };
 
 TEST_F(TileDataFileTest, AShortFileLoadsLikeOneReadPerField)
@@ -142,7 +142,7 @@ TEST_F(TileDataFileTest, SavingIntoAShortFileExtendsItLikeOneWritePerField)
         ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
         ASSERT_TRUE(FieldByFieldSaveTileData(*table, referencePath));
         const auto saved = ReadFileBytes(tileDataPath);
-        EXPECT_EQ(saved.size(), kStaticSectionOffset + kStaticSectionSize);
+        EXPECT_EQ(saved.size(), kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock));
         EXPECT_EQ(saved, ReadFileBytes(referencePath));
     }
 }
@@ -150,7 +150,7 @@ TEST_F(TileDataFileTest, SavingIntoAShortFileExtendsItLikeOneWritePerField)
 TEST_F(TileDataFileTest, AFileThatCannotBeOpenedChangesNothing)
 {
     ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
-    const StaticTileTable before = *table;
+    const auto before = std::make_unique<StaticTileTable>(*table);
     struct Case {
         std::string path;
         CFileException::Cause cause;
@@ -174,61 +174,67 @@ TEST_F(TileDataFileTest, AFileThatCannotBeOpenedChangesNothing)
         EXPECT_FALSE(SaveTileData(*table, c.path, waitCursor, &failure));
         EXPECT_EQ(failure.cause.m_cause, c.cause);
     }
-    EXPECT_EQ(*table, before);
+    EXPECT_EQ(*table, *before);
     holder.Close();  // where the platform's exclusive open keeps out even a plain read
     EXPECT_EQ(ReadFileBytes(heldPath), files.tileData);
     EXPECT_FALSE(std::filesystem::exists(folder.File("missing.mul")));
     EXPECT_EQ(waitCursor.begun, 1) << "no wait cursor for a file that did not open";
 }
 
-TEST(HasNewerTileDataLayout, TellsTheLayoutsApartBySize)
+TEST(TileDataLayoutOfSize, TellsTheLayoutsApartAndCountsTheTilesInUse)
 {
-    constexpr std::uint64_t newerLand = 0x78800, newerBlock = 1316;
-    // A size that fits both layouts stays with this one.
+    constexpr std::uint64_t newerLand = 0x78800, newerBlock = 1316, classicLand = 0x68800, classicBlock = 1188;
+    // A size that fits both layouts stays classic.
     std::uint64_t fitsBoth = 0;
     for (std::uint64_t m = 1; !fitsBoth; ++m)
-        if ((newerLand + m * newerBlock - kStaticSectionOffset) % kStaticBlockSize == 0)
+        if ((newerLand + m * newerBlock - classicLand) % classicBlock == 0)
             fitsBoth = newerLand + m * newerBlock;
 
-    const std::pair<std::uint64_t, bool> cases[] = {
-        {newerLand + 512 * newerBlock, true},
-        {newerLand + 1 * newerBlock, true},
-        {newerLand + 3 * newerBlock, true},
-        {newerLand, false},  // m >= 1
-        {newerLand + 512 * newerBlock - 10, false},
-        {newerLand + 512 * newerBlock + 77, false},
-        {fitsBoth, false},
-        {kStaticSectionOffset + kStaticSectionSize, false},
-        {kStaticSectionOffset + kStaticSectionSize + kSampleTailSize, false},
-        {0, false},
-        {100, false},
+    struct Case {
+        std::uint64_t size;
+        const TileDataLayout* layout;
+        int tiles;
     };
-    for (const auto& [size, newer] : cases)
-        EXPECT_EQ(HasNewerTileDataLayout(size), newer) << size;
+    const Case cases[] = {
+        {newerLand + 2048 * newerBlock, &kNewerLayout, 0x10000},
+        {newerLand + 2049 * newerBlock, &kNewerLayout, 0x10000},  // tile ids end at FFFF
+        {newerLand + 1 * newerBlock, &kNewerLayout, 0x4000},      // at least the classic 512 blocks
+        {newerLand + 700 * newerBlock, &kNewerLayout, 700 * 32},
+        {newerLand, &kClassicLayout, 0x4000},                     // no newer block
+        {newerLand + 512 * newerBlock - 10, &kClassicLayout, (newerLand + 512 * newerBlock - 10 - classicLand) / classicBlock * 32},
+        {newerLand + 512 * newerBlock + 77, &kClassicLayout, (newerLand + 512 * newerBlock + 77 - classicLand) / classicBlock * 32},
+        {fitsBoth, &kClassicLayout, 0x4000},
+        {classicLand + 512 * classicBlock, &kClassicLayout, 0x4000},
+        {classicLand + 512 * classicBlock + kSampleTailSize, &kClassicLayout, 0x4000},
+        {classicLand + 1024 * classicBlock + classicBlock - 1, &kClassicLayout, 0x8000},
+        {classicLand + 3000 * classicBlock, &kClassicLayout, 0x10000},
+        {0, &kClassicLayout, 0x4000},
+        {100, &kClassicLayout, 0x4000},
+    };
+    for (const Case& c : cases) {
+        const TileDataLayout& layout = TileDataLayoutOfSize(c.size);
+        EXPECT_EQ(layout.name, c.layout->name) << c.size;
+        EXPECT_EQ(StaticTilesInUse(layout, c.size), std::max(c.tiles, 0x4000)) << c.size;
+    }
 }
 
-TEST_F(TileDataFileTest, TheNewerLayoutIsRefusedBeforeAnyByteMoves)
+TEST_F(TileDataFileTest, ATableIsNotSavedIntoAFileThatNowHasTheOtherLayout)
 {
     std::vector<std::uint8_t> newer(0x78800 + 512 * 1316, 0xAB);
     WriteFileBytes(tileDataPath, newer);
-    table = MarkedTable();
-    const StaticTileTable before = *table;
+    table = MarkedTable();  // a table of the classic layout
 
     FileOpenFailure failure;
-    EXPECT_FALSE(LoadTileData(*table, tileDataPath, waitCursor, &failure));
-    EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kNewerTileDataLayout);
-    failure = {};
     EXPECT_FALSE(SaveTileData(*table, tileDataPath, waitCursor, &failure));
-    EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kNewerTileDataLayout);
-
-    EXPECT_EQ(*table, before);
+    EXPECT_EQ(failure.reason, FileOpenFailure::Reason::kLayoutChanged);
     EXPECT_EQ(ReadFileBytes(tileDataPath), newer);
     EXPECT_EQ(waitCursor.begun, 0);
     EXPECT_FALSE(IsHeld(tileDataPath));
 
-    newer.resize(newer.size() - 10);  // a short file of that layout loads as this one
-    WriteFileBytes(tileDataPath, newer);
-    EXPECT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));
+    ASSERT_TRUE(LoadTileData(*table, tileDataPath, waitCursor));  // now a table of the newer layout
+    EXPECT_EQ(table->layout, &kNewerLayout);
+    EXPECT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
+    EXPECT_EQ(ReadFileBytes(tileDataPath), newer);
 }
 
 struct MidOperationFailure {

@@ -7,46 +7,64 @@
 
 namespace {
 
-// An entry whose every field holds distinct bytes, so a field at the wrong
+// An entry whose every field holds distinct bytes in its file form (1, 2,
+// 3, ... from the first byte of the flag word on), so a field at the wrong
 // offset or in the wrong byte order shows.
-StaticTileEntry DistinctEntry()
+StaticTileEntry DistinctEntry(const TileDataLayout& layout = kClassicLayout)
 {
     StaticTileEntry entry;
-    entry.flags = 0x04030201;
-    entry.weight = 0x05;
-    entry.layer = 0x06;
-    entry.unknown1 = 0x0807;
-    entry.unknown2 = 0x09;
-    entry.tileClass = 0x0A;
-    entry.gump = 0x0C0B;
-    entry.unknown3 = 0x0D;
-    entry.hue = 0x0E;
-    entry.unknown4 = 0x0F;
-    entry.unknown5 = 0x10;
-    entry.height = 0x11;
+    const auto f = static_cast<std::uint8_t>(layout.flagsSize);
+    entry.flags = 0x0807060504030201 & layout.FlagsMask();
+    entry.weight = static_cast<std::uint8_t>(f + 1);
+    entry.layer = static_cast<std::uint8_t>(f + 2);
+    entry.unknown1 = static_cast<std::uint16_t>((f + 4) << 8 | (f + 3));
+    entry.unknown2 = static_cast<std::uint8_t>(f + 5);
+    entry.tileClass = static_cast<std::uint8_t>(f + 6);
+    entry.gump = static_cast<std::uint16_t>((f + 8) << 8 | (f + 7));
+    entry.unknown3 = static_cast<std::uint8_t>(f + 9);
+    entry.hue = static_cast<std::uint8_t>(f + 10);
+    entry.unknown4 = static_cast<std::uint8_t>(f + 11);
+    entry.unknown5 = static_cast<std::uint8_t>(f + 12);
+    entry.height = static_cast<std::uint8_t>(f + 13);
     for (std::size_t i = 0; i < kTileNameSize; ++i)
-        entry.name[i] = static_cast<char>(0x12 + i);
+        entry.name[i] = static_cast<char>(f + 14 + i);
     return entry;
 }
 
-TEST(EntryFileForm, FieldsLieInFileOrderLittleEndian)
+TEST(EntryFileForm, FieldsLieInFileOrderLittleEndianInEachLayout)
 {
-    std::array<std::uint8_t, kEntryFileSize> bytes{};
-    WriteEntryFields(DistinctEntry(), bytes.data());
-    for (std::size_t i = 0; i < kEntryFileSize; ++i)
-        EXPECT_EQ(bytes[i], i + 1) << "byte " << i;
+    for (const TileDataLayout* layout : kTileDataLayouts) {
+        SCOPED_TRACE(layout->name);
+        std::array<std::uint8_t, kNewerLayout.staticEntrySize + 1> bytes{};
+        WriteEntryFields(DistinctEntry(*layout), bytes.data(), *layout);
+        for (std::size_t i = 0; i < layout->staticEntrySize; ++i)
+            EXPECT_EQ(bytes[i], i + 1) << "byte " << i;
+        EXPECT_EQ(bytes[layout->staticEntrySize], 0) << "nothing written past the entry";
 
+        StaticTileEntry read;
+        read.flags = ~TileFlags{0};  // a whole flag word replaces every bit, the ones the file lacks too
+        read.patched = true;
+        ReadEntryFields(bytes.data(), layout->staticEntrySize, read, *layout);
+        StaticTileEntry expected = DistinctEntry(*layout);
+        expected.patched = true;
+        EXPECT_EQ(read, expected) << "reading leaves the patched mark alone";
+    }
+}
+
+TEST(EntryFileForm, AClassicEntryCarriesTheLowFlagBitsOnly)
+{
+    StaticTileEntry entry = DistinctEntry(kNewerLayout);
+    std::array<std::uint8_t, kClassicLayout.staticEntrySize> bytes{};
+    WriteEntryFields(entry, bytes.data(), kClassicLayout);
     StaticTileEntry read;
-    read.patched = true;
-    ReadEntryFields(bytes.data(), bytes.size(), read);
-    StaticTileEntry expected = DistinctEntry();
-    expected.patched = true;
-    EXPECT_EQ(read, expected) << "reading leaves the patched mark alone";
+    ReadEntryFields(bytes.data(), bytes.size(), read, kClassicLayout);
+    EXPECT_EQ(read.flags, 0x04030201u);
+    EXPECT_EQ(read.gump, entry.gump);
 }
 
 TEST(EntryFileForm, ShortBytesReplaceOnlyWhatTheyCover)
 {
-    std::array<std::uint8_t, kEntryFileSize> bytes;
+    std::array<std::uint8_t, kClassicLayout.staticEntrySize> bytes;
     bytes.fill(0xEE);
     struct Case {
         std::size_t available;
@@ -68,7 +86,7 @@ TEST(EntryFileForm, ShortBytesReplaceOnlyWhatTheyCover)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.available);
         StaticTileEntry entry = DistinctEntry();
-        ReadEntryFields(bytes.data(), c.available, entry);
+        ReadEntryFields(bytes.data(), c.available, entry, kClassicLayout);
         c.expect(entry);
     }
 }

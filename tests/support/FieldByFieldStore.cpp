@@ -11,10 +11,10 @@ static_assert(std::endian::native == std::endian::little, "reads fields straight
 
 namespace {
 
+// The fields after the flag word, which is the layout's width.
 template <typename Transfer>
-void ForEachFieldMemory(StaticTileEntry& e, Transfer&& transfer)
+void ForEachFieldAfterFlags(StaticTileEntry& e, Transfer&& transfer)
 {
-    transfer(&e.flags, 4);
     transfer(&e.weight, 1);
     transfer(&e.layer, 1);
     transfer(&e.unknown1, 2);
@@ -29,16 +29,22 @@ void ForEachFieldMemory(StaticTileEntry& e, Transfer&& transfer)
     transfer(e.name.data(), 20);
 }
 
-void ReadEntry(CFile& file, StaticTileEntry& entry, bool patched)
+void ReadEntry(CFile& file, StaticTileEntry& entry, const TileDataLayout& layout, bool patched)
 {
-    ForEachFieldMemory(entry, [&](void* field, std::uint32_t width) { file.Read(field, width); });
+    // A whole narrower flag word is the number it holds; a cut one replaces its leading bytes.
+    TileFlags flags = entry.flags;
+    if (file.Read(&flags, layout.flagsSize) == layout.flagsSize)
+        flags &= layout.FlagsMask();
+    entry.flags = flags;
+    ForEachFieldAfterFlags(entry, [&](void* field, std::uint32_t width) { file.Read(field, width); });
     entry.patched = patched;
 }
 
-void WriteEntry(CFile& file, const StaticTileEntry& entry)
+void WriteEntry(CFile& file, const StaticTileEntry& entry, const TileDataLayout& layout)
 {
-    ForEachFieldMemory(const_cast<StaticTileEntry&>(entry),
-                       [&](void* field, std::uint32_t width) { file.Write(field, width); });
+    file.Write(&entry.flags, layout.flagsSize);
+    ForEachFieldAfterFlags(const_cast<StaticTileEntry&>(entry),
+                           [&](void* field, std::uint32_t width) { file.Write(field, width); });
 }
 
 constexpr unsigned kReadMode = CFile::modeRead | CFile::shareExclusive | CFile::typeBinary;
@@ -47,7 +53,7 @@ constexpr unsigned kWriteMode = CFile::modeReadWrite | CFile::shareExclusive | C
 // Walks the index as the patch loader does, one entry at a time, seeking
 // back after each block; blocks outside the table or wrapping round are skipped.
 template <typename Visit>
-void WalkIndex(CFile& file, Visit&& visit)
+void WalkIndex(CFile& file, const StaticTileTable& table, Visit&& visit)
 {
     std::uint32_t count = 0;
     file.Read(&count, 4);
@@ -56,7 +62,7 @@ void WalkIndex(CFile& file, Visit&& visit)
         if (file.Read(&entry, sizeof entry) < sizeof entry)
             return;
         if (entry.fileId != kTileDataFileId || entry.block < kFirstStaticBlockNumber ||
-            entry.block >= kEndStaticBlockNumber || entry.position > UINT32_MAX - 4)
+            entry.block >= kFirstStaticBlockNumber + table.BlockCount() || entry.position > UINT32_MAX - 4)
             continue;
         const std::uint64_t back = file.GetPosition();
         file.Seek(static_cast<std::int32_t>(entry.position + 4), CFile::begin);
@@ -74,11 +80,13 @@ bool FieldByFieldLoadTileData(StaticTileTable& table, const std::string& path)
     CFile file;
     if (!file.Open(path, kReadMode))
         return false;
-    file.Seek(kStaticSectionOffset, CFile::begin);
-    for (int block = 0; block < kStaticBlockCount; ++block) {
+    table.layout = &TileDataLayoutOfSize(file.GetLength());
+    table.count = StaticTilesInUse(*table.layout, file.GetLength());
+    file.Seek(table.layout->landSectionSize, CFile::begin);
+    for (int block = 0; block < table.BlockCount(); ++block) {
         file.Seek(kBlockHeaderSize, CFile::current);
         for (int slot = 0; slot < kTilesPerBlock; ++slot)
-            ReadEntry(file, table[block * kTilesPerBlock + slot], false);
+            ReadEntry(file, table[block * kTilesPerBlock + slot], *table.layout, false);
     }
     file.Close();
     return true;
@@ -89,11 +97,11 @@ bool FieldByFieldSaveTileData(const StaticTileTable& table, const std::string& p
     CFile file;
     if (!file.Open(path, kWriteMode))
         return false;
-    file.Seek(kStaticSectionOffset, CFile::begin);
-    for (int block = 0; block < kStaticBlockCount; ++block) {
+    file.Seek(table.layout->landSectionSize, CFile::begin);
+    for (int block = 0; block < table.BlockCount(); ++block) {
         file.Seek(kBlockHeaderSize, CFile::current);
         for (int slot = 0; slot < kTilesPerBlock; ++slot)
-            WriteEntry(file, table[block * kTilesPerBlock + slot]);
+            WriteEntry(file, table[block * kTilesPerBlock + slot], *table.layout);
     }
     file.Close();
     return true;
@@ -104,7 +112,7 @@ bool FieldByFieldLoadVerData(StaticTileTable& table, const std::string& path)
     CFile file;
     if (!file.Open(path, kReadMode))
         return false;
-    WalkIndex(file, [&](int tile) { ReadEntry(file, table[tile], true); });
+    WalkIndex(file, table, [&](int tile) { ReadEntry(file, table[tile], *table.layout, true); });
     file.Close();
     return true;
 }
@@ -114,7 +122,7 @@ bool FieldByFieldSaveVerData(const StaticTileTable& table, const std::string& pa
     CFile file;
     if (!file.Open(path, kWriteMode))
         return false;
-    WalkIndex(file, [&](int tile) { WriteEntry(file, table[tile]); });
+    WalkIndex(file, table, [&](int tile) { WriteEntry(file, table[tile], *table.layout); });
     file.Close();
     return true;
 }

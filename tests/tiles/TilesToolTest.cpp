@@ -225,7 +225,7 @@ TEST_F(TilesToolTest, DiffOfAFileAgainstItselfPrintsNothing)
 
 TEST_F(TilesToolTest, HelpUsageAndRefusals)
 {
-    for (const char* command : {"export", "import", "diff", "sample"}) {
+    for (const char* command : {"export", "import", "diff", "info", "sample"}) {
         const ToolRun help = Tiles({command, "--help"});
         EXPECT_EQ(help.status, kExitOk);
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: quarnel-tiles ") + command));
@@ -239,11 +239,8 @@ TEST_F(TilesToolTest, HelpUsageAndRefusals)
     const ToolRun missing = Tiles({"export", folder.File("nosuch.mul")});
     EXPECT_EQ(missing.status, kExitFileError);
     EXPECT_EQ(missing.err, "quarnel-tiles: " + folder.File("nosuch.mul") + " was not found.\n");
-
-    WriteFileBytes(tileData, std::vector<std::uint8_t>(0x78800 + 3 * 1316, 1));
-    const ToolRun newer = Tiles({"export", tileData});
-    EXPECT_EQ(newer.status, kExitFileError);
-    EXPECT_THAT(newer.err, HasSubstr("newer tile-data layout with 64-bit flags"));
+    EXPECT_EQ(Tiles({"info", folder.File("nosuch.mul")}).status, kExitFileError);
+    EXPECT_EQ(Tiles({"sample", folder.File("s"), "--layout", "modern"}).status, kExitUsage);
 }
 
 TEST(NameText, EveryByteSurvivesARoundTrip)

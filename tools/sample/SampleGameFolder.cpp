@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -47,10 +48,10 @@ void PutLittleEndian32(std::vector<std::uint8_t>& bytes, std::size_t offset, std
         bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-StaticTileEntry MakeEntry(Random& random)
+StaticTileEntry MakeEntry(Random& random, const TileDataLayout& layout)
 {
     StaticTileEntry entry;
-    entry.flags = static_cast<TileFlags>(random.Next()) & static_cast<TileFlags>(random.Next());
+    entry.flags = random.Next() & random.Next() & layout.FlagsMask();
     entry.weight = random.Byte();
     entry.layer = static_cast<std::uint8_t>(random.Below(26));
     entry.unknown1 = static_cast<std::uint16_t>(random.Next());
@@ -73,28 +74,33 @@ StaticTileEntry MakeEntry(Random& random)
 
 } // namespace
 
-SampleGameFiles MakeSampleGameFiles()
+SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
 {
     Random random(0x51A7EDull);
     SampleGameFiles files;
 
+    const int tiles = layout.usualStaticTiles;
+    const int blocks = tiles / kTilesPerBlock;
     auto table = std::make_unique<StaticTileTable>();
-    for (int tile = 0; tile < kStaticTileCount; ++tile)
-        (*table)[tile] = MakeEntry(random);
+    for (int tile = 0; tile < tiles; ++tile)
+        (*table)[tile] = MakeEntry(random, layout);
     SetTileName((*table)[kSampleWallpaperTile], "wallpaper");
     SetTileName((*table)[kSampleApostropheTile], "smith\x92s anvil");
     (*table)[kSampleHeavyTile].weight = 200;
 
-    // tiledata.mul: land section, 512 static blocks, a short tail.
-    files.tileData.resize(kStaticSectionOffset + kStaticSectionSize + kSampleTailSize);
-    for (std::size_t i = 0; i < kStaticSectionOffset; ++i)
+    // tiledata.mul: land section, the static blocks, and a short tail where
+    // the file's size still tells its layout with one.
+    const std::size_t staticEnd = layout.landSectionSize + std::size_t{layout.staticBlockSize} * blocks;
+    const std::size_t tail = &TileDataLayoutOfSize(staticEnd + kSampleTailSize) == &layout ? kSampleTailSize : 0;
+    files.tileData.resize(staticEnd + tail);
+    for (std::size_t i = 0; i < layout.landSectionSize; ++i)
         files.tileData[i] = random.Byte();
-    for (int block = 0; block < kStaticBlockCount; ++block) {
-        const std::size_t offset = kStaticSectionOffset + std::size_t{kStaticBlockSize} * block;
+    for (int block = 0; block < blocks; ++block) {
+        const std::size_t offset = layout.landSectionSize + std::size_t{layout.staticBlockSize} * block;
         PutLittleEndian32(files.tileData, offset, static_cast<std::uint32_t>(random.Next()));
-        WriteBlockEntries(&(*table)[block * kTilesPerBlock], &files.tileData[offset + kBlockHeaderSize]);
+        WriteBlockEntries(&(*table)[block * kTilesPerBlock], &files.tileData[offset + kBlockHeaderSize], layout);
     }
-    for (std::size_t i = files.tileData.size() - kSampleTailSize; i < files.tileData.size(); ++i)
+    for (std::size_t i = staticEnd; i < files.tileData.size(); ++i)
         files.tileData[i] = random.Byte();
 
     // verdata.mul: an index, then the blocks it points at.
@@ -103,17 +109,25 @@ SampleGameFiles MakeSampleGameFiles()
         std::uint32_t block;
         std::uint32_t size;
     };
-    const Patch patches[] = {
-        {kTileDataFileId, kFirstStaticBlockNumber + 0, kStaticBlockSize},
+    const std::uint32_t staticBlock = layout.staticBlockSize;
+    const Patch allPatches[] = {
+        {kTileDataFileId, kFirstStaticBlockNumber + 0, staticBlock},
         {12, kFirstStaticBlockNumber + 3, 600},            // another file's block
-        {kTileDataFileId, 3, 836},                           // a land block: never applied
-        {kTileDataFileId, kFirstStaticBlockNumber + 100, kStaticBlockSize},
+        {kTileDataFileId, 3, layout.landBlockSize},          // a land block
+        {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},
         {4, kFirstStaticBlockNumber + 7, 1200},            // another file's block
-        {kTileDataFileId, kFirstStaticBlockNumber + 100, kStaticBlockSize},  // the later one wins
-        {kTileDataFileId, kFirstStaticBlockNumber + 511, kStaticBlockSize},
-        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePastEndStaticBlock, kStaticBlockSize},
+        {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},  // the later one wins
+        {kTileDataFileId, kFirstStaticBlockNumber + 511, staticBlock},
+        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePastEndStaticBlock, staticBlock},
+        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[0], staticBlock},
+        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[1], staticBlock},
     };
-    const std::uint32_t count = std::size(patches);
+    // Only blocks the file has: a classic sample's index ends with block 200.
+    std::vector<Patch> patches;
+    for (const Patch& patch : allPatches)
+        if (patch.fileId != kTileDataFileId || patch.block < kFirstStaticBlockNumber + blocks)
+            patches.push_back(patch);
+    const auto count = static_cast<std::uint32_t>(patches.size());
     std::size_t position = kVerDataCountSize + kVerDataIndexEntrySize * count;
     files.verData.resize(position);
     PutLittleEndian32(files.verData, 0, count);
@@ -140,24 +154,24 @@ SampleGameFiles MakeSampleGameFiles()
             for (int slot = 0; slot < kTilesPerBlock; ++slot) {
                 StaticTileEntry& entry = patched[firstTile + slot];
                 entry.hue = random.Byte();
-                entry.flags ^= static_cast<TileFlags>(random.Next());
+                entry.flags ^= random.Next() & layout.FlagsMask();
                 if (slot % 3 == 0)
                     SetTileName(entry, "patched " + std::string(kNames[random.Below(10)]));
             }
             // The wallpaper keeps its name through the patch: only its numbers change.
             if (firstTile == 0)
                 SetTileName(patched[kSampleWallpaperTile], "wallpaper");
-            WriteBlockEntries(&patched[firstTile], &files.verData[position + kBlockHeaderSize]);
+            WriteBlockEntries(&patched[firstTile], &files.verData[position + kBlockHeaderSize], layout);
         }
         position += patch.size;
     }
     return files;
 }
 
-void WriteSampleGameFolder(const std::filesystem::path& folder)
+void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout)
 {
     std::filesystem::create_directories(folder);
-    const SampleGameFiles files = MakeSampleGameFiles();
+    const SampleGameFiles files = MakeSampleGameFiles(layout);
     auto write = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
         const std::filesystem::path path = folder / name;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);

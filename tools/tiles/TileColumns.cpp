@@ -12,11 +12,13 @@ constexpr const char* kNumberColumns[kTileNumberCount] = {
     "weight", "layer", "unknown1", "unknown2", "class", "gump", "unknown3", "hue", "unknown4", "unknown5", "height",
 };
 
-std::vector<TileColumn> MakeColumns()
+} // namespace
+
+std::vector<TileColumn> TileColumns(const TileDataLayout& layout)
 {
     using Kind = TileColumn::Kind;
     std::vector<TileColumn> columns = {{"id", Kind::kId, 0}, {"flags", Kind::kFlags, 0}};
-    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+    for (int bit = 0; bit < layout.FlagBitCount(); ++bit)
         columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
     for (int number = 0; number < kTileNumberCount; ++number)
         columns.push_back({kNumberColumns[number], Kind::kNumber, number});
@@ -26,10 +28,10 @@ std::vector<TileColumn> MakeColumns()
     return columns;
 }
 
-} // namespace
-
 std::string FlagColumnName(int bit)
 {
+    if (bit >= TileFlag::kCount)
+        return "flag_bit" + std::to_string(bit);
     std::string name = "flag_";
     bool gap = false;
     for (const char c : std::string(TileFlag::kLabels[bit])) {
@@ -45,15 +47,11 @@ std::string FlagColumnName(int bit)
     return name;
 }
 
-const std::vector<TileColumn>& TileColumns()
-{
-    static const std::vector<TileColumn> columns = MakeColumns();
-    return columns;
-}
-
 const TileColumn* FindTileColumn(const std::string& name)
 {
-    for (const TileColumn& column : TileColumns())
+    // The widest flag word's columns are every layout's.
+    static const std::vector<TileColumn> every = TileColumns(kNewerLayout);
+    for (const TileColumn& column : every)
         if (column.name == name)
             return &column;
     return nullptr;
@@ -74,8 +72,6 @@ std::optional<int> ParseTileId(std::string_view text)
         return std::nullopt;
     int id = 0;
     std::from_chars(text.data(), text.data() + text.size(), id, 16);
-    if (id >= kStaticTileCount)
-        return std::nullopt;
     return id;
 }
 
@@ -89,18 +85,19 @@ std::string NameTail(const StaticTileEntry& entry)
     return tail;
 }
 
-void TileValues(int id, const StaticTileEntry& entry, std::vector<std::string>& values)
+void TileValues(int id, const StaticTileEntry& entry, const TileDataLayout& layout,
+                const std::vector<TileColumn>& columns, std::vector<std::string>& values)
 {
-    const std::vector<TileColumn>& columns = TileColumns();
     values.resize(columns.size());
-    char text[16];
+    char text[24];
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const TileColumn& column = columns[c];
         std::string& value = values[c];
         switch (column.kind) {
         case TileColumn::Kind::kId: value = FormatTileId(id); break;
         case TileColumn::Kind::kFlags:
-            std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(entry.flags));
+            std::snprintf(text, sizeof text, "%0*llX", static_cast<int>(2 * layout.flagsSize),
+                          static_cast<unsigned long long>(entry.flags & layout.FlagsMask()));
             value = text;
             break;
         case TileColumn::Kind::kFlagBit: value.assign(1, (entry.flags & TileFlag::Bit(column.index)) ? '1' : '0'); break;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-// The columns of an exported tile record, in the order they are written.
+// A column of an exported tile record.
 struct TileColumn {
     enum class Kind { kId, kFlags, kFlagBit, kNumber, kName, kNameTail, kPatched };
     std::string name;
@@ -16,20 +16,27 @@ struct TileColumn {
     int index;  // the flag's bit, or the TileNumber
 };
 
-const std::vector<TileColumn>& TileColumns();
+// The columns of a file of `layout`, in the order they are written: a
+// flag-bit column for each bit the layout's flag word has.
+std::vector<TileColumn> TileColumns(const TileDataLayout& layout);
+// The column of that name in any layout, or null.
 const TileColumn* FindTileColumn(const std::string& name);
 
-// "flag_" and the check box's label in lower case, with underscores for the rest.
+// For the named bits 0-31, "flag_" and the check box's label in lower case,
+// with underscores for the rest; for the others, "flag_bit" and the number.
 std::string FlagColumnName(int bit);
 
-// Each column's text for one tile: id and flags in upper-case hex, numbers
-// in decimal, the name escaped, the name's tail in hex (empty when all zero).
-// Fills `values` in place, so that one buffer serves every tile.
-void TileValues(int id, const StaticTileEntry& entry, std::vector<std::string>& values);
+// Each column's text for one tile: id and flags in upper-case hex (flags in
+// as many digits as the layout's flag word has), numbers in decimal, the
+// name escaped, the name's tail in hex (empty when all zero). Fills
+// `values` in place, so that one buffer serves every tile.
+void TileValues(int id, const StaticTileEntry& entry, const TileDataLayout& layout,
+                const std::vector<TileColumn>& columns, std::vector<std::string>& values);
 
 // The bytes after the name's terminator, without the zeros that end them.
 std::string NameTail(const StaticTileEntry& entry);
 
 std::string FormatTileId(int id);
-// A tile id from one to four hex digits within 0000-3FFF, or nothing.
+// A tile id from one to four hex digits, or nothing. Whether the file has
+// that tile is the caller's to check.
 std::optional<int> ParseTileId(std::string_view text);

@@ -12,9 +12,10 @@ namespace {
 
 using Kind = TileColumn::Kind;
 
-std::optional<std::uint32_t> ParseUnsigned(const std::string& text, int base)
+template <typename Number = std::uint32_t>
+std::optional<Number> ParseUnsigned(const std::string& text, int base)
 {
-    std::uint32_t value = 0;
+    Number value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, base);
     if (text.empty() || error != std::errc() || stop != end)
@@ -25,7 +26,11 @@ std::optional<std::uint32_t> ParseUnsigned(const std::string& text, int base)
 // What one record asks for, checked cell by cell.
 class RecordCheck {
 public:
-    RecordCheck(const InputRecord& record, std::vector<InputError>& errors) : m_record(record), m_errors(errors) {}
+    // `loaded` says which tiles the file has and which flag bits they can hold.
+    RecordCheck(const InputRecord& record, const StaticTileTable& loaded, std::vector<InputError>& errors)
+        : m_record(record), m_loaded(loaded), m_errors(errors)
+    {
+    }
 
     void Error(const std::string& column, std::string message)
     {
@@ -36,7 +41,7 @@ public:
 
     std::optional<int> id;
     std::optional<TileFlags> flags;
-    std::array<std::optional<bool>, TileFlag::kCount> flagBits;
+    std::array<std::optional<bool>, kNewerLayout.FlagBitCount()> flagBits;
     std::array<std::optional<std::uint32_t>, kTileNumberCount> numbers;
     std::optional<std::string> name;
     std::optional<std::string> nameTail;
@@ -50,20 +55,29 @@ public:
         switch (known->kind) {
         case Kind::kId: {
             id = ParseTileId(value);
-            if (!id)
-                return Error(column, "'" + value + "' is not a tile id from 0000 to 3FFF");
+            if (!id || *id >= m_loaded.count) {
+                id.reset();
+                return Error(column, "'" + value + "' is not a tile id from 0000 to " + FormatTileId(m_loaded.count - 1));
+            }
             break;
         }
         case Kind::kFlags: {
-            const auto parsed = value.size() <= 8 ? ParseUnsigned(value, 16) : std::nullopt;
-            if (!parsed)
-                return Error(column, "'" + value + "' is not a flag word of up to 8 hex digits");
+            const TileDataLayout& layout = *m_loaded.layout;
+            const auto parsed = value.size() <= 2 * kNewerLayout.flagsSize ? ParseUnsigned<TileFlags>(value, 16)
+                                                                            : std::nullopt;
+            if (!parsed || (*parsed & ~layout.FlagsMask()) != 0)
+                return Error(column, "'" + value + "' is not a flag word of up to " +
+                                         std::to_string(2 * layout.flagsSize) + " hex digits");
             flags = *parsed;
             break;
         }
         case Kind::kFlagBit:
             if (value != "0" && value != "1")
                 return Error(column, "'" + value + "' is not 0 or 1");
+            // A bit the file's flag word lacks holds 0, and can hold nothing else.
+            if (value == "1" && known->index >= m_loaded.layout->FlagBitCount())
+                return Error(column, "a " + std::string(m_loaded.layout->name) + " tile-data file has no flag bit " +
+                                         std::to_string(known->index));
             flagBits[known->index] = value == "1";
             break;
         case Kind::kNumber: {
@@ -107,6 +121,7 @@ public:
 
 private:
     const InputRecord& m_record;
+    const StaticTileTable& m_loaded;
     std::vector<InputError>& m_errors;
     bool m_failed = false;
 };
@@ -121,7 +136,7 @@ TileEdit EditFor(RecordCheck& check, const StaticTileEntry& current)
             edit.numbers[i] = check.numbers[i];
 
     TileFlags wanted = check.flags.value_or(current.flags);
-    for (int bit = 0; bit < TileFlag::kCount; ++bit) {
+    for (int bit = 0; bit < static_cast<int>(check.flagBits.size()); ++bit) {
         if (!check.flagBits[bit])
             continue;
         const bool set = *check.flagBits[bit];
@@ -163,7 +178,7 @@ void CheckColumnNames(const std::vector<std::string>& names, int line, std::vect
 }
 
 EditCollector::EditCollector(const StaticTileTable& loaded, std::vector<InputError>& errors)
-    : m_loaded(loaded), m_errors(errors), m_firstLineOfId(kStaticTileCount, 0)
+    : m_loaded(loaded), m_errors(errors), m_firstLineOfId(static_cast<std::size_t>(loaded.count), 0)
 {
 }
 
@@ -172,7 +187,7 @@ void EditCollector::Add(const InputRecord& record, const std::vector<std::string
     ++m_records;
     while (m_columns.size() < names.size())
         m_columns.push_back(FindTileColumn(names[m_columns.size()]));
-    RecordCheck check(record, m_errors);
+    RecordCheck check(record, m_loaded, m_errors);
     for (const auto& [column, value] : record.cells)
         check.Check(m_columns[column], names[column], value);
     if (!check.id) {

@@ -10,6 +10,8 @@
 #include "TileEdits.h"
 #include "TileImport.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -27,7 +29,8 @@ constexpr char kToolHelp[] =
     "  export TILEDATA [--format csv|jsonl] [--ids A-B]   every tile (or a range) to standard output\n"
     "  import TILEDATA FILE                              the changes a CSV or JSON-lines file asks for\n"
     "  diff A B                                          the fields that differ between two tile-data files\n"
-    "  sample DIR                                        writes a made-up game folder into DIR\n"
+    "  info TILEDATA                                     the file's layout, its tiles in use and its patch file\n"
+    "  sample DIR [--layout classic|newer]               writes a made-up game folder into DIR\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
     "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written.\n";
@@ -35,11 +38,13 @@ constexpr char kToolHelp[] =
 constexpr char kExportHelp[] =
     "usage: quarnel-tiles export TILEDATA [--format csv|jsonl] [--ids A-B]\n"
     "\n"
-    "Writes one record per static tile, with the patch file beside TILEDATA applied:\n"
-    "id, flags (8 hex digits), one 0/1 column per flag, the numbers, name, name_tail\n"
-    "(the bytes after the name's terminator, in hex, when not all zero) and patched.\n"
-    "Names are UTF-8; a backslash is written \\\\ and a byte with no printable\n"
-    "character \\xNN. --ids takes hex ids, one (0005) or a range (0000-00FF).\n";
+    "Writes one record per static tile in use, with the patch file beside TILEDATA\n"
+    "applied: id, flags (8 hex digits, or 16 for the newer layout's 64-bit flags),\n"
+    "one 0/1 column per flag bit (flag_bit32 ... flag_bit63 after the 32 named ones in\n"
+    "the newer layout), the numbers, name, name_tail (the bytes after the name's\n"
+    "terminator, in hex, when not all zero) and patched. Names are UTF-8; a\n"
+    "backslash is written \\\\ and a byte with no printable character \\xNN.\n"
+    "--ids takes hex ids, one (0005) or a range (0000-00FF).\n";
 
 constexpr char kImportHelp[] =
     "usage: quarnel-tiles import TILEDATA FILE\n"
@@ -49,18 +54,29 @@ constexpr char kImportHelp[] =
     "as it is. Every record is checked first; if any is bad, each problem is named\n"
     "with its line and column and nothing is written. Otherwise the fields that\n"
     "differ are changed in place in TILEDATA and in every block of the patch file\n"
-    "that holds the tile; no other byte of either file changes.\n";
+    "that holds the tile; no other byte of either file changes. A classic file's\n"
+    "flag word has 32 bits: it takes 0 in flag_bit32 ... flag_bit63, and nothing else.\n";
 
 constexpr char kDiffHelp[] =
     "usage: quarnel-tiles diff A B\n"
     "\n"
     "Prints one line per field that differs between two tile-data files, each read\n"
-    "with its own patch file applied. Exit status 0 when equal, 1 when not.\n";
+    "with its own patch file applied, over the tiles both hold, and one line per\n"
+    "range of ids that only one of them holds. The layouts may differ: a classic\n"
+    "file's flag bits 32-63 are 0. Exit status 0 when equal, 1 when not.\n";
+
+constexpr char kInfoHelp[] =
+    "usage: quarnel-tiles info TILEDATA\n"
+    "\n"
+    "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), its\n"
+    "static tiles in use, where its static section lies, what follows it, and how\n"
+    "many replacement blocks of the patch file beside it apply.\n";
 
 constexpr char kSampleHelp[] =
-    "usage: quarnel-tiles sample DIR\n"
+    "usage: quarnel-tiles sample DIR [--layout classic|newer]\n"
     "\n"
-    "Writes a made-up tile-data file and patch file into DIR (created if missing).\n";
+    "Writes a made-up tile-data file and patch file into DIR (created if missing):\n"
+    "a classic file of 16384 static tiles, or a newer one of 65536.\n";
 
 struct LoadedGame {
     std::unique_ptr<StaticTileTable> fileValues = std::make_unique<StaticTileTable>();  // the tile-data file's own
@@ -71,8 +87,8 @@ struct LoadedGame {
 // Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
 {
-    if (failure.reason == FileOpenFailure::Reason::kNewerTileDataLayout)
-        return path + ": the file has the newer tile-data layout with 64-bit flags, which this tool does not change";
+    if (failure.reason == FileOpenFailure::Reason::kLayoutChanged)
+        return path + ": the file's size changed to that of another layout since it was read";
     return failure.cause.GetErrorMessage();
 }
 
@@ -96,6 +112,12 @@ bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
     return true;
 }
 
+// "0000" to the last id of `count` tiles.
+std::string IdRangeText(int first, int last)
+{
+    return FormatTileId(first) + "-" + FormatTileId(last);
+}
+
 bool ParseIdRange(const std::string& text, int& first, int& last)
 {
     const std::size_t dash = text.find('-');
@@ -110,16 +132,12 @@ bool ParseIdRange(const std::string& text, int& first, int& last)
 
 int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    std::string path, format = "csv";
-    int first = 0, last = kStaticTileCount - 1;
+    std::string path, format = "csv", ids;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--format" && i + 1 < args.size()) {
             format = args[++i];
         } else if (args[i] == "--ids" && i + 1 < args.size()) {
-            if (!ParseIdRange(args[++i], first, last)) {
-                err << "quarnel-tiles export: --ids takes a hex id or range within 0000-3FFF, not " << args[i] << '\n';
-                return kExitUsage;
-            }
+            ids = args[++i];
         } else if (path.empty() && args[i].rfind("--", 0) != 0) {
             path = args[i];
         } else {
@@ -131,11 +149,25 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << kExportHelp;
         return kExitUsage;
     }
+    // An id range is checked against the tiles the file has, once it is read.
+    int first = 0, last = kMaxStaticTileCount - 1;
+    const auto badIds = [&](int count) {
+        err << "quarnel-tiles export: --ids takes a hex id or range within " << IdRangeText(0, count - 1) << ", not "
+            << ids << '\n';
+        return kExitUsage;
+    };
+    if (!ids.empty() && !ParseIdRange(ids, first, last))
+        return badIds(kMinStaticTileCount);
     LoadedGame game;
     if (!LoadGame(path, game, err))
         return kExitFileError;
+    const StaticTileTable& tiles = *game.patched;
+    if (ids.empty())
+        last = tiles.count - 1;
+    else if (last >= tiles.count)
+        return badIds(tiles.count);
 
-    const std::vector<TileColumn>& columns = TileColumns();
+    const std::vector<TileColumn> columns = TileColumns(*tiles.layout);
     std::vector<std::string> names;
     std::vector<bool> numeric;
     for (const TileColumn& column : columns) {
@@ -143,17 +175,22 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
         numeric.push_back(column.kind == TileColumn::Kind::kFlagBit || column.kind == TileColumn::Kind::kNumber ||
                           column.kind == TileColumn::Kind::kPatched);
     }
-    // The whole text is built first and written at once.
-    constexpr std::size_t kCsvLineSize = 160, kJsonLineSize = 1100;
+    const std::vector<std::string> keys = JsonKeys(names);
+    // The whole text is built first and written at once. A line holds each
+    // column's value and, in JSON, its key; values average a few bytes.
+    constexpr std::size_t kValueBytes = 3, kNameBytes = 40;
+    std::size_t lineSize = columns.size() * kValueBytes + kNameBytes;
+    if (format == "jsonl")
+        for (const std::string& key : keys)
+            lineSize += key.size() + 2;
     std::string text;
-    text.reserve(static_cast<std::size_t>(last - first + 2) * (format == "csv" ? kCsvLineSize : kJsonLineSize));
+    text.reserve(static_cast<std::size_t>(last - first + 2) * lineSize);
     if (format == "csv")
         AppendCsvRow(text, names);
-    const std::vector<std::string> keys = JsonKeys(names);
     std::vector<bool> omit(columns.size());
     std::vector<std::string> values;
     for (int id = first; id <= last; ++id) {
-        TileValues(id, (*game.patched)[id], values);
+        TileValues(id, tiles[id], *tiles.layout, columns, values);
         if (format == "csv") {
             AppendCsvRow(text, values);
             continue;
@@ -256,36 +293,102 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     LoadedGame a, b;
     if (!LoadGame(args[0], a, err) || !LoadGame(args[1], b, err))
         return kExitFileError;
-    const std::vector<TileColumn>& columns = TileColumns();
+    const StaticTileTable& left = *a.patched;
+    const StaticTileTable& right = *b.patched;
+    // Both sides in the wider flag word's columns: a classic file's high bits are 0.
+    const TileDataLayout& wider =
+        left.layout->flagsSize >= right.layout->flagsSize ? *left.layout : *right.layout;
+    const std::vector<TileColumn> columns = TileColumns(wider);
     bool different = false;
-    std::vector<std::string> left, right;
-    for (int id = 0; id < kStaticTileCount; ++id) {
-        TileValues(id, (*a.patched)[id], left);
-        TileValues(id, (*b.patched)[id], right);
+    std::vector<std::string> leftValues, rightValues;
+    const int common = std::min(left.count, right.count);
+    for (int id = 0; id < common; ++id) {
+        TileValues(id, left[id], wider, columns, leftValues);
+        TileValues(id, right[id], wider, columns, rightValues);
         for (std::size_t c = 0; c < columns.size(); ++c) {
             // The flag word's change shows bit by bit in the flag columns.
-            if (columns[c].kind == TileColumn::Kind::kFlags || left[c] == right[c])
+            if (columns[c].kind == TileColumn::Kind::kFlags || leftValues[c] == rightValues[c])
                 continue;
             different = true;
-            out << left[0] << ' ' << columns[c].name << ": " << left[c] << " -> " << right[c] << '\n';
+            out << leftValues[0] << ' ' << columns[c].name << ": " << leftValues[c] << " -> " << rightValues[c]
+                << '\n';
         }
+    }
+    if (left.count != right.count) {
+        different = true;
+        out << IdRangeText(common, std::max(left.count, right.count) - 1) << " only in "
+            << (left.count > right.count ? "A" : "B") << '\n';
     }
     return different ? kExitDifferent : kExitOk;
 }
 
-int Sample(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
+        err << kInfoHelp;
+        return kExitUsage;
+    }
+    const std::string& path = args[0];
+    LoadedGame game;
+    if (!LoadGame(path, game, err))
+        return kExitFileError;
+    std::error_code error;
+    const std::uint64_t fileSize = std::filesystem::file_size(PathFromUtf8(path), error);
+    if (error) {
+        err << "quarnel-tiles: " << path << ": " << error.message() << '\n';
+        return kExitFileError;
+    }
+    const StaticTileTable& tiles = *game.patched;
+    const TileDataLayout& layout = *tiles.layout;
+    const std::uint64_t sectionEnd =
+        std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * tiles.BlockCount();
+    out << "file: " << path << " (" << fileSize << " bytes)\n"
+        << "layout: " << layout.name << " (" << layout.FlagBitCount() << "-bit flags, static entries of "
+        << layout.staticEntrySize << " bytes)\n"
+        << "static tiles in use: " << tiles.count << " (" << IdRangeText(0, tiles.count - 1) << ")\n"
+        << "static section: offset " << layout.landSectionSize << " (0x" << std::hex << std::uppercase
+        << layout.landSectionSize << std::dec << "), " << sectionEnd - layout.landSectionSize << " bytes ("
+        << tiles.BlockCount() << " blocks of " << layout.staticBlockSize << ")\n";
+    if (fileSize >= sectionEnd)
+        out << "after the static section: " << fileSize - sectionEnd << " bytes\n";
+    else
+        out << "after the static section: 0 bytes (the file ends " << sectionEnd - fileSize
+            << " bytes short of it; saving fills it in)\n";
+    out << "patch file: " << game.load.patchFile.opened;
+    if (game.load.patchFileLoaded)
+        out << " (" << game.load.patchBlocksApplied
+            << (game.load.patchBlocksApplied == 1 ? " static replacement block applies" : " static replacement blocks apply")
+            << ")\n";
+    else
+        out << " (not loaded: " << game.load.patchFileFailure.cause.GetErrorMessage() << ")\n";
+    return kExitOk;
+}
+
+int Sample(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string folder, layoutName = std::string(kClassicLayout.name);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--layout" && i + 1 < args.size()) {
+            layoutName = args[++i];
+        } else if (folder.empty() && args[i].rfind("--", 0) != 0) {
+            folder = args[i];
+        } else {
+            err << kSampleHelp;
+            return kExitUsage;
+        }
+    }
+    const TileDataLayout* layout = FindTileDataLayout(layoutName);
+    if (folder.empty() || !layout) {
         err << kSampleHelp;
         return kExitUsage;
     }
     try {
-        WriteSampleGameFolder(PathFromUtf8(args[0]));
+        WriteSampleGameFolder(PathFromUtf8(folder), *layout);
     } catch (const std::exception& error) {
         err << "quarnel-tiles: " << error.what() << '\n';
         return kExitFileError;
     }
-    out << "wrote " << args[0] << "/" << kSampleTileDataName << " and " << kSampleVerDataName << '\n';
+    out << "wrote " << folder << "/" << kSampleTileDataName << " and " << kSampleVerDataName << '\n';
     return kExitOk;
 }
 
@@ -316,6 +419,7 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
         {"export", kExportHelp, &Export},
         {"import", kImportHelp, &Import},
         {"diff", kDiffHelp, &Diff},
+        {"info", kInfoHelp, &Info},
         {"sample", kSampleHelp, &Sample},
     };
     if (command == "--help" || command == "-h" || command == "help") {

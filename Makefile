@@ -66,15 +66,22 @@ fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DQUARNEL_FUZZ=ON -DQUARNEL_WITH_GUI=OFF \
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz quarnel-sample quarnel-tiles
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz quarnel-tiles
 
-# Seeds: the sample's patch file, and a small export of the sample in both formats.
+# Seeds: each sample's patch file, and a small export of each sample in both
+# formats, behind the byte that picks the layout (and, for the patch file,
+# the static blocks in use: 512 for the classic sample, 2048 for the newer).
 $(FUZZ_BUILD)/corpus: | fuzz-build
-	@$(FUZZ_BUILD)/tools/sample/quarnel-sample $(FUZZ_BUILD)/seed
-	@mkdir -p $@/verdata $@/import && cp $(FUZZ_BUILD)/seed/verdata.mul $@/verdata/sample.mul
+	@mkdir -p $@/verdata $@/import
+	@for layout in classic newer; do \
+	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
+	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $@/verdata/classic.mul
+	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $@/verdata/newer.mul
 	@for format in csv jsonl; do \
-	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed/tiledata.mul --format $$format \
-	    --ids 0000-000F > $@/import/sample.$$format; done
+	  { printf '\x00'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
+	    --format $$format --ids 0000-000F; } > $@/import/classic.$$format; \
+	  { printf '\x01'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
+	    --format $$format --ids 0000-000F; } > $@/import/newer.$$format; done
 
 # Each target runs for the given time, one after the other.
 fuzz: fuzz-build $(FUZZ_BUILD)/corpus

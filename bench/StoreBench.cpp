@@ -1,5 +1,6 @@
-// The store's load and save of the full-size sample pair, beside one plain
-// read or write of the same bytes and beside one system call per field.
+// The store's load and save of the full-size sample pair of each layout
+// (16384 classic tiles, 65536 newer ones), beside one plain read or write
+// of the same bytes and beside one system call per field.
 
 #include "CFile.h"
 #include "FieldByFieldStore.h"
@@ -19,35 +20,42 @@
 namespace {
 
 struct BenchFolder {
-    BenchFolder()
+    explicit BenchFolder(const TileDataLayout& fileLayout) : layout(fileLayout)
     {
-        WriteSampleGameFolder(folder.Path());
+        WriteSampleGameFolder(folder.Path(), layout);
         LoadGameFolder(*table, tileData);
     }
+    const TileDataLayout& layout;
     TempFolder folder;
     std::string tileData = folder.File(kSampleTileDataName);
     std::string verData = folder.File(kSampleVerDataName);
     std::unique_ptr<StaticTileTable> table = std::make_unique<StaticTileTable>();
 };
 
-BenchFolder& Folder()
+BenchFolder& Folder(const TileDataLayout& layout)
 {
-    static BenchFolder folder;
-    return folder;
+    static BenchFolder classic(kClassicLayout), newer(kNewerLayout);
+    return &layout == &kNewerLayout ? newer : classic;
 }
 
 // The bytes the store moves in each file: the static section's entries,
 // and the patch file's count, index and replacement blocks' entries.
-constexpr std::uint32_t kTileDataBytes = (kMinStaticTileCount / kTilesPerBlock) * (kTilesPerBlock * kClassicLayout.staticEntrySize);
-std::uint32_t PatchFileBytes()
+std::uint32_t TileDataBytes(const TileDataLayout& layout)
 {
-    const auto files = MakeSampleGameFiles();
+    return static_cast<std::uint32_t>(layout.usualStaticTiles) * layout.staticEntrySize;
+}
+
+std::uint32_t PatchFileBytes(const TileDataLayout& layout)
+{
+    const auto files = MakeSampleGameFiles(layout);
+    const std::uint32_t blocksInUse = static_cast<std::uint32_t>(layout.usualStaticTiles) / kTilesPerBlock;
     std::uint32_t blocks = 0;
     for (std::size_t k = 0; k < files.verData[0]; ++k) {
         const std::uint8_t* entry = &files.verData[4 + 20 * k];
-        blocks += entry[0] == kTileDataFileId && (entry[4] | entry[5] << 8) >= 512;
+        const std::uint32_t number = entry[4] | entry[5] << 8;
+        blocks += entry[0] == kTileDataFileId && number >= 512 && number < 512 + blocksInUse;
     }
-    return 4 + 20 * files.verData[0] + blocks * (kTilesPerBlock * kClassicLayout.staticEntrySize);
+    return 4 + 20 * files.verData[0] + blocks * kTilesPerBlock * layout.staticEntrySize;
 }
 
 void PlainTransfer(const std::string& path, std::uint32_t offset, bool writing,
@@ -63,36 +71,36 @@ void PlainTransfer(const std::string& path, std::uint32_t offset, bool writing,
     file.Close();
 }
 
-void BM_Load(benchmark::State& state)
+void BM_Load(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     for (auto _ : state) {
         LoadGameFolder(*f.table, f.tileData);
     }
 }
 
-void BM_PlainRead(benchmark::State& state)
+void BM_PlainRead(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
-    std::vector<std::uint8_t> tileBytes(kTileDataBytes), patchBytes(PatchFileBytes());
+    BenchFolder& f = Folder(*layout);
+    std::vector<std::uint8_t> tileBytes(TileDataBytes(*layout)), patchBytes(PatchFileBytes(*layout));
     for (auto _ : state) {
-        PlainTransfer(f.tileData, kStaticSectionOffset, false, tileBytes);
+        PlainTransfer(f.tileData, layout->landSectionSize, false, tileBytes);
         PlainTransfer(f.verData, 0, false, patchBytes);
     }
 }
 
-void BM_FieldByFieldLoad(benchmark::State& state)
+void BM_FieldByFieldLoad(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     for (auto _ : state) {
         FieldByFieldLoadTileData(*f.table, f.tileData);
         FieldByFieldLoadVerData(*f.table, f.verData);
     }
 }
 
-void BM_Save(benchmark::State& state)
+void BM_Save(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     NoSyncCalls noSync;
     ScopedFileSystemCalls scope(noSync);
     for (auto _ : state) {
@@ -101,54 +109,61 @@ void BM_Save(benchmark::State& state)
     }
 }
 
-void BM_PlainWrite(benchmark::State& state)
+void BM_PlainWrite(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     // Written back with the bytes the files already hold, so they stay sound.
-    std::vector<std::uint8_t> tileBytes(kTileDataBytes), patchBytes(PatchFileBytes());
-    PlainTransfer(f.tileData, kStaticSectionOffset, false, tileBytes);
+    std::vector<std::uint8_t> tileBytes(TileDataBytes(*layout)), patchBytes(PatchFileBytes(*layout));
+    PlainTransfer(f.tileData, layout->landSectionSize, false, tileBytes);
     PlainTransfer(f.verData, 0, false, patchBytes);
     for (auto _ : state) {
-        PlainTransfer(f.tileData, kStaticSectionOffset, true, tileBytes);
+        PlainTransfer(f.tileData, layout->landSectionSize, true, tileBytes);
         PlainTransfer(f.verData, 0, true, patchBytes);
     }
-    WriteSampleGameFolder(f.folder.Path());
+    WriteSampleGameFolder(f.folder.Path(), *layout);
 }
 
-void BM_FieldByFieldSave(benchmark::State& state)
+void BM_FieldByFieldSave(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     for (auto _ : state) {
         FieldByFieldSaveTileData(*f.table, f.tileData);
         FieldByFieldSaveVerData(*f.table, f.verData);
     }
 }
 
-void BM_SaveWithFlush(benchmark::State& state)
+void BM_SaveWithFlush(benchmark::State& state, const TileDataLayout* layout)
 {
-    BenchFolder& f = Folder();
+    BenchFolder& f = Folder(*layout);
     for (auto _ : state) {
         SaveTileData(*f.table, f.tileData);
         SaveVerData(*f.table, f.verData);
     }
 }
 
-BENCHMARK(BM_Load)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlainRead)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FieldByFieldLoad)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Save)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FieldByFieldSave)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveWithFlush)->Unit(benchmark::kMicrosecond);
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    return RunBenchmarksWithRatios(argc, argv,
-                                   {{"BM_Load", "BM_PlainRead", 3.0},
-                                    {"BM_FieldByFieldLoad", "BM_Load", 0},
-                                    {"BM_Save", "BM_PlainWrite", 3.0},
-                                    {"BM_FieldByFieldSave", "BM_Save", 0},
-                                    {"BM_SaveWithFlush", "BM_Save", 0}});
+    using Benchmark = void (*)(benchmark::State&, const TileDataLayout*);
+    const std::pair<const char*, Benchmark> benchmarks[] = {
+        {"BM_Load", &BM_Load},   {"BM_PlainRead", &BM_PlainRead}, {"BM_FieldByFieldLoad", &BM_FieldByFieldLoad},
+        {"BM_Save", &BM_Save},   {"BM_PlainWrite", &BM_PlainWrite}, {"BM_FieldByFieldSave", &BM_FieldByFieldSave},
+        {"BM_SaveWithFlush", &BM_SaveWithFlush},
+    };
+    std::vector<RatioReporter::Ratio> ratios;
+    for (const TileDataLayout* layout : kTileDataLayouts) {
+        const auto named = [&](const char* name) { return std::string(name).append("/").append(layout->name); };
+        for (const auto& [name, run] : benchmarks)
+            benchmark::RegisterBenchmark(named(name).c_str(), run, layout)->Unit(benchmark::kMicrosecond);
+        const std::vector<RatioReporter::Ratio> layoutRatios = {
+            {named("BM_Load"), named("BM_PlainRead"), 3.0},
+            {named("BM_FieldByFieldLoad"), named("BM_Load"), 0},
+            {named("BM_Save"), named("BM_PlainWrite"), 3.0},
+            {named("BM_FieldByFieldSave"), named("BM_Save"), 0},
+            {named("BM_SaveWithFlush"), named("BM_Save"), 0},
+        };
+        ratios.insert(ratios.end(), layoutRatios.begin(), layoutRatios.end());
+    }
+    return RunBenchmarksWithRatios(argc, argv, ratios);
 }

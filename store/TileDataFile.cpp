@@ -3,6 +3,7 @@
 #include "StoreFiles.h"
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 using namespace store_detail;
@@ -22,9 +23,13 @@ void ForEachChunk(const StaticTileTable& table, Work&& work)
     }
 }
 
-std::vector<std::uint8_t> ChunkBuffer(const TileDataLayout& layout)
+// One chunk's bytes in the layout. The buffer is kept for the thread's
+// life, so that a load or save allocates nothing and touches no new page.
+std::span<std::uint8_t> ChunkBuffer(const TileDataLayout& layout)
 {
-    return std::vector<std::uint8_t>(std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk);
+    thread_local std::vector<std::uint8_t> buffer;
+    buffer.resize(std::max<std::size_t>(buffer.size(), std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk));
+    return {buffer.data(), std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk};
 }
 
 } // namespace
@@ -40,7 +45,7 @@ bool LoadTileData(StaticTileTable& table, const std::string& path, WaitCursorHoo
         table.count = StaticTilesInUse(layout, length);
         // What a short file does not deliver leaves the entries it would have
         // filled as they were.
-        std::vector<std::uint8_t> chunk = ChunkBuffer(layout);
+        const std::span<std::uint8_t> chunk = ChunkBuffer(layout);
         file.Seek(layout.landSectionSize, CFile::begin);
         ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
             const std::size_t delivered =
@@ -67,7 +72,7 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
     const TileDataLayout& layout = *table.layout;
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        std::vector<std::uint8_t> chunk = ChunkBuffer(layout);
+        const std::span<std::uint8_t> chunk = ChunkBuffer(layout);
         ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t chunkOffset) {
             const std::size_t chunkSize = std::size_t{layout.staticBlockSize} * blocks;
             file.Seek(static_cast<std::int64_t>(chunkOffset), CFile::begin);

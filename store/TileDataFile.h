@@ -9,7 +9,7 @@
 // The static section moves in chunks of whole blocks, one read or write a
 // chunk: few system calls, and a buffer small enough to be reused rather
 // than mapped afresh each time.
-inline constexpr int kStaticBlocksPerChunk = 128;
+inline constexpr int kStaticBlocksPerChunk = 512;
 
 // Reads the static section of the tile-data file at `path` into the table
 // and clears the patched mark of every tile in use. The file's size gives

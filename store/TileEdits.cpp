@@ -93,14 +93,44 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTabl
                         const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
     const TileDataLayout& layout = *loaded.layout;
+    const auto entryOffset = [&](int tile) {
+        return std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * (tile / kTilesPerBlock) +
+               kBlockHeaderSize + std::uint64_t{layout.staticEntrySize} * (tile % kTilesPerBlock);
+    };
+    // Edits close together in the file are made in one read and one write of
+    // the span from the first one's entry to the last one's: the bytes
+    // between go back as they were read, and past a short file's end as the
+    // zeros of the gap a single entry's write would leave.
+    constexpr std::uint64_t kSpanLimit = 256 * 1024;
+    std::vector<const TileEdit*> inFileOrder;
+    for (const TileEdit& edit : edits)
+        inFileOrder.push_back(&edit);
+    std::stable_sort(inFileOrder.begin(), inFileOrder.end(),
+                     [](const TileEdit* a, const TileEdit* b) { return a->tile < b->tile; });
+
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        for (const TileEdit& edit : edits) {
-            const int block = edit.tile / kTilesPerBlock, slot = edit.tile % kTilesPerBlock;
-            file.Seek(std::int64_t{layout.landSectionSize} + std::int64_t{layout.staticBlockSize} * block +
-                          kBlockHeaderSize + std::int64_t{layout.staticEntrySize} * slot,
-                      CFile::begin);
-            EditEntryInPlace(file, edit, loaded[edit.tile], layout);
+        std::vector<std::uint8_t> span;
+        for (std::size_t first = 0; first < inFileOrder.size();) {
+            const std::uint64_t start = entryOffset(inFileOrder[first]->tile);
+            std::size_t last = first;
+            while (last + 1 < inFileOrder.size() && entryOffset(inFileOrder[last + 1]->tile) - start < kSpanLimit)
+                ++last;
+            span.assign(entryOffset(inFileOrder[last]->tile) + layout.staticEntrySize - start, 0);
+            file.Seek(static_cast<std::int64_t>(start), CFile::begin);
+            const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
+            for (std::size_t i = first; i <= last; ++i) {
+                const TileEdit& edit = *inFileOrder[i];
+                const std::size_t at = entryOffset(edit.tile) - start;
+                // What the file does not hold of the entry is as it loaded.
+                StaticTileEntry entry = loaded[edit.tile];
+                ReadEntryFields(span.data() + at, delivered > at ? delivered - at : 0, entry, layout);
+                ApplyTileEdit(edit, entry);
+                WriteEntryFields(entry, span.data() + at, layout);
+            }
+            file.Seek(static_cast<std::int64_t>(start), CFile::begin);
+            file.Write(span.data(), static_cast<std::uint32_t>(span.size()));
+            first = last + 1;
         }
     });
 }

@@ -62,10 +62,26 @@ template <typename Entry>
 constexpr bool kCopyWhole = std::endian::native == std::endian::little && std::is_trivially_copyable_v<Entry> &&
                             EntryForm<Entry>::kMemoryIsFileForm;
 
-template <typename Entry>
-constexpr std::uint32_t EntryFileSize(const TileDataLayout& layout)
+// The width of the flag word is a parameter of every routine below: a
+// std::integral_constant for the widths in use, so that the hot loops are
+// compiled for each, or a plain number for any other.
+template <std::uint32_t Width>
+using FixedWidth = std::integral_constant<std::uint32_t, Width>;
+
+template <typename Visit>
+void WithFlagsWidth(std::uint32_t flagsSize, Visit&& visit)
 {
-    return layout.flagsSize + EntryForm<Entry>::kFieldsAfterFlags;
+    switch (flagsSize) {
+    case 4: return visit(FixedWidth<4>{});
+    case 8: return visit(FixedWidth<8>{});
+    default: return visit(flagsSize);
+    }
+}
+
+template <typename Entry, typename Width>
+constexpr std::uint32_t EntryFileSize(Width flagsSize)
+{
+    return flagsSize + EntryForm<Entry>::kFieldsAfterFlags;
 }
 
 // The leading `present` bytes of a little-endian number of `width` bytes,
@@ -88,7 +104,8 @@ void StoreLittleEndian(std::uint64_t value, std::uint8_t* bytes, std::size_t wid
 }
 
 // A whole flag word of the layout's width, as the number it holds.
-std::uint64_t LoadFlags(const std::uint8_t* bytes, std::uint32_t flagsSize)
+template <typename Width>
+std::uint64_t LoadFlags(const std::uint8_t* bytes, Width flagsSize)
 {
     if constexpr (std::endian::native == std::endian::little) {
         if (flagsSize == sizeof(std::uint64_t)) {
@@ -105,11 +122,17 @@ std::uint64_t LoadFlags(const std::uint8_t* bytes, std::uint32_t flagsSize)
     return WithLeadingBytes(0, bytes, flagsSize, flagsSize);
 }
 
-void StoreFlags(std::uint64_t flags, std::uint8_t* bytes, std::uint32_t flagsSize)
+template <typename Width>
+void StoreFlags(std::uint64_t flags, std::uint8_t* bytes, Width flagsSize)
 {
     if constexpr (std::endian::native == std::endian::little) {
-        if (flagsSize <= sizeof flags) {
-            std::memcpy(bytes, &flags, flagsSize);  // the low-order bytes come first
+        if (flagsSize == sizeof(std::uint64_t)) {
+            std::memcpy(bytes, &flags, sizeof flags);
+            return;
+        }
+        if (flagsSize == sizeof(std::uint32_t)) {
+            const auto low = static_cast<std::uint32_t>(flags);  // the low-order bytes come first
+            std::memcpy(bytes, &low, sizeof low);
             return;
         }
     }
@@ -126,12 +149,11 @@ void ReadField(Field& field, const std::uint8_t* bytes, std::size_t width, std::
         std::memcpy(field.data(), bytes, present);
 }
 
-template <typename Entry>
-void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, const TileDataLayout& layout)
+template <typename Entry, typename Width>
+void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, Width flagsSize)
 {
-    const std::uint32_t flagsSize = layout.flagsSize;
     if constexpr (kCopyWhole<Entry>) {
-        if (available >= EntryFileSize<Entry>(layout)) {
+        if (available >= EntryFileSize<Entry>(flagsSize)) {
             entry.flags = LoadFlags(bytes, flagsSize);
             std::memcpy(reinterpret_cast<char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags, bytes + flagsSize,
                         EntryForm<Entry>::kFieldsAfterFlags);
@@ -149,11 +171,11 @@ void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, c
     EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](auto& field) { visit(field, sizeof(field)); });
 }
 
-template <typename Entry>
-void WriteEntry(const Entry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
+template <typename Entry, typename Width>
+void WriteEntry(const Entry& entry, std::uint8_t* bytes, Width flagsSize)
 {
-    StoreFlags(entry.flags, bytes, layout.flagsSize);
-    bytes += layout.flagsSize;
+    StoreFlags(entry.flags, bytes, flagsSize);
+    bytes += flagsSize;
     if constexpr (kCopyWhole<Entry>) {
         std::memcpy(bytes, reinterpret_cast<const char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags,
                     EntryForm<Entry>::kFieldsAfterFlags);
@@ -172,20 +194,24 @@ template <typename Entry>
 void ReadBlock(const std::uint8_t* bytes, std::size_t available, Entry* entries, const TileDataLayout& layout,
                bool patched)
 {
-    const std::size_t entrySize = EntryFileSize<Entry>(layout);
-    for (int slot = 0; slot < kTilesPerBlock; ++slot) {
-        const std::size_t offset = entrySize * slot;
-        ReadEntry(bytes + offset, offset < available ? available - offset : 0, entries[slot], layout);
-        entries[slot].patched = patched;
-    }
+    WithFlagsWidth(layout.flagsSize, [&](auto flagsSize) {
+        const std::size_t entrySize = EntryFileSize<Entry>(flagsSize);
+        for (int slot = 0; slot < kTilesPerBlock; ++slot) {
+            const std::size_t offset = entrySize * slot;
+            ReadEntry(bytes + offset, offset < available ? available - offset : 0, entries[slot], flagsSize);
+            entries[slot].patched = patched;
+        }
+    });
 }
 
 template <typename Entry>
 void WriteBlock(const Entry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
 {
-    const std::size_t entrySize = EntryFileSize<Entry>(layout);
-    for (int slot = 0; slot < kTilesPerBlock; ++slot, bytes += entrySize)
-        WriteEntry(entries[slot], bytes, layout);
+    WithFlagsWidth(layout.flagsSize, [&](auto flagsSize) {
+        const std::size_t entrySize = EntryFileSize<Entry>(flagsSize);
+        for (int slot = 0; slot < kTilesPerBlock; ++slot)
+            WriteEntry(entries[slot], bytes + entrySize * slot, flagsSize);
+    });
 }
 
 } // namespace
@@ -193,12 +219,12 @@ void WriteBlock(const Entry* entries, std::uint8_t* bytes, const TileDataLayout&
 void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTileEntry& entry,
                      const TileDataLayout& layout)
 {
-    ReadEntry(bytes, available, entry, layout);
+    ReadEntry(bytes, available, entry, layout.flagsSize);
 }
 
 void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
 {
-    WriteEntry(entry, bytes, layout);
+    WriteEntry(entry, bytes, layout.flagsSize);
 }
 
 void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, StaticTileEntry* entries,

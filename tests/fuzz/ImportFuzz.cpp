@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to quarnel-tiles import, once as CSV and once as
-// JSON lines, over a real sample game folder. Whatever the bytes: no crash;
-// an import that is refused leaves both game files byte-identical; an
-// import that is accepted, made a second time, changes nothing.
+// JSON lines, over a real game folder of either layout (the input's first
+// byte picks it; the rest is the import file). The folder is a short one,
+// the sample's land section and first static blocks with its patch file,
+// which the store loads as it loads any file. Whatever the bytes: no
+// crash; an import that is refused leaves both game files byte-identical;
+// an import that is accepted, made a second time, changes nothing.
 //
 // Every write the store makes goes through the file layer's system calls,
 // which count them here: a refused import or a repeated one must make none.
@@ -31,9 +34,19 @@ public:
     int writes = 0;
 };
 
+// The sample folder of a layout, its tile-data file cut after a few static blocks.
+SampleGameFiles ShortSample(const TileDataLayout& layout)
+{
+    constexpr std::size_t kStaticBlocksKept = 4;
+    SampleGameFiles files = MakeSampleGameFiles(layout);
+    files.tileData.resize(layout.landSectionSize + kStaticBlocksKept * layout.staticBlockSize);
+    return files;
+}
+
 struct FuzzState {
     TempFolder folder;
-    SampleGameFiles original = MakeSampleGameFiles();
+    const SampleGameFiles originals[2] = {ShortSample(kClassicLayout), ShortSample(kNewerLayout)};
+    const SampleGameFiles* original = nullptr;  // the pair the game files were last set to
     std::string tileData = folder.File(kSampleTileDataName);
     std::string verData = folder.File(kSampleVerDataName);
     std::string input = folder.File("input");
@@ -74,14 +87,14 @@ bool SameBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 void CheckImport(FuzzState& state, const std::string& text)
 {
     if (state.changed) {
-        WriteFileBytes(state.tileData, state.original.tileData);
-        WriteFileBytes(state.verData, state.original.verData);
+        WriteFileBytes(state.tileData, state.original->tileData);
+        WriteFileBytes(state.verData, state.original->verData);
         state.changed = false;
     }
     const Import first = RunImport(state, text);
     Check(first.status == kExitOk || first.status == kExitBadInput, "neither imported nor refused", first.err);
     if (first.status == kExitBadInput) {
-        Check(first.writes == 0 && SameBytes(state.verData, state.original.verData),
+        Check(first.writes == 0 && SameBytes(state.verData, state.original->verData),
               "a refused import changed a game file", first.err);
         return;
     }
@@ -98,7 +111,12 @@ void CheckImport(FuzzState& state, const std::string& text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static FuzzState state;
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (size == 0)
+        return 0;
+    const SampleGameFiles* original = &state.originals[data[0] & 1];
+    state.changed |= original != state.original;
+    state.original = original;
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::size_t first = bytes.find_first_not_of(" \t\r\n");
     const bool looksLikeJson = first != std::string::npos && bytes[first] == '{';
     // The import tells the formats apart by the first character: a first

@@ -1,8 +1,10 @@
 // Feeds arbitrary patch files to the patch loader and saver over a real
-// file. Whatever the bytes, neither may crash or read or write outside the
-// table, and the saver may write only the entry bytes of the blocks that an
-// independent reading of the original bytes selects: every other byte of
-// the file keeps its value, and the file grows only to hold those blocks.
+// file, for a table of either layout and any number of static blocks in use
+// (the input's first byte picks them; the rest is the patch file). Whatever
+// the bytes, neither may crash or read or write outside the table, and the
+// saver may write only the entry bytes of the blocks that an independent
+// reading of the original bytes selects: every other byte of the file keeps
+// its value, and the file grows only to hold those blocks.
 
 #include "CFileException.h"
 #include "FileSystemCalls.h"
@@ -49,7 +51,22 @@ struct Expected {
     bool seekError = false;
 };
 
-Expected SelectedBlocks(const std::uint8_t* data, std::size_t size)
+// What the first input byte picks: bit 0 the layout, the rest how many
+// static blocks the table has in use, from 512 to 2048.
+struct TableShape {
+    const TileDataLayout* layout;
+    std::uint32_t blocks;
+    std::uint32_t entrySize;  // spelled out here: 37 or 41
+};
+
+TableShape PickShape(std::uint8_t byte)
+{
+    const bool newer = byte & 1;
+    return {newer ? &kNewerLayout : &kClassicLayout, std::min<std::uint32_t>(512 + (byte >> 1) * 13u, 2048),
+            newer ? 41u : 37u};
+}
+
+Expected SelectedBlocks(const std::uint8_t* data, std::size_t size, const TableShape& shape)
 {
     Expected expected;
     if (size < 4)
@@ -60,7 +77,7 @@ Expected SelectedBlocks(const std::uint8_t* data, std::size_t size)
     for (std::uint64_t k = 0; k < held; ++k) {
         const std::uint8_t* entry = data + 4 + 20 * k;
         const std::uint32_t block = Read32(entry + 4);
-        if (Read32(entry) != 30 || block < 512 || block >= 1024)
+        if (Read32(entry) != 30 || block < 512 || block >= 512 + shape.blocks)
             continue;
         expected.firstTiles.push_back(static_cast<int>(block - 512) * 32);
         const std::uint64_t begin = std::uint64_t{Read32(entry + 8)} + 4;
@@ -71,7 +88,7 @@ Expected SelectedBlocks(const std::uint8_t* data, std::size_t size)
             break;
         }
         if (begin >= indexEnd)
-            expected.spans.emplace_back(begin, begin + 1184);
+            expected.spans.emplace_back(begin, begin + 32 * shape.entrySize);
     }
     return expected;
 }
@@ -82,11 +99,11 @@ Expected SelectedBlocks(const std::uint8_t* data, std::size_t size)
 // into blocks past the file's end is the fuzzer's to choose too.
 void SeedTable(StaticTileTable& table, const Expected& expected, const std::uint8_t* data, std::size_t size)
 {
-    std::array<std::uint8_t, (kTilesPerBlock * kClassicLayout.staticEntrySize)> block{};
+    std::array<std::uint8_t, kTilesPerBlock * kNewerLayout.staticEntrySize> block{};
     for (std::size_t i = 0; size && i < block.size(); ++i)
         block[i] = data[i % size];
     for (const int firstTile : expected.firstTiles)
-        ReadBlockEntries(block.data(), block.size(), table, firstTile, /*patched=*/false);
+        ReadBlockEntries(block.data(), block.size(), &table[firstTile], *table.layout, /*patched=*/false);
 }
 
 } // namespace
@@ -94,9 +111,16 @@ void SeedTable(StaticTileTable& table, const Expected& expected, const std::uint
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static FuzzState state;
+    if (size == 0)
+        return 0;
+    const TableShape shape = PickShape(data[0]);
+    state.table->layout = shape.layout;
+    state.table->count = static_cast<int>(shape.blocks) * kTilesPerBlock;
+    ++data;
+    --size;
     const std::vector<std::uint8_t> input(data, data + size);
     WriteFileBytes(state.path, input);
-    const Expected expected = SelectedBlocks(data, size);
+    const Expected expected = SelectedBlocks(data, size, shape);
     SeedTable(*state.table, expected, data, size);
 
     for (const bool saving : {false, true}) {

@@ -13,7 +13,7 @@ namespace {
 using Kind = TileColumn::Kind;
 
 template <typename Number = std::uint32_t>
-std::optional<Number> ParseUnsigned(const std::string& text, int base)
+std::optional<Number> ParseUnsigned(std::string_view text, int base)
 {
     Number value = 0;
     const char* end = text.data() + text.size();
@@ -47,9 +47,10 @@ public:
     std::optional<std::string> nameTail;
 
     // `known` is the column named `column`, or null when there is none.
-    void Check(const TileColumn* known, const std::string& column, std::string_view text)
+    void Check(const TileColumn* known, const std::string& column, std::string_view value)
     {
-        const std::string value(text);
+        // Cells are looked at in place: most are a flag bit's 0 or 1.
+        const auto quoted = [&] { return std::string("'").append(value).append("'"); };
         if (!known)
             return Error(column, "unknown column");
         switch (known->kind) {
@@ -57,7 +58,7 @@ public:
             id = ParseTileId(value);
             if (!id || *id >= m_loaded.count) {
                 id.reset();
-                return Error(column, "'" + value + "' is not a tile id from 0000 to " + FormatTileId(m_loaded.count - 1));
+                return Error(column, quoted() + " is not a tile id from 0000 to " + FormatTileId(m_loaded.count - 1));
             }
             break;
         }
@@ -66,14 +67,14 @@ public:
             const auto parsed = value.size() <= 2 * kNewerLayout.flagsSize ? ParseUnsigned<TileFlags>(value, 16)
                                                                             : std::nullopt;
             if (!parsed || (*parsed & ~layout.FlagsMask()) != 0)
-                return Error(column, "'" + value + "' is not a flag word of up to " +
+                return Error(column, quoted() + " is not a flag word of up to " +
                                          std::to_string(2 * layout.flagsSize) + " hex digits");
             flags = *parsed;
             break;
         }
         case Kind::kFlagBit:
             if (value != "0" && value != "1")
-                return Error(column, "'" + value + "' is not 0 or 1");
+                return Error(column, quoted() + " is not 0 or 1");
             // A bit the file's flag word lacks holds 0, and can hold nothing else.
             if (value == "1" && known->index >= m_loaded.layout->FlagBitCount())
                 return Error(column, "a " + std::string(m_loaded.layout->name) + " tile-data file has no flag bit " +
@@ -84,7 +85,7 @@ public:
             const auto field = static_cast<TileNumber>(known->index);
             const auto parsed = ParseUnsigned(value, 10);
             if (!parsed || *parsed > TileNumberMaximum(field))
-                return Error(column, "'" + value + "' is out of range 0-" + std::to_string(TileNumberMaximum(field)));
+                return Error(column, quoted() + " is out of range 0-" + std::to_string(TileNumberMaximum(field)));
             numbers[known->index] = *parsed;
             break;
         }
@@ -105,7 +106,7 @@ public:
         case Kind::kNameTail: {
             std::optional<std::string> bytes = FromHex(value);
             if (!bytes)
-                return Error(column, "'" + value + "' is not hex byte pairs");
+                return Error(column, quoted() + " is not hex byte pairs");
             // The field is zero-filled after the tail anyway: trailing zeros
             // ask for nothing, and must not count as a change or take room.
             bytes->erase(bytes->find_last_not_of('\0') + 1);
@@ -114,7 +115,7 @@ public:
         }
         case Kind::kPatched:
             if (value != "0" && value != "1")
-                return Error(column, "'" + value + "' is not 0 or 1");
+                return Error(column, quoted() + " is not 0 or 1");
             break;  // shown for reading only: the patch file decides it
         }
     }

@@ -118,6 +118,26 @@ std::string IdRangeText(int first, int last)
     return FormatTileId(first) + "-" + FormatTileId(last);
 }
 
+// The whole of a file: in one read where its size is known, else (a pipe)
+// as it comes.
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    if (!in)
+        return false;
+    if (in.seekg(0, std::ios::end)) {
+        if (const std::streamoff size = in.tellg(); size >= 0 && in.seekg(0)) {
+            text.resize(static_cast<std::size_t>(size));
+            return static_cast<bool>(in.read(text.data(), size));
+        }
+    }
+    in.clear();
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = std::move(buffer).str();
+    return !in.bad();
+}
+
 bool ParseIdRange(const std::string& text, int& first, int& last)
 {
     const std::size_t dash = text.find('-');
@@ -176,15 +196,15 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
                           column.kind == TileColumn::Kind::kPatched);
     }
     const std::vector<std::string> keys = JsonKeys(names);
-    // The whole text is built first and written at once. A line holds each
-    // column's value and, in JSON, its key; values average a few bytes.
-    constexpr std::size_t kValueBytes = 3, kNameBytes = 40;
-    std::size_t lineSize = columns.size() * kValueBytes + kNameBytes;
-    if (format == "jsonl")
-        for (const std::string& key : keys)
-            lineSize += key.size() + 2;
+    // The text is built in pieces of about a megabyte, each written at once:
+    // few writes, and a buffer that stays the same size however many tiles.
+    constexpr std::size_t kPieceSize = 1 << 20;
     std::string text;
-    text.reserve(static_cast<std::size_t>(last - first + 2) * lineSize);
+    text.reserve(kPieceSize + 64 * 1024);
+    const auto writePiece = [&] {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    };
     if (format == "csv")
         AppendCsvRow(text, names);
     std::vector<bool> omit(columns.size());
@@ -193,13 +213,15 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
         TileValues(id, tiles[id], *tiles.layout, columns, values);
         if (format == "csv") {
             AppendCsvRow(text, values);
-            continue;
+        } else {
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                omit[c] = columns[c].kind == TileColumn::Kind::kNameTail && values[c].empty();
+            AppendJsonLine(text, keys, values, numeric, omit);
         }
-        for (std::size_t c = 0; c < columns.size(); ++c)
-            omit[c] = columns[c].kind == TileColumn::Kind::kNameTail && values[c].empty();
-        AppendJsonLine(text, keys, values, numeric, omit);
+        if (text.size() >= kPieceSize)
+            writePiece();
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    writePiece();
     out.flush();
     return out ? kExitOk : kExitFileError;
 }
@@ -212,14 +234,11 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     const std::string& path = args[0];
     const std::string& input = args[1];
-    std::ifstream in(PathFromUtf8(input), std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadWholeFile(input, text)) {
         err << "quarnel-tiles: " << input << ": cannot read\n";
         return kExitFileError;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
 
     LoadedGame game;
     if (!LoadGame(path, game, err))

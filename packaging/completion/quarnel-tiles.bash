@@ -19,7 +19,7 @@ _quarnel_tiles()
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W "export import diff sample --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "export import diff info sample --help" -- "$cur"))
         return
     fi
 
@@ -27,7 +27,7 @@ _quarnel_tiles()
     local i positional=0
     for ((i = 2; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --format | --ids) i=$((i + 1)) ;;  # and the option's value
+            --format | --ids | --layout) i=$((i + 1)) ;;  # and the option's value
             -*) ;;
             *) positional=$((positional + 1)) ;;
         esac
@@ -35,6 +35,7 @@ _quarnel_tiles()
     if [[ $cur == -* ]]; then
         case ${COMP_WORDS[1]} in
             export) COMPREPLY=($(compgen -W "--format --ids --help" -- "$cur")) ;;
+            sample) COMPREPLY=($(compgen -W "--layout --help" -- "$cur")) ;;
             *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
         esac
         return
@@ -56,7 +57,15 @@ _quarnel_tiles()
             esac
             ;;
         diff) ((positional < 2)) && _quarnel_tiles_files "$cur" "$mul" ;;
-        sample) ((positional == 0)) && { compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")); } ;;
+        info) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+        sample)
+            if [[ $prev == --layout ]]; then
+                COMPREPLY=($(compgen -W "classic newer" -- "$cur"))
+            elif ((positional == 0)); then
+                compopt -o filenames 2>/dev/null
+                COMPREPLY=($(compgen -d -- "$cur"))
+            fi
+            ;;
     esac
     return 0
 }

@@ -243,6 +243,40 @@ TEST_F(TilesToolTest, HelpUsageAndRefusals)
     EXPECT_EQ(Tiles({"sample", folder.File("s"), "--layout", "modern"}).status, kExitUsage);
 }
 
+TEST_F(TilesToolTest, TheNewerLayoutTakesEveryBitAndTheClassicOneOnlyTheLowHalf)
+{
+    const std::string newer = folder.File("newer/tiledata.mul");
+    ASSERT_EQ(Tiles({"sample", folder.File("newer"), "--layout", "newer"}).status, kExitOk);
+    const ToolRun info = Tiles({"info", newer});
+    EXPECT_THAT(info.out, HasSubstr("layout: newer"));
+    EXPECT_THAT(info.out, HasSubstr("static tiles in use: 65536"));
+
+    // A named flag set on tile FFFF keeps its high bits; bit 40 set on it too.
+    const auto flagsOf = [&](const std::string& path, const char* id) {
+        const std::string row = Tiles({"export", path, "--ids", id}).out;
+        return row.substr(row.find('\n') + 6, row.find(',', row.find('\n') + 6) - row.find('\n') - 6);
+    };
+    const std::uint64_t before = std::stoull(flagsOf(newer, "FFFF"), nullptr, 16);
+    WriteText(input, "id,flag_background,flag_bit40\nFFFF,1,1\n");
+    ASSERT_EQ(Tiles({"import", newer, input}).status, kExitOk);
+    EXPECT_EQ(std::stoull(flagsOf(newer, "FFFF"), nullptr, 16), before | 1 | (std::uint64_t{1} << 40));
+    EXPECT_THAT(Tiles({"import", newer, input}).out, HasSubstr("no changes"));
+
+    WriteText(input, "id,flag_bit40,flags\n0001,0,0000000000000001\n0002,1,0\n0003,0,100000000\n4000,0,0\n");
+    const ToolRun refused = Tiles({"import", tileData, input});
+    EXPECT_EQ(refused.status, kExitBadInput);
+    EXPECT_THAT(refused.err, HasSubstr(":3: column flag_bit40: a classic tile-data file has no flag bit 40\n"));
+    EXPECT_THAT(refused.err, HasSubstr(":4: column flags: '100000000' is not a flag word of up to 8 hex digits\n"));
+    EXPECT_THAT(refused.err, HasSubstr(":5: column id: '4000' is not a tile id from 0000 to 3FFF\n"));
+    EXPECT_THAT(refused.err, HasSubstr("3 problems"));
+    ExpectFilesUntouched();
+
+    const ToolRun diff = Tiles({"diff", tileData, newer});
+    EXPECT_EQ(diff.status, kExitDifferent);
+    EXPECT_THAT(diff.out, HasSubstr("\n4000-FFFF only in B\n"));
+    EXPECT_THAT(diff.out, HasSubstr(" flag_bit40: 0 -> "));
+}
+
 TEST(NameText, EveryByteSurvivesARoundTrip)
 {
     for (int byte = 1; byte < 256; ++byte) {

@@ -12,6 +12,9 @@ MAKEFLAGS    += --no-print-directory
 SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
+# A small quarantine and short allocation stacks: the import target frees
+# and allocates megabytes an input, and would otherwise touch fresh pages each time.
+export ASAN_OPTIONS ?= quarantine_size_mb=8:malloc_context_size=2
 
 .PHONY: all deps build windows deb windows-zip test run bench bench-windows fuzz fuzz-smoke fuzz-build clean
 

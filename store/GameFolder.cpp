@@ -11,7 +11,7 @@ GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDat
         if (!LoadTileData(table, tileDataPath, waitCursor, &load.tileDataFailure))
             return load;
         if (unpatched)
-            *unpatched = table;
+            unpatched->AssignInUse(table);
         // Only now is the folder looked through for the patch file.
         load.patchFile = LocatePatchFileBeside(tileDataPath);
         load.patchFileLoaded = LoadVerData(table, load.patchFile.opened, waitCursor, &load.patchFileFailure,

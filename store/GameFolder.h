@@ -26,7 +26,7 @@ struct GameFolderLoad {
 
 // Loads the tile-data file at `tileDataPath` into the table, then applies
 // the patch file beside it. `unpatched`, when given, also receives the
-// table as the tile-data file alone holds it.
+// tiles in use as the tile-data file alone holds them.
 GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath,
                               StaticTileTable* unpatched = nullptr,
                               WaitCursorHook& waitCursor = NoWaitCursor::Instance());

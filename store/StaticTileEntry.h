@@ -3,7 +3,10 @@
 #include "TileDataLayout.h"
 #include "TileFlags.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <type_traits>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -71,4 +74,23 @@ struct StaticTileTable {
     const StaticTileEntry* end() const { return entries.data() + count; }
     int BlockCount() const { return count / kTilesPerBlock; }
     bool operator==(const StaticTileTable&) const = default;
+
+    // Takes on another table's tiles in use, its count and its layout;
+    // entries past them are not copied.
+    void AssignInUse(const StaticTileTable& other)
+    {
+        std::copy(other.begin(), other.end(), begin());
+        count = other.count;
+        layout = other.layout;
+    }
+    // Back to a new table's state, for a table used again. Only the tiles in
+    // use are cleared: nothing writes past them.
+    void Clear()
+    {
+        // A new entry is all zero bytes: cleared in one stroke.
+        static_assert(std::is_trivially_copyable_v<StaticTileEntry>);
+        std::memset(static_cast<void*>(entries.data()), 0, sizeof(StaticTileEntry) * static_cast<std::size_t>(count));
+        count = kMinStaticTileCount;
+        layout = &kClassicLayout;
+    }
 };

@@ -194,6 +194,11 @@ template <typename Entry>
 void ReadBlock(const std::uint8_t* bytes, std::size_t available, Entry* entries, const TileDataLayout& layout,
                bool patched)
 {
+    if (available == 0) {  // a block wholly past the file's end: every entry keeps its bytes
+        for (int slot = 0; slot < kTilesPerBlock; ++slot)
+            entries[slot].patched = patched;
+        return;
+    }
     WithFlagsWidth(layout.flagsSize, [&](auto flagsSize) {
         const std::size_t entrySize = EntryFileSize<Entry>(flagsSize);
         for (int slot = 0; slot < kTilesPerBlock; ++slot) {

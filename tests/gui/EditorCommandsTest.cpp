@@ -345,7 +345,7 @@ TEST_F(EditorCommandsTest, AFileErrorDuringSaveKeepsThePathSoASecondSaveCanFinis
     editor.SelectLine(1);
     editor.ReplaceText(IDC_HUE, "1");
     {
-        FailingCalls failing(FailingCalls::Call::kWrite, os_error::kDiskFull, 2);
+        FailingCalls failing(FailingCalls::Call::kWrite, os_error::kDiskFull, 0);
         ScopedFileSystemCalls scope(failing);
         editor.Save();
     }

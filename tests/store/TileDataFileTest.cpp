@@ -287,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "A hardware I/O error was reported while accessing an unnamed file."},
         MidOperationFailure{"LoadClose", false, FailingCalls::Call::kClose, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing an unnamed file."},
-        MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, os_error::kHardwareIo, 1,
+        MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"SaveDiskFull", true, FailingCalls::Call::kWrite, os_error::kDiskFull, 0,
                             "Disk full while accessing %1."},

@@ -72,7 +72,7 @@ while IFS='|' read -r words offered; do
   got=$(completions quarnel-tiles "${typed[@]}")
   [[ $got == "$offered" ]] || fail "completing 'quarnel-tiles $words' offers '$got', not '$offered'"
 done <<'CASES'
-|--help diff export import sample
+|--help diff export import info sample
 ex|export
 export |TILEDATA.MUL game tiledata.mul
 export tiledata.mul --|--format --help --ids
@@ -83,5 +83,7 @@ import tiledata.mul |game tiles.csv
 import tiledata.mul tiles.csv |
 diff tiledata.mul t|tiledata.mul
 sample |game
+sample game --layout |classic newer
+info |TILEDATA.MUL game tiledata.mul
 CASES
 echo "$run_name: passed"

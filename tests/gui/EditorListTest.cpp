@@ -100,4 +100,22 @@ TEST_F(EditorListTest, TypingALinesFirstCharactersJumpsToIt)
     EXPECT_EQ(Dialog().m_current, 0xA1) << "a jump is a selection change";
 }
 
+TEST_F(EditorListTest, ANewerFilesLastLineIsReachedByTypingAndByEnd)
+{
+    const SampleGameFiles newer = MakeSampleGameFiles(kNewerLayout);
+    WriteFileBytes(tileDataPath, newer.tileData);
+    WriteFileBytes(verDataPath, newer.verData);
+    editor.Load(tileDataPath);
+    auto* view = qobject_cast<QListView*>(editor.Control(IDC_LIST));
+    view->setFocus();
+    QTest::keyClicks(view, "ffff");
+    EXPECT_EQ(Dialog().m_current, 0xFFFF);
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(Dialog().m_current, 0);
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(Dialog().m_current, 0xFFFF);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->currentIndex()))) << "scrolled to it";
+    EXPECT_EQ(editor.Edit(IDC_NAME)->text(), QString::fromLatin1(std::string(TileName(Dialog().m_table[0xFFFF]))));
+}
+
 } // namespace

@@ -1,10 +1,14 @@
 // What only the Win32 backend can show: the "&About Quarnel..." entry in
 // the window's real system menu, icon 128 as the window's large and small
-// icon and the drag-icon handler's answer, and the name box refusing a
-// typed character that the Western code page lacks.
+// icon and the drag-icon handler's answer, the name box refusing a typed
+// character that the Western code page lacks, and the native list box
+// holding a newer file's 65536 lines.
 
 #include "CEditorDlg.h"
 #include "Resources.h"
+#include "SampleGameFolder.h"
+#include "TempFolder.h"
+#include "TileDataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +53,30 @@ TEST_F(Win32Shell, TheNameBoxTakesOnlyCharactersOfTheWesternCodePage)
     wchar_t text[32] = {};
     GetWindowTextW(name, text, 32);
     EXPECT_EQ(std::wstring(text), L"\u00E9\u20AC");
+}
+
+TEST_F(Win32Shell, TheNativeListReachesANewerFilesLastLineByKeyboard)
+{
+    TempFolder folder;
+    WriteSampleGameFolder(folder.Path(), kNewerLayout);
+    ASSERT_TRUE(LoadTileData(dialog.m_table, folder.File(kSampleTileDataName)));
+    dialog.FillList();
+    const HWND list = dialog.GetDlgItem(IDC_LIST);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0x10000);
+    const auto press = [&](WPARAM key) {
+        SendMessageW(list, WM_KEYDOWN, key, 0);
+        SendMessageW(list, WM_KEYUP, key, 0);
+    };
+    ShowWindow(dialog.m_hWnd, SW_SHOW);  // a list box that is not shown and focused takes no keys
+    SetFocus(list);
+    press(VK_END);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0xFFFF);
+    EXPECT_EQ(dialog.m_current, 0xFFFF) << "the selection change reached the editor";
+    EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0xFF00) << "scrolled to the last line";
+    press(VK_HOME);
+    SendMessageW(list, WM_CHAR, L'F', 0);  // the native list jumps to the first line starting so
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0xF000);
+    EXPECT_EQ(dialog.m_current, 0xF000);
 }
 
 } // namespace

@@ -71,9 +71,10 @@ fuzz-build: deps
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz quarnel-tiles
 
-# Seeds: each sample's patch file, and a small export of each sample in both
-# formats, behind the byte that picks the layout (and, for the patch file,
-# the static blocks in use: 512 for the classic sample, 2048 for the newer).
+# Seeds: each sample's patch file, and a small export of each half of each
+# sample in both formats, behind the byte that picks the layout and half
+# (and, for the patch file, the static blocks in use: 512 for the classic
+# sample, 2048 for the newer).
 $(FUZZ_BUILD)/corpus: | fuzz-build
 	@mkdir -p $@/verdata $@/import
 	@for layout in classic newer; do \
@@ -84,7 +85,11 @@ $(FUZZ_BUILD)/corpus: | fuzz-build
 	  { printf '\x00'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
 	    --format $$format --ids 0000-000F; } > $@/import/classic.$$format; \
 	  { printf '\x01'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
-	    --format $$format --ids 0000-000F; } > $@/import/newer.$$format; done
+	    --format $$format --ids 0000-000F; } > $@/import/newer.$$format; \
+	  { printf '\x02'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
+	    --land --format $$format --ids 0060-006F; } > $@/import/classic-land.$$format; \
+	  { printf '\x03'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
+	    --land --format $$format --ids 0060-006F; } > $@/import/newer-land.$$format; done
 
 # Each target runs for the given time, one after the other.
 fuzz: fuzz-build $(FUZZ_BUILD)/corpus

@@ -1,6 +1,7 @@
-// quarnel-tiles: export and import of every tile of the classic sample
-// (16384) and of the newer one (65536), beside the store's own load and
-// save of the same pair; the newer file's figures beside the classic's.
+// quarnel-tiles: export and import of every static tile of the classic
+// sample (16384) and of the newer one (65536), beside the store's own load
+// and save of the same pair; the newer file's figures beside the classic's;
+// and of every land tile of each (16384), beside the classic static figures.
 
 #include "FileSystemCalls.h"
 #include "GameFolder.h"
@@ -17,18 +18,27 @@
 
 namespace {
 
+// What a benchmark works on: a sample of a layout, and one half of it.
+struct Subject {
+    const TileDataLayout* layout;
+    bool land;
+    std::vector<std::string> Half() const { return land ? std::vector<std::string>{"--land"} : std::vector<std::string>{}; }
+};
+
 struct Pair {
-    explicit Pair(const TileDataLayout& layout)
+    explicit Pair(const Subject& subject) : half(subject.Half())
     {
-        WriteSampleGameFolder(folder.Path(), layout);
+        WriteSampleGameFolder(folder.Path(), *subject.layout);
         std::ostringstream out, err;
-        RunTilesTool({"export", tileData}, out, err);
+        RunTilesTool(With({"export", tileData}), out, err);
         WriteCsv(unchanged, out.str());
-        // Two versions that differ in every tile's weight, so each import changes all of them.
+        // Two versions that differ in every tile's weight (texture, for land
+        // tiles), so each import changes all of them.
+        const int tiles = subject.land ? kLandTileCount : subject.layout->usualStaticTiles;
         for (int version = 0; version < 2; ++version) {
             std::ostringstream csv;
-            csv << "id,weight\n";
-            for (int id = 0; id < layout.usualStaticTiles; ++id) {
+            csv << (subject.land ? "id,texture\n" : "id,weight\n");
+            for (int id = 0; id < tiles; ++id) {
                 char line[16];
                 std::snprintf(line, sizeof line, "%04X,%d\n", id, (id + version) % 2 ? 10 : 20);
                 csv << line;
@@ -40,6 +50,13 @@ struct Pair {
     {
         WriteFileBytes(path, {text.begin(), text.end()});
     }
+    // A command line for this half.
+    std::vector<std::string> With(std::vector<std::string> args) const
+    {
+        args.insert(args.end(), half.begin(), half.end());
+        return args;
+    }
+    std::vector<std::string> half;
     TempFolder folder;
     std::string tileData = folder.File(kSampleTileDataName);
     std::string verData = folder.File(kSampleVerDataName);
@@ -49,10 +66,11 @@ struct Pair {
     ScopedFileSystemCalls scope{noSync};
 };
 
-Pair& ThePair(const TileDataLayout& layout)
+Pair& ThePair(const Subject& subject)
 {
-    static Pair classic(kClassicLayout), newer(kNewerLayout);
-    return &layout == &kNewerLayout ? newer : classic;
+    static Pair pairs[] = {Pair({&kClassicLayout, false}), Pair({&kNewerLayout, false}), Pair({&kClassicLayout, true}),
+                           Pair({&kNewerLayout, true})};
+    return pairs[(subject.layout == &kNewerLayout ? 1 : 0) + (subject.land ? 2 : 0)];
 }
 
 // Where the tool's output goes: nowhere, as when standard output is /dev/null,
@@ -70,53 +88,53 @@ int Tiles(const std::vector<std::string>& args)
     return RunTilesTool(args, out, err);
 }
 
-void BM_ExportCsv(benchmark::State& state, const TileDataLayout* layout)
+void BM_ExportCsv(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     for (auto _ : state)
-        if (Tiles({"export", p.tileData}) != kExitOk)
+        if (Tiles(p.With({"export", p.tileData})) != kExitOk)
             state.SkipWithError("export failed");
 }
 
-void BM_ExportJsonLines(benchmark::State& state, const TileDataLayout* layout)
+void BM_ExportJsonLines(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     for (auto _ : state)
-        if (Tiles({"export", p.tileData, "--format", "jsonl"}) != kExitOk)
+        if (Tiles(p.With({"export", p.tileData, "--format", "jsonl"})) != kExitOk)
             state.SkipWithError("export failed");
 }
 
-void BM_ImportUnchanged(benchmark::State& state, const TileDataLayout* layout)
+void BM_ImportUnchanged(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     for (auto _ : state)
-        if (Tiles({"import", p.tileData, p.unchanged}) != kExitOk)
+        if (Tiles(p.With({"import", p.tileData, p.unchanged})) != kExitOk)
             state.SkipWithError("import failed");
 }
 
-void BM_ImportChangingEveryTile(benchmark::State& state, const TileDataLayout* layout)
+void BM_ImportChangingEveryTile(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     int version = 0;
     for (auto _ : state) {
-        if (Tiles({"import", p.tileData, p.everyTile[version]}) != kExitOk)
+        if (Tiles(p.With({"import", p.tileData, p.everyTile[version]})) != kExitOk)
             state.SkipWithError("import failed");
         version ^= 1;
     }
 }
 
-void BM_StoreLoad(benchmark::State& state, const TileDataLayout* layout)
+void BM_StoreLoad(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     auto table = std::make_unique<StaticTileTable>();
     for (auto _ : state) {
         LoadGameFolder(*table, p.tileData);
     }
 }
 
-void BM_StoreSave(benchmark::State& state, const TileDataLayout* layout)
+void BM_StoreSave(benchmark::State& state, Subject subject)
 {
-    Pair& p = ThePair(*layout);
+    Pair& p = ThePair(subject);
     auto table = std::make_unique<StaticTileTable>();
     LoadGameFolder(*table, p.tileData);
     for (auto _ : state) {
@@ -129,19 +147,27 @@ void BM_StoreSave(benchmark::State& state, const TileDataLayout* layout)
 
 int main(int argc, char** argv)
 {
-    using Benchmark = void (*)(benchmark::State&, const TileDataLayout*);
-    const std::pair<const char*, Benchmark> benchmarks[] = {
+    using Benchmark = void (*)(benchmark::State&, Subject);
+    const std::pair<const char*, Benchmark> tool[] = {
         {"BM_ExportCsv", &BM_ExportCsv},
         {"BM_ExportJsonLines", &BM_ExportJsonLines},
         {"BM_ImportUnchanged", &BM_ImportUnchanged},
         {"BM_ImportChangingEveryTile", &BM_ImportChangingEveryTile},
-        {"BM_StoreLoad", &BM_StoreLoad},
-        {"BM_StoreSave", &BM_StoreSave},
     };
-    for (const TileDataLayout* layout : kTileDataLayouts)
-        for (const auto& [name, run] : benchmarks)
-            benchmark::RegisterBenchmark((name + std::string("/") + std::string(layout->name)).c_str(), run, layout)
-                ->Unit(benchmark::kMillisecond);
+    const std::pair<const char*, Benchmark> store[] = {{"BM_StoreLoad", &BM_StoreLoad}, {"BM_StoreSave", &BM_StoreSave}};
+    const auto add = [](const char* name, Benchmark run, Subject subject) {
+        const std::string suffix = std::string(subject.land ? "/land-" : "/").append(subject.layout->name);
+        benchmark::RegisterBenchmark(std::string(name).append(suffix).c_str(), run, subject)
+            ->Unit(benchmark::kMillisecond);
+    };
+    for (const TileDataLayout* layout : kTileDataLayouts) {
+        for (const auto& [name, run] : tool)
+            add(name, run, {layout, false});
+        for (const auto& [name, run] : store)
+            add(name, run, {layout, false});
+        for (const auto& [name, run] : tool)
+            add(name, run, {layout, true});
+    }
     return RunBenchmarksWithRatios(argc, argv,
                                    {{"BM_ExportCsv/classic", "BM_StoreLoad/classic", 0},
                                     {"BM_ImportUnchanged/classic", "BM_StoreLoad/classic", 0},
@@ -149,7 +175,14 @@ int main(int argc, char** argv)
                                     {"BM_ExportCsv/newer", "BM_ExportCsv/classic", 5},
                                     {"BM_ExportJsonLines/newer", "BM_ExportJsonLines/classic", 5},
                                     {"BM_ImportUnchanged/newer", "BM_ImportUnchanged/classic", 5},
-                                    {"BM_ImportChangingEveryTile/newer", "BM_ImportChangingEveryTile/classic", 5}},
+                                    {"BM_ImportChangingEveryTile/newer", "BM_ImportChangingEveryTile/classic", 5},
+                                    {"BM_ExportCsv/land-classic", "BM_ExportCsv/classic", 1},
+                                    {"BM_ExportJsonLines/land-classic", "BM_ExportJsonLines/classic", 1},
+                                    {"BM_ImportUnchanged/land-classic", "BM_ImportUnchanged/classic", 1},
+                                    {"BM_ImportChangingEveryTile/land-classic", "BM_ImportChangingEveryTile/classic", 1},
+                                    // a newer file's 16384 land tiles beside a quarter of its 65536 static ones
+                                    {"BM_ExportCsv/land-newer", "BM_ExportCsv/newer", 0.25},
+                                    {"BM_ImportUnchanged/land-newer", "BM_ImportUnchanged/newer", 0.25}},
                                    {{"BM_ExportCsv/classic", 50},
                                     {"BM_ExportJsonLines/classic", 50},
                                     {"BM_ImportUnchanged/classic", 50},

@@ -3,8 +3,10 @@
 #include "TileDataFile.h"
 #include "VerDataFile.h"
 
-GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath,
-                              StaticTileTable* unpatched, WaitCursorHook& waitCursor)
+namespace {
+
+template <typename Table>
+GameFolderLoad LoadHalf(Table& table, const std::string& tileDataPath, Table* unpatched, WaitCursorHook& waitCursor)
 {
     GameFolderLoad load;
     try {
@@ -22,4 +24,18 @@ GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDat
         load.fileError = error;
     }
     return load;
+}
+
+} // namespace
+
+GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath, StaticTileTable* unpatched,
+                              WaitCursorHook& waitCursor)
+{
+    return LoadHalf(table, tileDataPath, unpatched, waitCursor);
+}
+
+GameFolderLoad LoadGameFolder(LandTileTable& table, const std::string& tileDataPath, LandTileTable* unpatched,
+                              WaitCursorHook& waitCursor)
+{
+    return LoadHalf(table, tileDataPath, unpatched, waitCursor);
 }

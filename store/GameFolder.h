@@ -2,6 +2,7 @@
 
 #include "CFileException.h"
 #include "FileOpenFailure.h"
+#include "LandTileEntry.h"
 #include "PatchFilePath.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
@@ -29,4 +30,8 @@ struct GameFolderLoad {
 // tiles in use as the tile-data file alone holds them.
 GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath,
                               StaticTileTable* unpatched = nullptr,
+                              WaitCursorHook& waitCursor = NoWaitCursor::Instance());
+// The same for the land half: the land section and the land replacement blocks.
+GameFolderLoad LoadGameFolder(LandTileTable& table, const std::string& tileDataPath,
+                              LandTileTable* unpatched = nullptr,
                               WaitCursorHook& waitCursor = NoWaitCursor::Instance());

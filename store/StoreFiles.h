@@ -6,6 +6,7 @@
 #include "CFile.h"
 #include "FileOpenFailure.h"
 #include "TileFileLayout.h"
+#include "TileSection.h"
 #include "VerDataFile.h"
 #include "WaitCursorHook.h"
 
@@ -105,12 +106,15 @@ void ForEachPatchBlock(CFile& file, std::uint32_t firstNumber, std::uint32_t end
     }
 }
 
-// The static replacement blocks that apply to a table: numbers 512 on, as
-// far as its blocks in use go; visit(firstTile) for each.
-template <typename Visit>
-void ForEachStaticPatchBlock(CFile& file, const StaticTileTable& table, Visit&& visit)
+// The replacement blocks that apply to a table of either half: from its
+// section's first block number, as far as its blocks in use go;
+// visit(firstTile) for each.
+template <typename Table, typename Visit>
+void ForEachPatchBlockOf(CFile& file, const Table& table, Visit&& visit)
 {
-    ForEachPatchBlock(file, kFirstStaticBlockNumber, kFirstStaticBlockNumber + table.BlockCount(),
+    using Section = TileSection<std::remove_cvref_t<decltype(table[0])>>;
+    ForEachPatchBlock(file, Section::kFirstBlockNumber,
+                      Section::kFirstBlockNumber + static_cast<std::uint32_t>(table.BlockCount()),
                       [&](int block) { visit(block * kTilesPerBlock); });
 }
 

@@ -1,6 +1,7 @@
 #include "TileDataFile.h"
 
 #include "StoreFiles.h"
+#include "TileSection.h"
 
 #include <algorithm>
 #include <span>
@@ -10,26 +11,57 @@ using namespace store_detail;
 
 namespace {
 
+template <typename Table>
+using SectionOf = TileSection<std::remove_cvref_t<decltype(std::declval<Table&>()[0])>>;
+
 // Calls work(firstBlock, blocks, chunkOffset) for each chunk of the table's
-// static blocks in use, in file order.
-template <typename Work>
-void ForEachChunk(const StaticTileTable& table, Work&& work)
+// blocks in use, in file order.
+template <typename Table, typename Work>
+void ForEachChunk(const Table& table, Work&& work)
 {
+    using Section = SectionOf<Table>;
     const TileDataLayout& layout = *table.layout;
-    for (int firstBlock = 0; firstBlock < table.BlockCount(); firstBlock += kStaticBlocksPerChunk) {
-        const int blocks = std::min(kStaticBlocksPerChunk, table.BlockCount() - firstBlock);
-        work(firstBlock, blocks,
-             std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * firstBlock);
+    for (int firstBlock = 0; firstBlock < table.BlockCount(); firstBlock += kBlocksPerChunk) {
+        const int blocks = std::min(kBlocksPerChunk, table.BlockCount() - firstBlock);
+        work(firstBlock, blocks, Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * firstBlock);
     }
 }
 
-// One chunk's bytes in the layout. The buffer is kept for the thread's
-// life, so that a load or save allocates nothing and touches no new page.
-std::span<std::uint8_t> ChunkBuffer(const TileDataLayout& layout)
+// One chunk's bytes. The buffer is kept for the thread's life, so that a
+// load or save allocates nothing and touches no new page.
+std::span<std::uint8_t> ChunkBuffer(std::uint32_t blockSize)
 {
     thread_local std::vector<std::uint8_t> buffer;
-    buffer.resize(std::max<std::size_t>(buffer.size(), std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk));
-    return {buffer.data(), std::size_t{layout.staticBlockSize} * kStaticBlocksPerChunk};
+    const std::size_t size = std::size_t{blockSize} * kBlocksPerChunk;
+    buffer.resize(std::max(buffer.size(), size));
+    return {buffer.data(), size};
+}
+
+template <typename Table>
+bool LoadSection(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    using Section = SectionOf<Table>;
+    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
+    return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) {
+        const std::uint64_t length = file.GetLength();
+        const TileDataLayout& layout = TileDataLayoutOfSize(length);
+        table.layout = &layout;
+        table.count = Section::TilesInUse(layout, length);
+        // What a short file does not deliver leaves the entries it would have
+        // filled as they were.
+        const std::uint32_t blockSize = Section::BlockSize(layout);
+        const std::span<std::uint8_t> chunk = ChunkBuffer(blockSize);
+        file.Seek(static_cast<std::int64_t>(Section::Offset(layout)), CFile::begin);
+        ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
+            const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{blockSize} * blocks));
+            for (int block = 0; block < blocks; ++block) {
+                const std::size_t entriesOffset = std::size_t{blockSize} * block + kBlockHeaderSize;
+                const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
+                ReadBlockEntries(chunk.data() + entriesOffset, available, &table[(firstBlock + block) * kTilesPerBlock],
+                                 layout, /*patched=*/false);
+            }
+        });
+    });
 }
 
 } // namespace
@@ -37,27 +69,13 @@ std::span<std::uint8_t> ChunkBuffer(const TileDataLayout& layout)
 bool LoadTileData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                   FileOpenFailure* failure)
 {
-    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
-    return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) {
-        const std::uint64_t length = file.GetLength();
-        const TileDataLayout& layout = TileDataLayoutOfSize(length);
-        table.layout = &layout;
-        table.count = StaticTilesInUse(layout, length);
-        // What a short file does not deliver leaves the entries it would have
-        // filled as they were.
-        const std::span<std::uint8_t> chunk = ChunkBuffer(layout);
-        file.Seek(layout.landSectionSize, CFile::begin);
-        ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
-            const std::size_t delivered =
-                file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{layout.staticBlockSize} * blocks));
-            for (int block = 0; block < blocks; ++block) {
-                const std::size_t entriesOffset = std::size_t{layout.staticBlockSize} * block + kBlockHeaderSize;
-                const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
-                ReadBlockEntries(chunk.data() + entriesOffset, available, &table[(firstBlock + block) * kTilesPerBlock],
-                                 layout, /*patched=*/false);
-            }
-        });
-    });
+    return LoadSection(table, path, waitCursor, failure);
+}
+
+bool LoadTileData(LandTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
+                  FileOpenFailure* failure)
+{
+    return LoadSection(table, path, waitCursor, failure);
 }
 
 bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
@@ -72,7 +90,7 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
     const TileDataLayout& layout = *table.layout;
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        const std::span<std::uint8_t> chunk = ChunkBuffer(layout);
+        const std::span<std::uint8_t> chunk = ChunkBuffer(layout.staticBlockSize);
         ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t chunkOffset) {
             const std::size_t chunkSize = std::size_t{layout.staticBlockSize} * blocks;
             file.Seek(static_cast<std::int64_t>(chunkOffset), CFile::begin);

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "FileOpenFailure.h"
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
 
 #include <string>
 
-// The static section moves in chunks of whole blocks, one read or write a
+// A section moves in chunks of whole blocks, one read or write a
 // chunk: few system calls, and a buffer small enough to be reused rather
 // than mapped afresh each time.
-inline constexpr int kStaticBlocksPerChunk = 512;
+inline constexpr int kBlocksPerChunk = 512;
 
 // Reads the static section of the tile-data file at `path` into the table
 // and clears the patched mark of every tile in use. The file's size gives
@@ -18,6 +19,12 @@ inline constexpr int kStaticBlocksPerChunk = 512;
 // `failure` then says why. A file error after opening is thrown as
 // CFileException. A short file loads: entries beyond its end keep their bytes.
 bool LoadTileData(StaticTileTable& table, const std::string& path,
+                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                  FileOpenFailure* failure = nullptr);
+
+// Reads the land section, as LoadTileData reads the static one: the land
+// tiles in the file's layout, every patched mark cleared.
+bool LoadTileData(LandTileTable& table, const std::string& path,
                   WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                   FileOpenFailure* failure = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "StoreFiles.h"
 #include "TileFileLayout.h"
+#include "TileSection.h"
 
 #include <algorithm>
 #include <map>
@@ -12,16 +13,34 @@ namespace {
 
 // Reads the entry at the file's position over its loaded value, applies the
 // edit and writes the entry back where it was.
-void EditEntryInPlace(CFile& file, const TileEdit& edit, const StaticTileEntry& loaded, const TileDataLayout& layout)
+template <typename Entry>
+void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, const TileDataLayout& layout)
 {
+    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
     const std::uint64_t at = file.GetPosition();
     std::array<std::uint8_t, kNewerLayout.staticEntrySize> bytes{};
-    StaticTileEntry entry = loaded;
-    ReadEntryFields(bytes.data(), file.Read(bytes.data(), layout.staticEntrySize), entry, layout);
+    Entry entry = loaded;
+    ReadEntryFields(bytes.data(), file.Read(bytes.data(), entrySize), entry, layout);
     ApplyTileEdit(edit, entry);
     WriteEntryFields(entry, bytes.data(), layout);
     file.Seek(static_cast<std::int64_t>(at), CFile::begin);
-    file.Write(bytes.data(), layout.staticEntrySize);
+    file.Write(bytes.data(), entrySize);
+}
+
+template <typename Entry>
+void ApplyEdit(const TileEdit& edit, Entry& entry)
+{
+    for (int i = 0; i < kTileNumberCount; ++i)
+        if (edit.numbers[i])
+            SetTileNumber(entry, static_cast<TileNumber>(i), *edit.numbers[i]);
+    entry.flags = (entry.flags | edit.setFlags) & ~edit.clearFlags;
+    if (edit.name)
+        SetTileName(entry, *edit.name);
+    if (edit.nameTail) {
+        const std::size_t start = TileName(entry).size() + 1;
+        for (std::size_t i = start; i < kTileNameSize; ++i)
+            entry.name[i] = i - start < edit.nameTail->size() ? (*edit.nameTail)[i - start] : '\0';
+    }
 }
 
 } // namespace
@@ -40,8 +59,20 @@ std::uint32_t GetTileNumber(const StaticTileEntry& e, TileNumber field)
     case TileNumber::kUnknown4: return e.unknown4;
     case TileNumber::kUnknown5: return e.unknown5;
     case TileNumber::kHeight: return e.height;
+    case TileNumber::kTexture: break;
     }
     return 0;
+}
+
+std::uint32_t GetTileNumber(const LandTileEntry& e, TileNumber field)
+{
+    return field == TileNumber::kTexture ? e.texture : 0;
+}
+
+void SetTileNumber(LandTileEntry& e, TileNumber field, std::uint32_t value)
+{
+    if (field == TileNumber::kTexture)
+        e.texture = static_cast<std::uint16_t>(value);
 }
 
 void SetTileNumber(StaticTileEntry& e, TileNumber field, std::uint32_t value)
@@ -60,12 +91,14 @@ void SetTileNumber(StaticTileEntry& e, TileNumber field, std::uint32_t value)
     case TileNumber::kUnknown4: e.unknown4 = byte; break;
     case TileNumber::kUnknown5: e.unknown5 = byte; break;
     case TileNumber::kHeight: e.height = byte; break;
+    case TileNumber::kTexture: break;
     }
 }
 
 std::uint32_t TileNumberMaximum(TileNumber field)
 {
-    return field == TileNumber::kUnknown1 || field == TileNumber::kGump ? 0xFFFF : 0xFF;
+    return field == TileNumber::kUnknown1 || field == TileNumber::kGump || field == TileNumber::kTexture ? 0xFFFF
+                                                                                                        : 0xFF;
 }
 
 bool TileEdit::IsEmpty() const
@@ -76,27 +109,23 @@ bool TileEdit::IsEmpty() const
 
 void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry)
 {
-    for (int i = 0; i < kTileNumberCount; ++i)
-        if (edit.numbers[i])
-            SetTileNumber(entry, static_cast<TileNumber>(i), *edit.numbers[i]);
-    entry.flags = (entry.flags | edit.setFlags) & ~edit.clearFlags;
-    if (edit.name)
-        SetTileName(entry, *edit.name);
-    if (edit.nameTail) {
-        const std::size_t start = TileName(entry).size() + 1;
-        for (std::size_t i = start; i < kTileNameSize; ++i)
-            entry.name[i] = i - start < edit.nameTail->size() ? (*edit.nameTail)[i - start] : '\0';
-    }
+    ApplyEdit(edit, entry);
 }
 
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                        const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+void ApplyTileEdit(const TileEdit& edit, LandTileEntry& entry)
 {
+    ApplyEdit(edit, entry);
+}
+
+namespace {
+
+template <typename Table>
+bool WriteEditsInTileData(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
+                          WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    using Entry = std::remove_cvref_t<decltype(loaded[0])>;
     const TileDataLayout& layout = *loaded.layout;
-    const auto entryOffset = [&](int tile) {
-        return std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * (tile / kTilesPerBlock) +
-               kBlockHeaderSize + std::uint64_t{layout.staticEntrySize} * (tile % kTilesPerBlock);
-    };
+    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
     // Edits close together in the file are made in one read and one write of
     // the span from the first one's entry to the last one's: the bytes
     // between go back as they were read, and past a short file's end as the
@@ -112,18 +141,18 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTabl
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         std::vector<std::uint8_t> span;
         for (std::size_t first = 0; first < inFileOrder.size();) {
-            const std::uint64_t start = entryOffset(inFileOrder[first]->tile);
+            const std::uint64_t start = EntryOffset(loaded, inFileOrder[first]->tile);
             std::size_t last = first;
-            while (last + 1 < inFileOrder.size() && entryOffset(inFileOrder[last + 1]->tile) - start < kSpanLimit)
+            while (last + 1 < inFileOrder.size() && EntryOffset(loaded, inFileOrder[last + 1]->tile) - start < kSpanLimit)
                 ++last;
-            span.assign(entryOffset(inFileOrder[last]->tile) + layout.staticEntrySize - start, 0);
+            span.assign(EntryOffset(loaded, inFileOrder[last]->tile) + entrySize - start, 0);
             file.Seek(static_cast<std::int64_t>(start), CFile::begin);
             const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
             for (std::size_t i = first; i <= last; ++i) {
                 const TileEdit& edit = *inFileOrder[i];
-                const std::size_t at = entryOffset(edit.tile) - start;
+                const std::size_t at = EntryOffset(loaded, edit.tile) - start;
                 // What the file does not hold of the entry is as it loaded.
-                StaticTileEntry entry = loaded[edit.tile];
+                Entry entry = loaded[edit.tile];
                 ReadEntryFields(span.data() + at, delivered > at ? delivered - at : 0, entry, layout);
                 ApplyTileEdit(edit, entry);
                 WriteEntryFields(entry, span.data() + at, layout);
@@ -135,18 +164,21 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTabl
     });
 }
 
-bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                       const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+template <typename Table>
+bool WriteEditsInVerData(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
+                         WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
+    using Entry = std::remove_cvref_t<decltype(loaded[0])>;
     const TileDataLayout& layout = *loaded.layout;
-    const std::uint32_t blockEntriesSize = layout.staticEntrySize * kTilesPerBlock;
+    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
+    const std::uint32_t blockEntriesSize = entrySize * kTilesPerBlock;
     std::multimap<int, const TileEdit*> byBlock;
     for (const TileEdit& edit : edits)
         byBlock.emplace(edit.tile / kTilesPerBlock, &edit);
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeReadWrite, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         const std::uint64_t length = file.GetLength();
-        ForEachStaticPatchBlock(file, loaded, [&](int firstTile) {
+        ForEachPatchBlockOf(file, loaded, [&](int firstTile) {
             const std::uint64_t entries = file.GetPosition();
             const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
             if (first == last)
@@ -155,7 +187,7 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable
                 // A block the file holds only in part shows its tiles' loaded
                 // values; writing one entry alone would leave a gap of zeros that
                 // the next load would show. The whole block goes in, as a save writes it.
-                std::array<StaticTileEntry, kTilesPerBlock> block;
+                std::array<Entry, kTilesPerBlock> block;
                 std::copy_n(&loaded[firstTile], kTilesPerBlock, block.begin());
                 for (auto it = first; it != last; ++it)
                     ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
@@ -166,11 +198,36 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable
             }
             for (auto it = first; it != last; ++it) {
                 const TileEdit& edit = *it->second;
-                file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{layout.staticEntrySize} *
-                                                                  (edit.tile - firstTile)),
+                file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{entrySize} * (edit.tile - firstTile)),
                           CFile::begin);
                 EditEntryInPlace(file, edit, loaded[edit.tile], layout);
             }
         });
     });
+}
+
+} // namespace
+
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded, const std::string& path,
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    return WriteEditsInTileData(edits, loaded, path, waitCursor, failure);
+}
+
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded, const std::string& path,
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    return WriteEditsInTileData(edits, loaded, path, waitCursor, failure);
+}
+
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded, const std::string& path,
+                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    return WriteEditsInVerData(edits, loaded, path, waitCursor, failure);
+}
+
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded, const std::string& path,
+                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    return WriteEditsInVerData(edits, loaded, path, waitCursor, failure);
 }

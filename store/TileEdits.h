@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileOpenFailure.h"
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
 
@@ -10,14 +11,19 @@
 #include <string>
 #include <vector>
 
-// The numeric fields of an entry, in file order.
+// The numeric fields of the entries, in file order: a static entry's
+// eleven, then a land entry's one.
 enum class TileNumber {
     kWeight, kLayer, kUnknown1, kUnknown2, kClass, kGump, kUnknown3, kHue, kUnknown4, kUnknown5, kHeight,
+    kTexture,
 };
-inline constexpr int kTileNumberCount = 11;
+inline constexpr int kTileNumberCount = 12;
 
+// Each entry's own numbers only: a land entry has no weight, a static one no texture.
 std::uint32_t GetTileNumber(const StaticTileEntry& entry, TileNumber field);
 void SetTileNumber(StaticTileEntry& entry, TileNumber field, std::uint32_t value);
+std::uint32_t GetTileNumber(const LandTileEntry& entry, TileNumber field);
+void SetTileNumber(LandTileEntry& entry, TileNumber field, std::uint32_t value);
 std::uint32_t TileNumberMaximum(TileNumber field);
 
 // A change to some fields of one tile, to be made wherever the tile is
@@ -36,6 +42,7 @@ struct TileEdit {
 };
 
 void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry);
+void ApplyTileEdit(const TileEdit& edit, LandTileEntry& entry);
 
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
@@ -46,10 +53,22 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTabl
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                         FileOpenFailure* failure = nullptr);
 
+// The same for the land half: land edits, land entries.
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded,
+                        const std::string& path,
+                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                        FileOpenFailure* failure = nullptr);
+
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the
 // table with the patches applied, standing in for entries past the file's end.
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
+                       const std::string& path,
+                       WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                       FileOpenFailure* failure = nullptr);
+
+// The same for the land half: the land replacement blocks.
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded,
                        const std::string& path,
                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                        FileOpenFailure* failure = nullptr);

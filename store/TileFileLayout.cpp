@@ -48,6 +48,20 @@ struct EntryForm<StaticTileEntry> {
         offsetof(StaticTileEntry, patched) == kFirstAfterFlags + kFieldsAfterFlags;
 };
 
+template <>
+struct EntryForm<LandTileEntry> {
+    static constexpr std::uint32_t kFieldsAfterFlags = kLandFieldsAfterFlags;
+    template <typename Entry, typename Visit>
+    static constexpr void ForEachFieldAfterFlags(Entry& entry, Visit&& visit)
+    {
+        visit(entry.texture);
+        visit(entry.name);
+    }
+    static constexpr std::size_t kFirstAfterFlags = offsetof(LandTileEntry, texture);
+    static constexpr bool kMemoryIsFileForm = offsetof(LandTileEntry, name) == kFirstAfterFlags + 2 &&
+                                              offsetof(LandTileEntry, patched) == kFirstAfterFlags + kFieldsAfterFlags;
+};
+
 template <typename Entry>
 constexpr std::uint32_t FieldsSizeAfterFlags()
 {
@@ -57,6 +71,7 @@ constexpr std::uint32_t FieldsSizeAfterFlags()
     return size;
 }
 static_assert(FieldsSizeAfterFlags<StaticTileEntry>() == kStaticFieldsAfterFlags);
+static_assert(FieldsSizeAfterFlags<LandTileEntry>() == kLandFieldsAfterFlags);
 
 template <typename Entry>
 constexpr bool kCopyWhole = std::endian::native == std::endian::little && std::is_trivially_copyable_v<Entry> &&
@@ -239,6 +254,28 @@ void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, StaticTi
 }
 
 void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    WriteBlock(entries, bytes, layout);
+}
+
+void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, LandTileEntry& entry,
+                     const TileDataLayout& layout)
+{
+    ReadEntry(bytes, available, entry, layout.flagsSize);
+}
+
+void WriteEntryFields(const LandTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    WriteEntry(entry, bytes, layout.flagsSize);
+}
+
+void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, LandTileEntry* entries,
+                      const TileDataLayout& layout, bool patched)
+{
+    ReadBlock(bytes, available, entries, layout, patched);
+}
+
+void WriteBlockEntries(const LandTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
 {
     WriteBlock(entries, bytes, layout);
 }

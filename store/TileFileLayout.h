@@ -5,6 +5,7 @@
 // little-endian. The same forms serve the tile-data file and the patch
 // file's replacement blocks.
 
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "TileDataLayout.h"
 
@@ -28,3 +29,11 @@ void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, StaticTi
                       const TileDataLayout& layout, bool patched);
 // Writes the file form of the 32 entries from `entries` on.
 void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout);
+
+// The same for land entries: the flag word, then texture and name.
+void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, LandTileEntry& entry,
+                     const TileDataLayout& layout);
+void WriteEntryFields(const LandTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout);
+void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, LandTileEntry* entries,
+                      const TileDataLayout& layout, bool patched);
+void WriteBlockEntries(const LandTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout);

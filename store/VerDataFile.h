@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileOpenFailure.h"
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
 
@@ -32,6 +33,13 @@ inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
 // count and index are damaged and skipped, here and when saving.
 // `blocksApplied`, when given, receives how many index entries applied a block.
 bool LoadVerData(StaticTileTable& table, const std::string& path,
+                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+                 FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
+
+// Applies the land replacement blocks (block numbers below 512) over the
+// land table in the same way. The editor never calls it: only
+// quarnel-tiles reads the land half.
+bool LoadVerData(LandTileTable& table, const std::string& path,
                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
 

@@ -34,7 +34,8 @@ _quarnel_tiles()
     done
     if [[ $cur == -* ]]; then
         case ${COMP_WORDS[1]} in
-            export) COMPREPLY=($(compgen -W "--format --ids --help" -- "$cur")) ;;
+            export) COMPREPLY=($(compgen -W "--format --ids --land --help" -- "$cur")) ;;
+            import) COMPREPLY=($(compgen -W "--land --help" -- "$cur")) ;;
             sample) COMPREPLY=($(compgen -W "--layout --help" -- "$cur")) ;;
             *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
         esac

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to quarnel-tiles import, once as CSV and once as
-// JSON lines, over a real game folder of either layout (the input's first
-// byte picks it; the rest is the import file). The folder is a short one,
+// JSON lines, over a real game folder of either layout, into either half
+// (the input's first byte picks them: bit 0 the layout, bit 1 a land
+// import; the rest is the import file). The folder is a short one,
 // the sample's land section and first static blocks with its patch file,
 // which the store loads as it loads any file. Whatever the bytes: no
 // crash; an import that is refused leaves both game files byte-identical;
@@ -70,12 +71,15 @@ struct Import {
     int writes;
 };
 
-Import RunImport(FuzzState& state, const std::string& text)
+Import RunImport(FuzzState& state, const std::string& text, bool land)
 {
     WriteFileBytes(state.input, {text.begin(), text.end()});
     std::ostringstream out, err;
     state.calls.writes = 0;
-    const int status = RunTilesTool({"import", state.tileData, state.input}, out, err);
+    std::vector<std::string> args = {"import", state.tileData, state.input};
+    if (land)
+        args.push_back("--land");
+    const int status = RunTilesTool(args, out, err);
     return {status, out.str(), err.str(), state.calls.writes};
 }
 
@@ -84,14 +88,14 @@ bool SameBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     return ReadFileBytes(path) == bytes;
 }
 
-void CheckImport(FuzzState& state, const std::string& text)
+void CheckImport(FuzzState& state, const std::string& text, bool land)
 {
     if (state.changed) {
         WriteFileBytes(state.tileData, state.original->tileData);
         WriteFileBytes(state.verData, state.original->verData);
         state.changed = false;
     }
-    const Import first = RunImport(state, text);
+    const Import first = RunImport(state, text, land);
     Check(first.status == kExitOk || first.status == kExitBadInput, "neither imported nor refused", first.err);
     if (first.status == kExitBadInput) {
         Check(first.writes == 0 && SameBytes(state.verData, state.original->verData),
@@ -100,7 +104,7 @@ void CheckImport(FuzzState& state, const std::string& text)
     }
     state.changed = first.writes != 0;
     const std::vector<std::uint8_t> verData = ReadFileBytes(state.verData);
-    const Import second = RunImport(state, text);
+    const Import second = RunImport(state, text, land);
     Check(second.status == kExitOk && second.out.starts_with("no changes") && second.writes == 0,
           "a second import changed something", first.out + second.out + second.err);
     Check(SameBytes(state.verData, verData), "a second import changed the patch file");
@@ -121,7 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool looksLikeJson = first != std::string::npos && bytes[first] == '{';
     // The import tells the formats apart by the first character: a first
     // line of the other format makes the same bytes be read the other way.
-    CheckImport(state, bytes);
-    CheckImport(state, (looksLikeJson ? "id\n" : "{\"id\":\"0000\"}\n") + bytes);
+    const bool land = data[0] & 2;
+    CheckImport(state, bytes, land);
+    CheckImport(state, (looksLikeJson ? "id\n" : "{\"id\":\"0000\"}\n") + bytes, land);
     return 0;
 }

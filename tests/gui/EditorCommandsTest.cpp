@@ -321,7 +321,7 @@ TEST_F(EditorCommandsTest, AFileErrorPartWayThroughALoadLeavesNothingToSave)
 {
     // The tile-data file's reads go through, one a chunk, then the patch
     // file's count, its index and its first block: the second block's read fails.
-    constexpr int kReadsBeforeSecondBlock = (kMinStaticTileCount / kTilesPerBlock) / kStaticBlocksPerChunk + 3;
+    constexpr int kReadsBeforeSecondBlock = (kMinStaticTileCount / kTilesPerBlock) / kBlocksPerChunk + 3;
     FailingCalls failing(FailingCalls::Call::kRead, os_error::kHardwareIo, kReadsBeforeSecondBlock);
     {
         ScopedFileSystemCalls scope(failing);

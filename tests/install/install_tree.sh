@@ -75,7 +75,8 @@ done <<'CASES'
 |--help diff export import info sample
 ex|export
 export |TILEDATA.MUL game tiledata.mul
-export tiledata.mul --|--format --help --ids
+export tiledata.mul --|--format --help --ids --land
+import tiledata.mul tiles.csv --|--help --land
 export tiledata.mul --format |csv jsonl
 export --ids 0000-00FF |TILEDATA.MUL game tiledata.mul
 export tiledata.mul |

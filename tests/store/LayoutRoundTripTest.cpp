@@ -1,5 +1,5 @@
-// Random files of both layouts and many static block counts, loaded and
-// saved by the store, against an independent reading of their bytes.
+// Random files of both layouts and many static block counts, loaded (both
+// halves) and saved by the store, against an independent reading of their bytes.
 
 #include "ExpectedFiles.h"
 #include "GameFolder.h"
@@ -72,6 +72,20 @@ TEST_F(StoreFixture, RandomFilesOfEitherLayoutLoadAndSaveAsTheirBytesSay)
             ASSERT_EQ((*table)[tile].flags, ReadFlags(expected.tileData, at, shape.flags)) << tile;
             ASSERT_EQ((*table)[tile].height, expected.tileData[at + shape.flags + 12]) << tile;
             ASSERT_EQ(std::memcmp((*table)[tile].name.data(), &expected.tileData[at + shape.flags + 13], 20), 0);
+        }
+        // The land half: land block 3 comes from the patch file's second block.
+        auto land = std::make_unique<LandTileTable>();
+        ASSERT_EQ(LoadGameFolder(*land, tileDataPath).result, GameFolderLoad::Result::kLoaded);
+        const std::size_t landEntry = shape.flags + 22, landBlock = 4 + 32 * landEntry;
+        for (int tile = 0; tile < kLandTileCount; tile += 29) {
+            const bool patched = tile / 32 == 3;
+            const std::vector<std::uint8_t>& bytes = patched ? verBytes : tileBytes;
+            const std::size_t at = (patched ? 4 + 20 * std::size(numbers) + shape.block : landBlock * (tile / 32)) + 4 +
+                                   landEntry * (tile % 32);
+            ASSERT_EQ((*land)[tile].patched, patched) << tile;
+            ASSERT_EQ((*land)[tile].flags, ReadFlags(bytes, at, shape.flags)) << tile;
+            ASSERT_EQ((*land)[tile].texture, ReadFlags(bytes, at + shape.flags, 2)) << tile;
+            ASSERT_EQ(std::memcmp((*land)[tile].name.data(), &bytes[at + shape.flags + 2], 20), 0) << tile;
         }
         ASSERT_TRUE(SaveTileData(*table, tileDataPath));
         ASSERT_TRUE(SaveVerData(*table, verDataPath));

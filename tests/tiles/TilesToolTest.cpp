@@ -109,6 +109,47 @@ TEST_F(TilesToolTest, AnImportChangesExactlyTheFieldsItNamesInBothFiles)
     EXPECT_THAT(exported.out, HasSubstr(",new name,"));
 }
 
+TEST_F(TilesToolTest, LandImportsChangeExactlyTheLandFieldsTheyNameAndRefuseStaticColumns)
+{
+    // Land tile 0x61 lies in a patched land block (3), 0x200 in none: flags 4, texture 2, name 20.
+    const auto landEntry = [](int tile) { return std::size_t{836} * (tile / 32) + 4 + 26 * std::size_t(tile % 32); };
+    std::size_t patchEntry = 0;
+    for (std::uint32_t k = 0; k < Read32(files.verData, 0); ++k)
+        if (Read32(files.verData, 4 + 20 * k) == 30 && Read32(files.verData, 8 + 20 * k) == 3)
+            patchEntry = Read32(files.verData, 12 + 20 * k) + 4 + 26 * 1;
+    ASSERT_NE(patchEntry, 0u);
+    WriteText(input, "id,texture,flag_wall,name\n0061,513,1,new ground\n0200,2,0,mud\n");
+    const ToolRun run = Tiles({"import", tileData, input, "--land"});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+
+    std::vector<std::uint8_t> expectedTileData = files.tileData, expectedVerData = files.verData;
+    const auto edit = [](std::vector<std::uint8_t>& bytes, std::size_t entry, std::uint16_t texture, bool wall,
+                         const char* name) {
+        bytes[entry] = static_cast<std::uint8_t>(wall ? bytes[entry] | 0x10 : bytes[entry] & ~0x10);
+        bytes[entry + 4] = static_cast<std::uint8_t>(texture);
+        bytes[entry + 5] = static_cast<std::uint8_t>(texture >> 8);
+        std::memcpy(&bytes[entry + 6], name, std::strlen(name) + 1);
+    };
+    edit(expectedTileData, landEntry(0x61), 513, true, "new ground");
+    edit(expectedVerData, patchEntry, 513, true, "new ground");
+    edit(expectedTileData, landEntry(0x200), 2, false, "mud");
+    EXPECT_EQ(ReadFileBytes(tileData), expectedTileData);
+    EXPECT_EQ(ReadFileBytes(verData), expectedVerData);
+
+    WriteText(input, "id,weight\n0061,3\n");
+    EXPECT_THAT(Tiles({"import", tileData, input, "--land"}).err, HasSubstr("column weight: a static tile's column"));
+    WriteText(input, "{\"id\":\"0061\",\"texture\":3}\n");
+    EXPECT_THAT(Tiles({"import", tileData, input}).err, HasSubstr("column texture: a land tile's column"));
+    EXPECT_EQ(ReadFileBytes(tileData), expectedTileData);
+
+    WriteFileBytes(folder.File("b.mul"), files.tileData);
+    const ToolRun diff = Tiles({"diff", folder.File("b.mul"), tileData});
+    EXPECT_EQ(diff.status, kExitDifferent);
+    EXPECT_THAT(diff.out, HasSubstr("land 0200 name: "));
+    EXPECT_THAT(diff.out, HasSubstr("land 0200 texture: "));
+    EXPECT_THAT(diff.out, HasSubstr(" -> 2\n"));
+}
+
 TEST_F(TilesToolTest, AnEditInABlockPastThePatchFilesEndWritesThatWholeBlock)
 {
     const int tile = kSamplePastEndStaticBlock * 32 + 4;

@@ -1,5 +1,6 @@
 #include "SampleGameFolder.h"
 
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
@@ -41,6 +42,36 @@ constexpr std::string_view kNames[] = {
     // exactly 20 bytes: no terminator in the file
     "enchanted armor rack", "hanging cauldron set", "large wooden bench 2",
 };
+
+constexpr std::string_view kLandNames[] = {
+    "grass", "dirt", "sand", "water", "deep water", "rock", "mountain", "lava", "snow", "swamp",
+    "forest floor", "cave floor", "cobblestones", "wooden planks", "void", "jungle", "furrows",
+};
+
+// A land tile: random flags and texture, and mostly a name.
+LandTileEntry MakeLandEntry(Random& random, const TileDataLayout& layout)
+{
+    LandTileEntry entry;
+    entry.flags = random.Next() & random.Next() & layout.FlagsMask();
+    entry.texture = static_cast<std::uint16_t>(random.Below(0x4000));
+    if (random.Below(8) != 0)
+        SetTileName(entry, kLandNames[random.Below(std::size(kLandNames))]);
+    return entry;
+}
+
+// `blocks` land blocks of made-up land tiles at `bytes`, each behind a random header.
+void PutLandBlocks(Random& random, const TileDataLayout& layout, std::uint8_t* bytes, int blocks)
+{
+    std::array<LandTileEntry, kTilesPerBlock> entries;
+    for (int block = 0; block < blocks; ++block, bytes += layout.landBlockSize) {
+        for (LandTileEntry& entry : entries)
+            entry = MakeLandEntry(random, layout);
+        const auto header = static_cast<std::uint32_t>(random.Next());
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = static_cast<std::uint8_t>(header >> (8 * i));
+        WriteBlockEntries(entries.data(), bytes + kBlockHeaderSize, layout);
+    }
+}
 
 void PutLittleEndian32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
 {
@@ -95,6 +126,10 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
     files.tileData.resize(staticEnd + tail);
     for (std::size_t i = 0; i < layout.landSectionSize; ++i)
         files.tileData[i] = random.Byte();
+    // The land tiles come from a generator of their own, so that the static
+    // section is what it was before the sample had any.
+    Random land(0x1A4Dull);
+    PutLandBlocks(land, layout, files.tileData.data(), kLandBlockCount);
     for (int block = 0; block < blocks; ++block) {
         const std::size_t offset = layout.landSectionSize + std::size_t{layout.staticBlockSize} * block;
         PutLittleEndian32(files.tileData, offset, static_cast<std::uint32_t>(random.Next()));
@@ -113,11 +148,13 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
     const Patch allPatches[] = {
         {kTileDataFileId, kFirstStaticBlockNumber + 0, staticBlock},
         {12, kFirstStaticBlockNumber + 3, 600},            // another file's block
-        {kTileDataFileId, 3, layout.landBlockSize},          // a land block
+        {kTileDataFileId, kSamplePatchedLandBlocks[0], layout.landBlockSize},
         {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},
         {4, kFirstStaticBlockNumber + 7, 1200},            // another file's block
         {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},  // the later one wins
         {kTileDataFileId, kFirstStaticBlockNumber + 511, staticBlock},
+        {kTileDataFileId, kSamplePatchedLandBlocks[1], layout.landBlockSize},
+        {kTileDataFileId, kSamplePatchedLandBlocks[2], layout.landBlockSize},
         {kTileDataFileId, kFirstStaticBlockNumber + kSamplePastEndStaticBlock, staticBlock},
         {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[0], staticBlock},
         {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[1], staticBlock},
@@ -162,6 +199,8 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
             if (firstTile == 0)
                 SetTileName(patched[kSampleWallpaperTile], "wallpaper");
             WriteBlockEntries(&patched[firstTile], &files.verData[position + kBlockHeaderSize], layout);
+        } else if (patch.fileId == kTileDataFileId) {
+            PutLandBlocks(land, layout, &files.verData[position], 1);
         }
         position += patch.size;
     }

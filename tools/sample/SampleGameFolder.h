@@ -24,6 +24,8 @@ inline constexpr std::size_t kSampleTailSize = 77;
 inline constexpr int kSamplePatchedStaticBlocks[] = {0, 100, 200, 511};
 // More of them, past 3FFF, where the file has those tiles.
 inline constexpr int kSamplePatchedHighStaticBlocks[] = {1024, 2047};
+// Land blocks the sample patch file replaces (block b holds land tiles 32b..32b+31).
+inline constexpr int kSamplePatchedLandBlocks[] = {3, 0, 511};
 // Index entry of the sample patch file whose block lies past the file's end.
 inline constexpr int kSamplePastEndStaticBlock = 200;
 // Tiles with names the demos and tests lean on.

@@ -10,18 +10,26 @@ namespace {
 
 constexpr const char* kNumberColumns[kTileNumberCount] = {
     "weight", "layer", "unknown1", "unknown2", "class", "gump", "unknown3", "hue", "unknown4", "unknown5", "height",
+    "texture",
 };
+
+// Each half's numbers, by TileNumber: a land tile has only its texture.
+constexpr bool IsNumberOf(TileHalf half, int number)
+{
+    return (number == static_cast<int>(TileNumber::kTexture)) == (half == TileHalf::kLand);
+}
 
 } // namespace
 
-std::vector<TileColumn> TileColumns(const TileDataLayout& layout)
+std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half)
 {
     using Kind = TileColumn::Kind;
     std::vector<TileColumn> columns = {{"id", Kind::kId, 0}, {"flags", Kind::kFlags, 0}};
     for (int bit = 0; bit < layout.FlagBitCount(); ++bit)
         columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
     for (int number = 0; number < kTileNumberCount; ++number)
-        columns.push_back({kNumberColumns[number], Kind::kNumber, number});
+        if (IsNumberOf(half, number))
+            columns.push_back({kNumberColumns[number], Kind::kNumber, number});
     columns.push_back({"name", Kind::kName, 0});
     columns.push_back({"name_tail", Kind::kNameTail, 0});
     columns.push_back({"patched", Kind::kPatched, 0});
@@ -47,14 +55,24 @@ std::string FlagColumnName(int bit)
     return name;
 }
 
-const TileColumn* FindTileColumn(const std::string& name)
+const TileColumn* FindTileColumn(const std::string& name, TileHalf half)
 {
     // The widest flag word's columns are every layout's.
-    static const std::vector<TileColumn> every = TileColumns(kNewerLayout);
-    for (const TileColumn& column : every)
+    static const std::vector<TileColumn> statics = TileColumns(kNewerLayout, TileHalf::kStatic);
+    static const std::vector<TileColumn> lands = TileColumns(kNewerLayout, TileHalf::kLand);
+    for (const TileColumn& column : half == TileHalf::kLand ? lands : statics)
         if (column.name == name)
             return &column;
     return nullptr;
+}
+
+std::string NotAColumnOf(const std::string& name, TileHalf half)
+{
+    if (half == TileHalf::kLand && FindTileColumn(name, TileHalf::kStatic))
+        return "a static tile's column: a land import (--land) takes land columns only";
+    if (half == TileHalf::kStatic && FindTileColumn(name, TileHalf::kLand))
+        return "a land tile's column: land tiles are imported with --land";
+    return "unknown column";
 }
 
 std::string FormatTileId(int id)
@@ -75,18 +93,19 @@ std::optional<int> ParseTileId(std::string_view text)
     return id;
 }
 
-std::string NameTail(const StaticTileEntry& entry)
+std::string NameTail(const TileNameField& name)
 {
-    const std::size_t length = TileName(entry).size();
-    if (length + 1 >= kTileNameSize)
+    const std::size_t length = std::string_view(name.data(), name.size()).find('\0');
+    if (length == std::string_view::npos || length + 1 >= kTileNameSize)
         return {};
-    std::string tail(entry.name.data() + length + 1, kTileNameSize - length - 1);
+    std::string tail(name.data() + length + 1, kTileNameSize - length - 1);
     tail.erase(tail.find_last_not_of('\0') + 1);
     return tail;
 }
 
-void TileValues(int id, const StaticTileEntry& entry, const TileDataLayout& layout,
-                const std::vector<TileColumn>& columns, std::vector<std::string>& values)
+template <typename Entry>
+void TileValues(int id, const Entry& entry, const TileDataLayout& layout, const std::vector<TileColumn>& columns,
+                std::vector<std::string>& values)
 {
     values.resize(columns.size());
     char text[24];
@@ -107,8 +126,13 @@ void TileValues(int id, const StaticTileEntry& entry, const TileDataLayout& layo
             break;
         }
         case TileColumn::Kind::kName: value = EscapeName(TileName(entry)); break;
-        case TileColumn::Kind::kNameTail: value = ToHex(NameTail(entry)); break;
+        case TileColumn::Kind::kNameTail: value = ToHex(NameTail(entry.name)); break;
         case TileColumn::Kind::kPatched: value.assign(1, entry.patched ? '1' : '0'); break;
         }
     }
 }
+
+template void TileValues(int, const StaticTileEntry&, const TileDataLayout&, const std::vector<TileColumn>&,
+                         std::vector<std::string>&);
+template void TileValues(int, const LandTileEntry&, const TileDataLayout&, const std::vector<TileColumn>&,
+                         std::vector<std::string>&);

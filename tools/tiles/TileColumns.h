@@ -1,9 +1,11 @@
 #pragma once
 
+#include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "TileEdits.h"
 
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,11 +18,20 @@ struct TileColumn {
     int index;  // the flag's bit, or the TileNumber
 };
 
-// The columns of a file of `layout`, in the order they are written: a
-// flag-bit column for each bit the layout's flag word has.
-std::vector<TileColumn> TileColumns(const TileDataLayout& layout);
-// The column of that name in any layout, or null.
-const TileColumn* FindTileColumn(const std::string& name);
+// The two halves of a tile-data file, whose records have columns of their own.
+enum class TileHalf { kStatic, kLand };
+
+template <typename Entry>
+inline constexpr TileHalf kHalfOf = std::is_same_v<Entry, LandTileEntry> ? TileHalf::kLand : TileHalf::kStatic;
+
+// The columns of a half of a file of `layout`, in the order they are
+// written: a flag-bit column for each bit the layout's flag word has, then
+// the half's numbers (a static tile's weight ... height, a land tile's texture).
+std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half = TileHalf::kStatic);
+// The column of that name in the half in any layout, or null.
+const TileColumn* FindTileColumn(const std::string& name, TileHalf half = TileHalf::kStatic);
+// Why a column the half lacks is not one of its own: unknown, or the other half's.
+std::string NotAColumnOf(const std::string& name, TileHalf half);
 
 // For the named bits 0-31, "flag_" and the check box's label in lower case,
 // with underscores for the rest; for the others, "flag_bit" and the number.
@@ -30,11 +41,12 @@ std::string FlagColumnName(int bit);
 // as many digits as the layout's flag word has), numbers in decimal, the
 // name escaped, the name's tail in hex (empty when all zero). Fills
 // `values` in place, so that one buffer serves every tile.
-void TileValues(int id, const StaticTileEntry& entry, const TileDataLayout& layout,
-                const std::vector<TileColumn>& columns, std::vector<std::string>& values);
+template <typename Entry>
+void TileValues(int id, const Entry& entry, const TileDataLayout& layout, const std::vector<TileColumn>& columns,
+                std::vector<std::string>& values);
 
 // The bytes after the name's terminator, without the zeros that end them.
-std::string NameTail(const StaticTileEntry& entry);
+std::string NameTail(const TileNameField& name);
 
 std::string FormatTileId(int id);
 // A tile id from one to four hex digits, or nothing. Whether the file has

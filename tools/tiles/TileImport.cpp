@@ -26,8 +26,13 @@ std::optional<Number> ParseUnsigned(std::string_view text, int base)
 // What one record asks for, checked cell by cell.
 class RecordCheck {
 public:
-    // `loaded` says which tiles the file has and which flag bits they can hold.
-    RecordCheck(const InputRecord& record, const StaticTileTable& loaded, std::vector<InputError>& errors)
+    // Which tiles of which half the file has, and which flag bits they can hold.
+    struct Tiles {
+        int count;
+        const TileDataLayout* layout;
+        TileHalf half;
+    };
+    RecordCheck(const InputRecord& record, const Tiles& loaded, std::vector<InputError>& errors)
         : m_record(record), m_loaded(loaded), m_errors(errors)
     {
     }
@@ -52,7 +57,7 @@ public:
         // Cells are looked at in place: most are a flag bit's 0 or 1.
         const auto quoted = [&] { return std::string("'").append(value).append("'"); };
         if (!known)
-            return Error(column, "unknown column");
+            return Error(column, NotAColumnOf(column, m_loaded.half));
         switch (known->kind) {
         case Kind::kId: {
             id = ParseTileId(value);
@@ -122,13 +127,14 @@ public:
 
 private:
     const InputRecord& m_record;
-    const StaticTileTable& m_loaded;
+    Tiles m_loaded;
     std::vector<InputError>& m_errors;
     bool m_failed = false;
 };
 
 // The edit that takes `current` to what the record asks for; empty when it asks for no change.
-TileEdit EditFor(RecordCheck& check, const StaticTileEntry& current)
+template <typename Entry>
+TileEdit EditFor(RecordCheck& check, const Entry& current)
 {
     TileEdit edit;
     edit.tile = *check.id;
@@ -156,21 +162,21 @@ TileEdit EditFor(RecordCheck& check, const StaticTileEntry& current)
     }
     if (check.name && *check.name != currentName)
         edit.name = check.name;
-    if (check.nameTail && (edit.name || *check.nameTail != NameTail(current)))
+    if (check.nameTail && (edit.name || *check.nameTail != NameTail(current.name)))
         edit.nameTail = check.nameTail;
     return edit;
 }
 
 } // namespace
 
-void CheckColumnNames(const std::vector<std::string>& names, int line, std::vector<InputError>& errors)
+void CheckColumnNames(const std::vector<std::string>& names, int line, TileHalf half, std::vector<InputError>& errors)
 {
     bool hasId = false;
     std::set<std::string_view> seen;
     for (const std::string& name : names) {
         hasId |= name == "id";
-        if (!FindTileColumn(name))
-            errors.push_back({line, name, "unknown column"});
+        if (!FindTileColumn(name, half))
+            errors.push_back({line, name, NotAColumnOf(name, half)});
         else if (!seen.insert(name).second)
             errors.push_back({line, name, "the header names this column twice"});
     }
@@ -178,17 +184,19 @@ void CheckColumnNames(const std::vector<std::string>& names, int line, std::vect
         errors.push_back({line, "id", "there is no id column"});
 }
 
-EditCollector::EditCollector(const StaticTileTable& loaded, std::vector<InputError>& errors)
+template <typename Table>
+EditCollector<Table>::EditCollector(const Table& loaded, std::vector<InputError>& errors)
     : m_loaded(loaded), m_errors(errors), m_firstLineOfId(static_cast<std::size_t>(loaded.count), 0)
 {
 }
 
-void EditCollector::Add(const InputRecord& record, const std::vector<std::string>& names)
+template <typename Table>
+void EditCollector<Table>::Add(const InputRecord& record, const std::vector<std::string>& names)
 {
     ++m_records;
     while (m_columns.size() < names.size())
-        m_columns.push_back(FindTileColumn(names[m_columns.size()]));
-    RecordCheck check(record, m_loaded, m_errors);
+        m_columns.push_back(FindTileColumn(names[m_columns.size()], kHalf));
+    RecordCheck check(record, {m_loaded.count, m_loaded.layout, kHalf}, m_errors);
     for (const auto& [column, value] : record.cells)
         check.Check(m_columns[column], names[column], value);
     if (!check.id) {
@@ -206,3 +214,6 @@ void EditCollector::Add(const InputRecord& record, const std::vector<std::string
     if (!check.Failed() && !edit.IsEmpty())
         m_edits.push_back(std::move(edit));
 }
+
+template class EditCollector<StaticTileTable>;
+template class EditCollector<LandTileTable>;

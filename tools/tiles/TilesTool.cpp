@@ -22,12 +22,13 @@ namespace {
 constexpr char kToolHelp[] =
     "usage: quarnel-tiles COMMAND ...\n"
     "\n"
-    "Scripts the static-tile table of a tile-data file; the patch file (verdata.mul)\n"
-    "beside it is applied on reading and edited in place on writing.\n"
+    "Scripts the static tiles of a tile-data file, and with --land its land tiles; the\n"
+    "patch file (verdata.mul) beside it is applied on reading and edited in place on writing.\n"
     "\n"
     "commands:\n"
-    "  export TILEDATA [--format csv|jsonl] [--ids A-B]   every tile (or a range) to standard output\n"
-    "  import TILEDATA FILE                              the changes a CSV or JSON-lines file asks for\n"
+    "  export TILEDATA [--land] [--format csv|jsonl] [--ids A-B]\n"
+    "                                                    every tile (or a range) to standard output\n"
+    "  import TILEDATA FILE [--land]                     the changes a CSV or JSON-lines file asks for\n"
     "  diff A B                                          the fields that differ between two tile-data files\n"
     "  info TILEDATA                                     the file's layout, its tiles in use and its patch file\n"
     "  sample DIR [--layout classic|newer]               writes a made-up game folder into DIR\n"
@@ -36,7 +37,7 @@ constexpr char kToolHelp[] =
     "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written.\n";
 
 constexpr char kExportHelp[] =
-    "usage: quarnel-tiles export TILEDATA [--format csv|jsonl] [--ids A-B]\n"
+    "usage: quarnel-tiles export TILEDATA [--land] [--format csv|jsonl] [--ids A-B]\n"
     "\n"
     "Writes one record per static tile in use, with the patch file beside TILEDATA\n"
     "applied: id, flags (8 hex digits, or 16 for the newer layout's 64-bit flags),\n"
@@ -44,10 +45,11 @@ constexpr char kExportHelp[] =
     "the newer layout), the numbers, name, name_tail (the bytes after the name's\n"
     "terminator, in hex, when not all zero) and patched. Names are UTF-8; a\n"
     "backslash is written \\\\ and a byte with no printable character \\xNN.\n"
-    "--ids takes hex ids, one (0005) or a range (0000-00FF).\n";
+    "--ids takes hex ids, one (0005) or a range (0000-00FF). --land writes the 16384\n"
+    "land tiles instead: id, flags, the flag columns, texture, name, name_tail, patched.\n";
 
 constexpr char kImportHelp[] =
-    "usage: quarnel-tiles import TILEDATA FILE\n"
+    "usage: quarnel-tiles import TILEDATA FILE [--land]\n"
     "\n"
     "Reads records of the export's shape from FILE (CSV with a header row, or JSON\n"
     "lines), any subset of tiles and of columns: a missing column leaves its field\n"
@@ -55,22 +57,26 @@ constexpr char kImportHelp[] =
     "with its line and column and nothing is written. Otherwise the fields that\n"
     "differ are changed in place in TILEDATA and in every block of the patch file\n"
     "that holds the tile; no other byte of either file changes. A classic file's\n"
-    "flag word has 32 bits: it takes 0 in flag_bit32 ... flag_bit63, and nothing else.\n";
+    "flag word has 32 bits: it takes 0 in flag_bit32 ... flag_bit63, and nothing else.\n"
+    "--land imports land tiles, in records of export --land's shape; a column of the\n"
+    "other half (texture in a static import, weight in a land one) is refused.\n";
 
 constexpr char kDiffHelp[] =
     "usage: quarnel-tiles diff A B\n"
     "\n"
     "Prints one line per field that differs between two tile-data files, each read\n"
     "with its own patch file applied, over the tiles both hold, and one line per\n"
-    "range of ids that only one of them holds. The layouts may differ: a classic\n"
-    "file's flag bits 32-63 are 0. Exit status 0 when equal, 1 when not.\n";
+    "range of ids that only one of them holds; then the same for the land tiles, each\n"
+    "line starting with \"land\". The layouts may differ: a classic file's flag bits\n"
+    "32-63 are 0. Exit status 0 when both halves are equal, 1 when not.\n";
 
 constexpr char kInfoHelp[] =
     "usage: quarnel-tiles info TILEDATA\n"
     "\n"
-    "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), its\n"
-    "static tiles in use, where its static section lies, what follows it, and how\n"
-    "many replacement blocks of the patch file beside it apply.\n";
+    "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), the size\n"
+    "of its land section, its static tiles in use, where its static section lies,\n"
+    "what follows it, and how many static and land replacement blocks of the patch\n"
+    "file beside it apply.\n";
 
 constexpr char kSampleHelp[] =
     "usage: quarnel-tiles sample DIR [--layout classic|newer]\n"
@@ -98,11 +104,16 @@ std::unique_ptr<Table, void (*)(Table*)> CleanTable()
     return {table.release(), [](Table* done) { spare.emplace_back(done); }};
 }
 
+// One half of a game folder as read: Table is StaticTileTable or LandTileTable.
+template <typename Table>
 struct LoadedGame {
-    decltype(CleanTable<StaticTileTable>()) fileValues = CleanTable<StaticTileTable>();  // the tile-data file's own
-    decltype(CleanTable<StaticTileTable>()) patched = CleanTable<StaticTileTable>();     // with the patches applied
+    decltype(CleanTable<Table>()) fileValues = CleanTable<Table>();  // the tile-data file's own
+    decltype(CleanTable<Table>()) patched = CleanTable<Table>();     // with the patches applied
     GameFolderLoad load;
 };
+
+template <typename Table>
+constexpr TileHalf kHalfOfTable = kHalfOf<std::remove_cvref_t<decltype(std::declval<Table&>()[0])>>;
 
 // Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
@@ -112,8 +123,10 @@ std::string OpenFailureText(const std::string& path, const FileOpenFailure& fail
     return failure.cause.GetErrorMessage();
 }
 
-// Loads a tile-data file and the patch file beside it; false after telling why.
-bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
+// Loads a half of a tile-data file and the patch file beside it; false
+// after telling why. A missing patch file is noted unless `quiet`.
+template <typename Table>
+bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err, bool quiet = false)
 {
     game.load = LoadGameFolder(*game.patched, path, game.fileValues.get());
     switch (game.load.result) {
@@ -126,7 +139,7 @@ bool LoadGame(const std::string& path, LoadedGame& game, std::ostream& err)
     case GameFolderLoad::Result::kLoaded:
         break;
     }
-    if (!game.load.patchFileLoaded)
+    if (!game.load.patchFileLoaded && !quiet)
         err << "quarnel-tiles: note: no patch file read (" << game.load.patchFileFailure.cause.GetErrorMessage()
             << "); the tiles are as " << path << " holds them\n";
     return true;
@@ -170,25 +183,10 @@ bool ParseIdRange(const std::string& text, int& first, int& last)
     return true;
 }
 
-int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+template <typename Table>
+int ExportHalf(const std::string& path, const std::string& format, const std::string& ids, std::ostream& out,
+               std::ostream& err)
 {
-    std::string path, format = "csv", ids;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--format" && i + 1 < args.size()) {
-            format = args[++i];
-        } else if (args[i] == "--ids" && i + 1 < args.size()) {
-            ids = args[++i];
-        } else if (path.empty() && args[i].rfind("--", 0) != 0) {
-            path = args[i];
-        } else {
-            err << kExportHelp;
-            return kExitUsage;
-        }
-    }
-    if (path.empty() || (format != "csv" && format != "jsonl")) {
-        err << kExportHelp;
-        return kExitUsage;
-    }
     // An id range is checked against the tiles the file has, once it is read.
     int first = 0, last = kMaxStaticTileCount - 1;
     const auto badIds = [&](int count) {
@@ -198,16 +196,16 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
     };
     if (!ids.empty() && !ParseIdRange(ids, first, last))
         return badIds(kMinStaticTileCount);
-    LoadedGame game;
+    LoadedGame<Table> game;
     if (!LoadGame(path, game, err))
         return kExitFileError;
-    const StaticTileTable& tiles = *game.patched;
+    const Table& tiles = *game.patched;
     if (ids.empty())
         last = tiles.count - 1;
     else if (last >= tiles.count)
         return badIds(tiles.count);
 
-    const std::vector<TileColumn> columns = TileColumns(*tiles.layout);
+    const std::vector<TileColumn> columns = TileColumns(*tiles.layout, kHalfOfTable<Table>);
     std::vector<std::string> names;
     std::vector<bool> numeric;
     for (const TileColumn& column : columns) {
@@ -246,26 +244,42 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return out ? kExitOk : kExitFileError;
 }
 
-int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
-        err << kImportHelp;
+    std::string path, format = "csv", ids;
+    bool land = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--format" && i + 1 < args.size()) {
+            format = args[++i];
+        } else if (args[i] == "--ids" && i + 1 < args.size()) {
+            ids = args[++i];
+        } else if (args[i] == "--land") {
+            land = true;
+        } else if (path.empty() && args[i].rfind("--", 0) != 0) {
+            path = args[i];
+        } else {
+            err << kExportHelp;
+            return kExitUsage;
+        }
+    }
+    if (path.empty() || (format != "csv" && format != "jsonl")) {
+        err << kExportHelp;
         return kExitUsage;
     }
-    const std::string& path = args[0];
-    const std::string& input = args[1];
-    std::string text;
-    if (!ReadWholeFile(input, text)) {
-        err << "quarnel-tiles: " << input << ": cannot read\n";
-        return kExitFileError;
-    }
+    return land ? ExportHalf<LandTileTable>(path, format, ids, out, err)
+                : ExportHalf<StaticTileTable>(path, format, ids, out, err);
+}
 
-    LoadedGame game;
+template <typename Table>
+int ImportHalf(const std::string& path, const std::string& input, const std::string& text, std::ostream& out,
+               std::ostream& err)
+{
+    LoadedGame<Table> game;
     if (!LoadGame(path, game, err))
         return kExitFileError;
 
     std::vector<InputError> errors;
-    EditCollector collector(*game.patched, errors);
+    EditCollector<Table> collector(*game.patched, errors);
     const auto collect = [&](const InputRecord& record, const std::vector<std::string>& names) {
         collector.Add(record, names);
     };
@@ -276,7 +290,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } else {
         // The rows of a bad header would only repeat its faults.
         const auto acceptHeader = [&](const std::vector<std::string>& names) {
-            CheckColumnNames(names, 1, errors);
+            CheckColumnNames(names, 1, kHalfOfTable<Table>, errors);
             return errors.empty();
         };
         ReadCsv(text, errors, acceptHeader, collect);
@@ -318,27 +332,54 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "quarnel-tiles: " << error.GetErrorMessage() << '\n';
         return kExitFileError;
     }
-    out << "changed " << edits.size() << (edits.size() == 1 ? " tile" : " tiles") << " in " << path
+    out << "changed " << edits.size() << (kHalfOfTable<Table> == TileHalf::kLand ? " land" : "")
+        << (edits.size() == 1 ? " tile" : " tiles") << " in " << path
         << (hasPatchFile ? " and " + patchPath : std::string()) << '\n';
     return kExitOk;
 }
 
-int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
-        err << kDiffHelp;
+    std::vector<std::string> files;
+    bool land = false, unknownOption = false;
+    for (const std::string& arg : args) {
+        if (arg == "--land")
+            land = true;
+        else if (arg.rfind("--", 0) != 0)
+            files.push_back(arg);
+        else
+            unknownOption = true;
+    }
+    if (unknownOption || files.size() != 2) {
+        err << kImportHelp;
         return kExitUsage;
     }
-    LoadedGame a, b;
-    if (!LoadGame(args[0], a, err) || !LoadGame(args[1], b, err))
+    const std::string& path = files[0];
+    const std::string& input = files[1];
+    std::string text;
+    if (!ReadWholeFile(input, text)) {
+        err << "quarnel-tiles: " << input << ": cannot read\n";
         return kExitFileError;
-    const StaticTileTable& left = *a.patched;
-    const StaticTileTable& right = *b.patched;
+    }
+    return land ? ImportHalf<LandTileTable>(path, input, text, out, err)
+                : ImportHalf<StaticTileTable>(path, input, text, out, err);
+}
+
+// Prints a line per field that differs between one half of two files, each
+// behind `prefix`, and a line per range of ids only one holds; false when
+// a file did not load. `different` is set when anything differs.
+template <typename Table>
+bool DiffHalf(const std::string& pathA, const std::string& pathB, const char* prefix, bool quiet, std::ostream& out,
+              std::ostream& err, bool& different)
+{
+    LoadedGame<Table> a, b;
+    if (!LoadGame(pathA, a, err, quiet) || !LoadGame(pathB, b, err, quiet))
+        return false;
+    const Table& left = *a.patched;
+    const Table& right = *b.patched;
     // Both sides in the wider flag word's columns: a classic file's high bits are 0.
-    const TileDataLayout& wider =
-        left.layout->flagsSize >= right.layout->flagsSize ? *left.layout : *right.layout;
-    const std::vector<TileColumn> columns = TileColumns(wider);
-    bool different = false;
+    const TileDataLayout& wider = left.layout->flagsSize >= right.layout->flagsSize ? *left.layout : *right.layout;
+    const std::vector<TileColumn> columns = TileColumns(wider, kHalfOfTable<Table>);
     std::vector<std::string> leftValues, rightValues;
     const int common = std::min(left.count, right.count);
     for (int id = 0; id < common; ++id) {
@@ -349,15 +390,29 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
             if (columns[c].kind == TileColumn::Kind::kFlags || leftValues[c] == rightValues[c])
                 continue;
             different = true;
-            out << leftValues[0] << ' ' << columns[c].name << ": " << leftValues[c] << " -> " << rightValues[c]
-                << '\n';
+            out << prefix << leftValues[0] << ' ' << columns[c].name << ": " << leftValues[c] << " -> "
+                << rightValues[c] << '\n';
         }
     }
     if (left.count != right.count) {
         different = true;
-        out << IdRangeText(common, std::max(left.count, right.count) - 1) << " only in "
+        out << prefix << IdRangeText(common, std::max(left.count, right.count) - 1) << " only in "
             << (left.count > right.count ? "A" : "B") << '\n';
     }
+    return true;
+}
+
+int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2 || args[0].rfind("--", 0) == 0 || args[1].rfind("--", 0) == 0) {
+        err << kDiffHelp;
+        return kExitUsage;
+    }
+    bool different = false;
+    // The static lines as they have always been, then the land ones, marked.
+    if (!DiffHalf<StaticTileTable>(args[0], args[1], "", false, out, err, different) ||
+        !DiffHalf<LandTileTable>(args[0], args[1], "land ", true, out, err, different))
+        return kExitFileError;
     return different ? kExitDifferent : kExitOk;
 }
 
@@ -368,8 +423,9 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
     const std::string& path = args[0];
-    LoadedGame game;
-    if (!LoadGame(path, game, err))
+    LoadedGame<StaticTileTable> game;
+    LoadedGame<LandTileTable> land;
+    if (!LoadGame(path, game, err) || !LoadGame(path, land, err, true))
         return kExitFileError;
     std::error_code error;
     const std::uint64_t fileSize = std::filesystem::file_size(PathFromUtf8(path), error);
@@ -383,7 +439,9 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * tiles.BlockCount();
     out << "file: " << path << " (" << fileSize << " bytes)\n"
         << "layout: " << layout.name << " (" << layout.FlagBitCount() << "-bit flags, static entries of "
-        << layout.staticEntrySize << " bytes)\n"
+        << layout.staticEntrySize << " bytes, land entries of " << layout.landEntrySize << ")\n"
+        << "land section: offset 0, " << layout.landSectionSize << " bytes (" << kLandBlockCount << " blocks of "
+        << layout.landBlockSize << ", " << kLandTileCount << " land tiles)\n"
         << "static tiles in use: " << tiles.count << " (" << IdRangeText(0, tiles.count - 1) << ")\n"
         << "static section: offset " << layout.landSectionSize << " (0x" << std::hex << std::uppercase
         << layout.landSectionSize << std::dec << "), " << sectionEnd - layout.landSectionSize << " bytes ("
@@ -394,10 +452,12 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         out << "after the static section: 0 bytes (the file ends " << sectionEnd - fileSize
             << " bytes short of it; saving fills it in)\n";
     out << "patch file: " << game.load.patchFile.opened;
+    const auto blocks = [](int count, const char* half) {
+        return std::to_string(count) + " " + half + (count == 1 ? " replacement block applies" : " replacement blocks apply");
+    };
     if (game.load.patchFileLoaded)
-        out << " (" << game.load.patchBlocksApplied
-            << (game.load.patchBlocksApplied == 1 ? " static replacement block applies" : " static replacement blocks apply")
-            << ")\n";
+        out << " (" << blocks(game.load.patchBlocksApplied, "static") << ", "
+            << blocks(land.load.patchBlocksApplied, "land") << ")\n";
     else
         out << " (not loaded: " << game.load.patchFileFailure.cause.GetErrorMessage() << ")\n";
     return kExitOk;

@@ -1,0 +1,45 @@
+#pragma once
+
+// Which section of the tile-data file each kind of entry lives in, as the
+// layout describes it: the land section from the file's start, then the
+// static section. The patch file numbers their blocks on from each other.
+
+#include "LandTileEntry.h"
+#include "StaticTileEntry.h"
+#include "TileDataLayout.h"
+
+#include <cstdint>
+
+template <typename Entry>
+struct TileSection;
+
+template <>
+struct TileSection<LandTileEntry> {
+    static constexpr std::uint32_t kFirstBlockNumber = 0;
+    static std::uint64_t Offset(const TileDataLayout&) { return 0; }
+    static std::uint32_t BlockSize(const TileDataLayout& layout) { return layout.landBlockSize; }
+    static std::uint32_t EntrySize(const TileDataLayout& layout) { return layout.landEntrySize; }
+    static int TilesInUse(const TileDataLayout&, std::uint64_t) { return kLandTileCount; }
+};
+
+template <>
+struct TileSection<StaticTileEntry> {
+    static constexpr std::uint32_t kFirstBlockNumber = kFirstStaticBlockNumber;
+    static std::uint64_t Offset(const TileDataLayout& layout) { return layout.landSectionSize; }
+    static std::uint32_t BlockSize(const TileDataLayout& layout) { return layout.staticBlockSize; }
+    static std::uint32_t EntrySize(const TileDataLayout& layout) { return layout.staticEntrySize; }
+    static int TilesInUse(const TileDataLayout& layout, std::uint64_t fileSize)
+    {
+        return StaticTilesInUse(layout, fileSize);
+    }
+};
+
+// Where the entry of `tile` lies in a file of the table's layout.
+template <typename Table>
+std::uint64_t EntryOffset(const Table& table, int tile)
+{
+    using Section = TileSection<std::remove_cvref_t<decltype(table[0])>>;
+    const TileDataLayout& layout = *table.layout;
+    return Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * (tile / kTilesPerBlock) +
+           kBlockHeaderSize + std::uint64_t{Section::EntrySize(layout)} * (tile % kTilesPerBlock);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "TileDataLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+
+// Every tile of one half of a file that a table can hold, indexed by tile
+// id; tile i lies in block i / 32 at slot i % 32. One fixed array, never
+// allocated per load: `count` says how many tiles the file loaded last has
+// in use, and `layout` in which shape it keeps them. A new table holds
+// all-zero, unpatched entries, as a classic file would count them.
+template <typename Entry, int MaxCount>
+struct TileTable {
+    std::array<Entry, MaxCount> entries{};
+    int count = kMinStaticTileCount;
+    const TileDataLayout* layout = &kClassicLayout;
+
+    Entry& operator[](int tile) { return entries[static_cast<std::size_t>(tile)]; }
+    const Entry& operator[](int tile) const { return entries[static_cast<std::size_t>(tile)]; }
+    int size() const { return count; }
+    // The tiles in use.
+    Entry* begin() { return entries.data(); }
+    Entry* end() { return entries.data() + count; }
+    const Entry* begin() const { return entries.data(); }
+    const Entry* end() const { return entries.data() + count; }
+    int BlockCount() const { return count / kTilesPerBlock; }
+    bool operator==(const TileTable&) const = default;
+
+    // Takes on another table's tiles in use, its count and its layout;
+    // entries past them are not copied.
+    void AssignInUse(const TileTable& other)
+    {
+        std::copy(other.begin(), other.end(), begin());
+        count = other.count;
+        layout = other.layout;
+    }
+    // Back to a new table's state, for a table used again. Only the tiles in
+    // use are cleared: nothing writes past them.
+    void Clear()
+    {
+        // A new entry is all zero bytes: cleared in one stroke.
+        static_assert(std::is_trivially_copyable_v<Entry>);
+        std::memset(static_cast<void*>(entries.data()), 0, sizeof(Entry) * static_cast<std::size_t>(count));
+        count = kMinStaticTileCount;
+        layout = &kClassicLayout;
+    }
+};

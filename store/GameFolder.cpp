@@ -3,10 +3,9 @@
 #include "TileDataFile.h"
 #include "VerDataFile.h"
 
-namespace {
-
 template <typename Table>
-GameFolderLoad LoadHalf(Table& table, const std::string& tileDataPath, Table* unpatched, WaitCursorHook& waitCursor)
+GameFolderLoad LoadGameFolder(Table& table, const std::string& tileDataPath, Table* unpatched,
+                              WaitCursorHook& waitCursor)
 {
     GameFolderLoad load;
     try {
@@ -26,16 +25,5 @@ GameFolderLoad LoadHalf(Table& table, const std::string& tileDataPath, Table* un
     return load;
 }
 
-} // namespace
-
-GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath, StaticTileTable* unpatched,
-                              WaitCursorHook& waitCursor)
-{
-    return LoadHalf(table, tileDataPath, unpatched, waitCursor);
-}
-
-GameFolderLoad LoadGameFolder(LandTileTable& table, const std::string& tileDataPath, LandTileTable* unpatched,
-                              WaitCursorHook& waitCursor)
-{
-    return LoadHalf(table, tileDataPath, unpatched, waitCursor);
-}
+template GameFolderLoad LoadGameFolder(StaticTileTable&, const std::string&, StaticTileTable*, WaitCursorHook&);
+template GameFolderLoad LoadGameFolder(LandTileTable&, const std::string&, LandTileTable*, WaitCursorHook&);

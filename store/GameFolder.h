@@ -28,10 +28,8 @@ struct GameFolderLoad {
 // Loads the tile-data file at `tileDataPath` into the table, then applies
 // the patch file beside it. `unpatched`, when given, also receives the
 // tiles in use as the tile-data file alone holds them.
-GameFolderLoad LoadGameFolder(StaticTileTable& table, const std::string& tileDataPath,
-                              StaticTileTable* unpatched = nullptr,
-                              WaitCursorHook& waitCursor = NoWaitCursor::Instance());
-// The same for the land half: the land section and the land replacement blocks.
-GameFolderLoad LoadGameFolder(LandTileTable& table, const std::string& tileDataPath,
-                              LandTileTable* unpatched = nullptr,
+// Table is StaticTileTable, or LandTileTable for the land section and the
+// land replacement blocks.
+template <typename Table>
+GameFolderLoad LoadGameFolder(Table& table, const std::string& tileDataPath, Table* unpatched = nullptr,
                               WaitCursorHook& waitCursor = NoWaitCursor::Instance());

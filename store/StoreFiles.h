@@ -112,7 +112,7 @@ void ForEachPatchBlock(CFile& file, std::uint32_t firstNumber, std::uint32_t end
 template <typename Table, typename Visit>
 void ForEachPatchBlockOf(CFile& file, const Table& table, Visit&& visit)
 {
-    using Section = TileSection<std::remove_cvref_t<decltype(table[0])>>;
+    using Section = SectionOf<Table>;
     ForEachPatchBlock(file, Section::kFirstBlockNumber,
                       Section::kFirstBlockNumber + static_cast<std::uint32_t>(table.BlockCount()),
                       [&](int block) { visit(block * kTilesPerBlock); });

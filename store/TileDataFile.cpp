@@ -11,9 +11,6 @@ using namespace store_detail;
 
 namespace {
 
-template <typename Table>
-using SectionOf = TileSection<std::remove_cvref_t<decltype(std::declval<Table&>()[0])>>;
-
 // Calls work(firstBlock, blocks, chunkOffset) for each chunk of the table's
 // blocks in use, in file order.
 template <typename Table, typename Work>
@@ -37,8 +34,10 @@ std::span<std::uint8_t> ChunkBuffer(std::uint32_t blockSize)
     return {buffer.data(), size};
 }
 
+} // namespace
+
 template <typename Table>
-bool LoadSection(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
+bool LoadTileData(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
     using Section = SectionOf<Table>;
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
@@ -64,19 +63,8 @@ bool LoadSection(Table& table, const std::string& path, WaitCursorHook& waitCurs
     });
 }
 
-} // namespace
-
-bool LoadTileData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
-                  FileOpenFailure* failure)
-{
-    return LoadSection(table, path, waitCursor, failure);
-}
-
-bool LoadTileData(LandTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
-                  FileOpenFailure* failure)
-{
-    return LoadSection(table, path, waitCursor, failure);
-}
+template bool LoadTileData(StaticTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*);
+template bool LoadTileData(LandTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*);
 
 bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                   FileOpenFailure* failure)

@@ -18,14 +18,10 @@ inline constexpr int kBlocksPerChunk = 512;
 // with the table unchanged, when the file cannot be opened exclusively;
 // `failure` then says why. A file error after opening is thrown as
 // CFileException. A short file loads: entries beyond its end keep their bytes.
-bool LoadTileData(StaticTileTable& table, const std::string& path,
-                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                  FileOpenFailure* failure = nullptr);
-
-// Reads the land section, as LoadTileData reads the static one: the land
-// tiles in the file's layout, every patched mark cleared.
-bool LoadTileData(LandTileTable& table, const std::string& path,
-                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+// Table is StaticTileTable, or LandTileTable for the land section, read
+// the same way.
+template <typename Table>
+bool LoadTileData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                   FileOpenFailure* failure = nullptr);
 
 // Writes the table's tiles in use into the static section of the existing

@@ -27,8 +27,10 @@ void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, co
     file.Write(bytes.data(), entrySize);
 }
 
+} // namespace
+
 template <typename Entry>
-void ApplyEdit(const TileEdit& edit, Entry& entry)
+void ApplyTileEdit(const TileEdit& edit, Entry& entry)
 {
     for (int i = 0; i < kTileNumberCount; ++i)
         if (edit.numbers[i])
@@ -43,7 +45,9 @@ void ApplyEdit(const TileEdit& edit, Entry& entry)
     }
 }
 
-} // namespace
+template void ApplyTileEdit(const TileEdit&, StaticTileEntry&);
+template void ApplyTileEdit(const TileEdit&, LandTileEntry&);
+
 
 std::uint32_t GetTileNumber(const StaticTileEntry& e, TileNumber field)
 {
@@ -107,23 +111,12 @@ bool TileEdit::IsEmpty() const
            setFlags == 0 && clearFlags == 0 && !name && !nameTail;
 }
 
-void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry)
-{
-    ApplyEdit(edit, entry);
-}
-
-void ApplyTileEdit(const TileEdit& edit, LandTileEntry& entry)
-{
-    ApplyEdit(edit, entry);
-}
-
-namespace {
 
 template <typename Table>
-bool WriteEditsInTileData(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
-                          WaitCursorHook& waitCursor, FileOpenFailure* failure)
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    using Entry = std::remove_cvref_t<decltype(loaded[0])>;
+    using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
     const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
     // Edits close together in the file are made in one read and one write of
@@ -165,10 +158,10 @@ bool WriteEditsInTileData(const std::vector<TileEdit>& edits, const Table& loade
 }
 
 template <typename Table>
-bool WriteEditsInVerData(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
-                         WaitCursorHook& waitCursor, FileOpenFailure* failure)
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
+                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    using Entry = std::remove_cvref_t<decltype(loaded[0])>;
+    using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
     const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
     const std::uint32_t blockEntriesSize = entrySize * kTilesPerBlock;
@@ -206,28 +199,12 @@ bool WriteEditsInVerData(const std::vector<TileEdit>& edits, const Table& loaded
     });
 }
 
-} // namespace
 
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded, const std::string& path,
-                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
-{
-    return WriteEditsInTileData(edits, loaded, path, waitCursor, failure);
-}
-
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded, const std::string& path,
-                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
-{
-    return WriteEditsInTileData(edits, loaded, path, waitCursor, failure);
-}
-
-bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded, const std::string& path,
-                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
-{
-    return WriteEditsInVerData(edits, loaded, path, waitCursor, failure);
-}
-
-bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded, const std::string& path,
-                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
-{
-    return WriteEditsInVerData(edits, loaded, path, waitCursor, failure);
-}
+template bool WriteTileDataEdits(const std::vector<TileEdit>&, const StaticTileTable&, const std::string&,
+                                 WaitCursorHook&, FileOpenFailure*);
+template bool WriteTileDataEdits(const std::vector<TileEdit>&, const LandTileTable&, const std::string&,
+                                 WaitCursorHook&, FileOpenFailure*);
+template bool WriteVerDataEdits(const std::vector<TileEdit>&, const StaticTileTable&, const std::string&,
+                                WaitCursorHook&, FileOpenFailure*);
+template bool WriteVerDataEdits(const std::vector<TileEdit>&, const LandTileTable&, const std::string&,
+                                WaitCursorHook&, FileOpenFailure*);

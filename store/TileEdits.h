@@ -41,34 +41,23 @@ struct TileEdit {
     bool IsEmpty() const;
 };
 
-void ApplyTileEdit(const TileEdit& edit, StaticTileEntry& entry);
-void ApplyTileEdit(const TileEdit& edit, LandTileEntry& entry);
+// Entry is StaticTileEntry or LandTileEntry; Table below StaticTileTable or LandTileTable.
+template <typename Entry>
+void ApplyTileEdit(const TileEdit& edit, Entry& entry);
 
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
 // standing in for entries that lie beyond the end of a short file. Opens
 // and refuses as SaveTileData does; flushes before closing.
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                        const std::string& path,
-                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                        FileOpenFailure* failure = nullptr);
-
-// The same for the land half: land edits, land entries.
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded,
-                        const std::string& path,
+template <typename Table>
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                         FileOpenFailure* failure = nullptr);
 
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the
 // table with the patches applied, standing in for entries past the file's end.
-bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const StaticTileTable& loaded,
-                       const std::string& path,
-                       WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                       FileOpenFailure* failure = nullptr);
-
-// The same for the land half: the land replacement blocks.
-bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const LandTileTable& loaded,
-                       const std::string& path,
+template <typename Table>
+bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                        FileOpenFailure* failure = nullptr);

@@ -205,9 +205,23 @@ void WriteEntry(const Entry& entry, std::uint8_t* bytes, Width flagsSize)
     });
 }
 
+} // namespace
+
 template <typename Entry>
-void ReadBlock(const std::uint8_t* bytes, std::size_t available, Entry* entries, const TileDataLayout& layout,
-               bool patched)
+void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, Entry& entry, const TileDataLayout& layout)
+{
+    ReadEntry(bytes, available, entry, layout.flagsSize);
+}
+
+template <typename Entry>
+void WriteEntryFields(const Entry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
+{
+    WriteEntry(entry, bytes, layout.flagsSize);
+}
+
+template <typename Entry>
+void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, Entry* entries, const TileDataLayout& layout,
+                      bool patched)
 {
     if (available == 0) {  // a block wholly past the file's end: every entry keeps its bytes
         for (int slot = 0; slot < kTilesPerBlock; ++slot)
@@ -225,7 +239,7 @@ void ReadBlock(const std::uint8_t* bytes, std::size_t available, Entry* entries,
 }
 
 template <typename Entry>
-void WriteBlock(const Entry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
+void WriteBlockEntries(const Entry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
 {
     WithFlagsWidth(layout.flagsSize, [&](auto flagsSize) {
         const std::size_t entrySize = EntryFileSize<Entry>(flagsSize);
@@ -234,48 +248,11 @@ void WriteBlock(const Entry* entries, std::uint8_t* bytes, const TileDataLayout&
     });
 }
 
-} // namespace
-
-void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, StaticTileEntry& entry,
-                     const TileDataLayout& layout)
-{
-    ReadEntry(bytes, available, entry, layout.flagsSize);
-}
-
-void WriteEntryFields(const StaticTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
-{
-    WriteEntry(entry, bytes, layout.flagsSize);
-}
-
-void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, StaticTileEntry* entries,
-                      const TileDataLayout& layout, bool patched)
-{
-    ReadBlock(bytes, available, entries, layout, patched);
-}
-
-void WriteBlockEntries(const StaticTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
-{
-    WriteBlock(entries, bytes, layout);
-}
-
-void ReadEntryFields(const std::uint8_t* bytes, std::size_t available, LandTileEntry& entry,
-                     const TileDataLayout& layout)
-{
-    ReadEntry(bytes, available, entry, layout.flagsSize);
-}
-
-void WriteEntryFields(const LandTileEntry& entry, std::uint8_t* bytes, const TileDataLayout& layout)
-{
-    WriteEntry(entry, bytes, layout.flagsSize);
-}
-
-void ReadBlockEntries(const std::uint8_t* bytes, std::size_t available, LandTileEntry* entries,
-                      const TileDataLayout& layout, bool patched)
-{
-    ReadBlock(bytes, available, entries, layout, patched);
-}
-
-void WriteBlockEntries(const LandTileEntry* entries, std::uint8_t* bytes, const TileDataLayout& layout)
-{
-    WriteBlock(entries, bytes, layout);
-}
+template void ReadEntryFields(const std::uint8_t*, std::size_t, StaticTileEntry&, const TileDataLayout&);
+template void ReadEntryFields(const std::uint8_t*, std::size_t, LandTileEntry&, const TileDataLayout&);
+template void WriteEntryFields(const StaticTileEntry&, std::uint8_t*, const TileDataLayout&);
+template void WriteEntryFields(const LandTileEntry&, std::uint8_t*, const TileDataLayout&);
+template void ReadBlockEntries(const std::uint8_t*, std::size_t, StaticTileEntry*, const TileDataLayout&, bool);
+template void ReadBlockEntries(const std::uint8_t*, std::size_t, LandTileEntry*, const TileDataLayout&, bool);
+template void WriteBlockEntries(const StaticTileEntry*, std::uint8_t*, const TileDataLayout&);
+template void WriteBlockEntries(const LandTileEntry*, std::uint8_t*, const TileDataLayout&);

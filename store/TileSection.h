@@ -34,11 +34,15 @@ struct TileSection<StaticTileEntry> {
     }
 };
 
+// The section of a table's entries.
+template <typename Table>
+using SectionOf = TileSection<typename Table::value_type>;
+
 // Where the entry of `tile` lies in a file of the table's layout.
 template <typename Table>
 std::uint64_t EntryOffset(const Table& table, int tile)
 {
-    using Section = TileSection<std::remove_cvref_t<decltype(table[0])>>;
+    using Section = SectionOf<Table>;
     const TileDataLayout& layout = *table.layout;
     return Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * (tile / kTilesPerBlock) +
            kBlockHeaderSize + std::uint64_t{Section::EntrySize(layout)} * (tile % kTilesPerBlock);

@@ -15,6 +15,7 @@
 // all-zero, unpatched entries, as a classic file would count them.
 template <typename Entry, int MaxCount>
 struct TileTable {
+    using value_type = Entry;
     std::array<Entry, MaxCount> entries{};
     int count = kMinStaticTileCount;
     const TileDataLayout* layout = &kClassicLayout;

@@ -14,13 +14,15 @@ namespace {
 template <typename Table>
 std::vector<std::uint8_t> BlockEntriesBuffer(const Table& table)
 {
-    using Section = TileSection<std::remove_cvref_t<decltype(table[0])>>;
+    using Section = SectionOf<Table>;
     return std::vector<std::uint8_t>(std::size_t{Section::EntrySize(*table.layout)} * kTilesPerBlock);
 }
 
+} // namespace
+
 template <typename Table>
-bool ApplyPatchBlocks(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure,
-                      int* blocksApplied)
+bool LoadVerData(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure,
+                 int* blocksApplied)
 {
     int applied = 0;
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
@@ -36,19 +38,8 @@ bool ApplyPatchBlocks(Table& table, const std::string& path, WaitCursorHook& wai
     });
 }
 
-} // namespace
-
-bool LoadVerData(StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
-                 FileOpenFailure* failure, int* blocksApplied)
-{
-    return ApplyPatchBlocks(table, path, waitCursor, failure, blocksApplied);
-}
-
-bool LoadVerData(LandTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
-                 FileOpenFailure* failure, int* blocksApplied)
-{
-    return ApplyPatchBlocks(table, path, waitCursor, failure, blocksApplied);
-}
+template bool LoadVerData(StaticTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*, int*);
+template bool LoadVerData(LandTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*, int*);
 
 bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                  FileOpenFailure* failure)

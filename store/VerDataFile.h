@@ -32,15 +32,11 @@ inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
 // wrap round to the file's start, or whose block lies over the file's own
 // count and index are damaged and skipped, here and when saving.
 // `blocksApplied`, when given, receives how many index entries applied a block.
-bool LoadVerData(StaticTileTable& table, const std::string& path,
-                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                 FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
-
-// Applies the land replacement blocks (block numbers below 512) over the
-// land table in the same way. The editor never calls it: only
-// quarnel-tiles reads the land half.
-bool LoadVerData(LandTileTable& table, const std::string& path,
-                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
+// Table is StaticTileTable, or LandTileTable for the land replacement blocks
+// (block numbers below 512), applied the same way; only quarnel-tiles
+// reads the land half, never the editor.
+template <typename Table>
+bool LoadVerData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
 
 // Writes the table's current entries into every replacement block that

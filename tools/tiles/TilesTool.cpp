@@ -113,7 +113,7 @@ struct LoadedGame {
 };
 
 template <typename Table>
-constexpr TileHalf kHalfOfTable = kHalfOf<std::remove_cvref_t<decltype(std::declval<Table&>()[0])>>;
+constexpr TileHalf kHalfOfTable = kHalfOf<typename Table::value_type>;
 
 // Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)

@@ -39,7 +39,7 @@ void ReadCsv(std::string_view text, std::vector<InputError>& errors,
 
 // JSON lines: one flat object per line. `keys` are JsonKeys of the column
 // names; `numeric[i]` says whether cell i is written as a number; cells
-// with `omit[i]` set are left out. Reading takes string and integer values.
+// with `omit[i]` set are left out, which the first may never be. Reading takes string and integer values.
 std::vector<std::string> JsonKeys(const std::vector<std::string>& names);
 void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, const std::vector<std::string>& cells,
                     const std::vector<bool>& numeric, const std::vector<bool>& omit);

@@ -19,6 +19,15 @@ constexpr bool IsNumberOf(TileHalf half, int number)
     return (number == static_cast<int>(TileNumber::kTexture)) == (half == TileHalf::kLand);
 }
 
+// A 0 or 1 cell. Most of a record's cells are, and the buffer for them is
+// reused tile after tile: after the first, only the digit changes.
+void SetDigit(std::string& value, bool set)
+{
+    if (value.size() != 1)
+        value.resize(1);
+    value[0] = set ? '1' : '0';
+}
+
 } // namespace
 
 std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half)
@@ -119,7 +128,7 @@ void TileValues(int id, const Entry& entry, const TileDataLayout& layout, const 
                           static_cast<unsigned long long>(entry.flags & layout.FlagsMask()));
             value = text;
             break;
-        case TileColumn::Kind::kFlagBit: value.assign(1, (entry.flags & TileFlag::Bit(column.index)) ? '1' : '0'); break;
+        case TileColumn::Kind::kFlagBit: SetDigit(value, (entry.flags & TileFlag::Bit(column.index)) != 0); break;
         case TileColumn::Kind::kNumber: {
             const auto number = GetTileNumber(entry, static_cast<TileNumber>(column.index));
             value.assign(text, std::to_chars(text, text + sizeof text, number).ptr);
@@ -127,7 +136,7 @@ void TileValues(int id, const Entry& entry, const TileDataLayout& layout, const 
         }
         case TileColumn::Kind::kName: value = EscapeName(TileName(entry)); break;
         case TileColumn::Kind::kNameTail: value = ToHex(NameTail(entry.name)); break;
-        case TileColumn::Kind::kPatched: value.assign(1, entry.patched ? '1' : '0'); break;
+        case TileColumn::Kind::kPatched: SetDigit(value, entry.patched); break;
         }
     }
 }

@@ -54,7 +54,20 @@ public:
     // `known` is the column named `column`, or null when there is none.
     void Check(const TileColumn* known, const std::string& column, std::string_view value)
     {
-        // Cells are looked at in place: most are a flag bit's 0 or 1.
+        // Most cells are a flag bit's 0 or 1, a bit the file has: taken at once.
+        if (known && known->kind == Kind::kFlagBit && (value == "0" || value == "1") &&
+            (value == "0" || known->index < m_loaded.layout->FlagBitCount())) {
+            flagBits[known->index] = value == "1";
+            return;
+        }
+        CheckCell(known, column, value);
+    }
+
+private:
+    // Any other cell, and every cell that is wrong.
+    void CheckCell(const TileColumn* known, const std::string& column, std::string_view value)
+    {
+        // Cells are looked at in place, copied only into a message.
         const auto quoted = [&] { return std::string("'").append(value).append("'"); };
         if (!known)
             return Error(column, NotAColumnOf(column, m_loaded.half));

@@ -132,6 +132,7 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded,
 
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
+        const std::uint64_t length = file.GetLength();
         std::vector<std::uint8_t> span;
         for (std::size_t first = 0; first < inFileOrder.size();) {
             const std::uint64_t start = EntryOffset(loaded, inFileOrder[first]->tile);
@@ -153,6 +154,18 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded,
             file.Seek(static_cast<std::int64_t>(start), CFile::begin);
             file.Write(span.data(), static_cast<std::uint32_t>(span.size()));
             first = last + 1;
+        }
+        // A short file that an edit has lengthened must still measure as its
+        // layout, or the next load would read it in the other one: it then
+        // goes on, as a save extends it, through the end of the tiles in use.
+        const std::uint64_t end = std::max(length, file.GetLength());
+        if (&TileDataLayoutOfSize(end) != &layout) {
+            using Section = SectionOf<Table>;
+            const std::uint64_t sectionEnd =
+                Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * loaded.BlockCount();
+            const std::uint8_t zero = 0;  // the last entry's last byte, as the gap before it
+            file.Seek(static_cast<std::int64_t>(sectionEnd - 1), CFile::begin);
+            file.Write(&zero, 1);
         }
     });
 }

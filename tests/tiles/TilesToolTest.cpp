@@ -316,6 +316,15 @@ TEST_F(TilesToolTest, TheNewerLayoutTakesEveryBitAndTheClassicOneOnlyTheLowHalf)
     EXPECT_EQ(diff.status, kExitDifferent);
     EXPECT_THAT(diff.out, HasSubstr("\n4000-FFFF only in B\n"));
     EXPECT_THAT(diff.out, HasSubstr(" flag_bit40: 0 -> "));
+
+    // A newer file of one static block: an edit past its end must leave it newer.
+    std::vector<std::uint8_t> shortNewer = ReadFileBytes(newer);
+    shortNewer.resize(0x78800 + 1316);
+    WriteFileBytes(newer, shortNewer);
+    WriteText(input, "id,flag_bit40\n0100,1\n");
+    ASSERT_EQ(Tiles({"import", newer, input}).status, kExitOk);
+    EXPECT_THAT(Tiles({"info", newer}).out, HasSubstr("layout: newer"));
+    EXPECT_THAT(Tiles({"import", newer, input}).out, HasSubstr("no changes"));
 }
 
 TEST(NameText, EveryByteSurvivesARoundTrip)

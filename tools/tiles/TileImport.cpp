@@ -138,7 +138,6 @@ private:
         }
     }
 
-private:
     const InputRecord& m_record;
     Tiles m_loaded;
     std::vector<InputError>& m_errors;

@@ -187,22 +187,21 @@ template <typename Table>
 int ExportHalf(const std::string& path, const std::string& format, const std::string& ids, std::ostream& out,
                std::ostream& err)
 {
-    // An id range is checked against the tiles the file has, once it is read.
+    // An id range is checked, and refused, with the tiles the file has in view.
     int first = 0, last = kMaxStaticTileCount - 1;
     const auto badIds = [&](int count) {
         err << "quarnel-tiles export: --ids takes a hex id or range within " << IdRangeText(0, count - 1) << ", not "
             << ids << '\n';
         return kExitUsage;
     };
-    if (!ids.empty() && !ParseIdRange(ids, first, last))
-        return badIds(kMinStaticTileCount);
+    const bool idsRead = ids.empty() || ParseIdRange(ids, first, last);
     LoadedGame<Table> game;
     if (!LoadGame(path, game, err))
         return kExitFileError;
     const Table& tiles = *game.patched;
     if (ids.empty())
         last = tiles.count - 1;
-    else if (last >= tiles.count)
+    else if (!idsRead || last >= tiles.count)
         return badIds(tiles.count);
 
     const std::vector<TileColumn> columns = TileColumns(*tiles.layout, kHalfOfTable<Table>);

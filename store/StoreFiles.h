@@ -56,16 +56,19 @@ bool WithGameFile(Open&& open, unsigned mode, WaitCursorHook& waitCursor, Work&&
     return true;
 }
 
-// Calls visit(block) with the file positioned at the entry bytes of each
-// replacement block of the tile-data file numbered from `firstNumber` up to
-// (not including) `endNumber`, block counted from `firstNumber`, in index
-// order. Only the index entries that the file held when the walk began
-// count, read in batches: a block written in between may lie past the
-// file's end, where the count claims entries the file did not hold, and
-// what is written there is no index. No block lies over the index itself.
-template <typename Visit>
-void ForEachPatchBlock(CFile& file, std::uint32_t firstNumber, std::uint32_t endNumber, Visit&& visit)
+// Calls visit(firstTile) with the file positioned at the entry bytes of
+// each replacement block that applies to a table of either half, in index
+// order: block numbers from the section's first on, as far as the table's
+// blocks in use go. Only the index entries that the file held when the
+// walk began count, read in batches: a block written in between may lie
+// past the file's end, where the count claims entries the file did not
+// hold, and what is written there is no index. No block lies over the
+// index itself.
+template <typename Table, typename Visit>
+void ForEachPatchBlock(CFile& file, const Table& table, Visit&& visit)
 {
+    const std::uint32_t firstNumber = SectionOf<Table>::kFirstBlockNumber;
+    const std::uint32_t endNumber = firstNumber + static_cast<std::uint32_t>(table.BlockCount());
     std::array<std::uint8_t, kVerDataCountSize> countBytes{};
     if (file.Read(countBytes.data(), kVerDataCountSize) < kVerDataCountSize)
         return;  // no count, so no index
@@ -97,25 +100,13 @@ void ForEachPatchBlock(CFile& file, std::uint32_t firstNumber, std::uint32_t end
             if (signedTarget >= 0 && target < indexEnd)
                 continue;
             file.Seek(signedTarget, CFile::begin);
-            visit(static_cast<int>(entry.block - firstNumber));
+            visit(static_cast<int>(entry.block - firstNumber) * kTilesPerBlock);
         }
         if (whole < wanted)
             return;  // the file no longer holds what it held (another program cut it)
         k += wanted;
         batchOffset += batch.size();
     }
-}
-
-// The replacement blocks that apply to a table of either half: from its
-// section's first block number, as far as its blocks in use go;
-// visit(firstTile) for each.
-template <typename Table, typename Visit>
-void ForEachPatchBlockOf(CFile& file, const Table& table, Visit&& visit)
-{
-    using Section = SectionOf<Table>;
-    ForEachPatchBlock(file, Section::kFirstBlockNumber,
-                      Section::kFirstBlockNumber + static_cast<std::uint32_t>(table.BlockCount()),
-                      [&](int block) { visit(block * kTilesPerBlock); });
 }
 
 } // namespace store_detail

@@ -16,12 +16,8 @@ namespace {
 template <typename Table, typename Work>
 void ForEachChunk(const Table& table, Work&& work)
 {
-    using Section = SectionOf<Table>;
-    const TileDataLayout& layout = *table.layout;
-    for (int firstBlock = 0; firstBlock < table.BlockCount(); firstBlock += kBlocksPerChunk) {
-        const int blocks = std::min(kBlocksPerChunk, table.BlockCount() - firstBlock);
-        work(firstBlock, blocks, Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * firstBlock);
-    }
+    for (int firstBlock = 0; firstBlock < table.BlockCount(); firstBlock += kBlocksPerChunk)
+        work(firstBlock, std::min(kBlocksPerChunk, table.BlockCount() - firstBlock), BlockOffset(table, firstBlock));
 }
 
 // One chunk's bytes. The buffer is kept for the thread's life, so that a

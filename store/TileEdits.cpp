@@ -48,7 +48,6 @@ void ApplyTileEdit(const TileEdit& edit, Entry& entry)
 template void ApplyTileEdit(const TileEdit&, StaticTileEntry&);
 template void ApplyTileEdit(const TileEdit&, LandTileEntry&);
 
-
 std::uint32_t GetTileNumber(const StaticTileEntry& e, TileNumber field)
 {
     switch (field) {
@@ -160,11 +159,8 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded,
         // goes on, as a save extends it, through the end of the tiles in use.
         const std::uint64_t end = std::max(length, file.GetLength());
         if (&TileDataLayoutOfSize(end) != &layout) {
-            using Section = SectionOf<Table>;
-            const std::uint64_t sectionEnd =
-                Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * loaded.BlockCount();
             const std::uint8_t zero = 0;  // the last entry's last byte, as the gap before it
-            file.Seek(static_cast<std::int64_t>(sectionEnd - 1), CFile::begin);
+            file.Seek(static_cast<std::int64_t>(SectionEnd(loaded) - 1), CFile::begin);
             file.Write(&zero, 1);
         }
     });
@@ -184,7 +180,7 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeReadWrite, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         const std::uint64_t length = file.GetLength();
-        ForEachPatchBlockOf(file, loaded, [&](int firstTile) {
+        ForEachPatchBlock(file, loaded, [&](int firstTile) {
             const std::uint64_t entries = file.GetPosition();
             const auto [first, last] = byBlock.equal_range(firstTile / kTilesPerBlock);
             if (first == last)
@@ -211,7 +207,6 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
         });
     });
 }
-
 
 template bool WriteTileDataEdits(const std::vector<TileEdit>&, const StaticTileTable&, const std::string&,
                                  WaitCursorHook&, FileOpenFailure*);

@@ -38,12 +38,25 @@ struct TileSection<StaticTileEntry> {
 template <typename Table>
 using SectionOf = TileSection<typename Table::value_type>;
 
+// Where block `block` of the table's section lies in a file of its layout;
+// the block after the last in use is where the section ends.
+template <typename Table>
+std::uint64_t BlockOffset(const Table& table, int block)
+{
+    using Section = SectionOf<Table>;
+    return Section::Offset(*table.layout) + std::uint64_t{Section::BlockSize(*table.layout)} * block;
+}
+
+template <typename Table>
+std::uint64_t SectionEnd(const Table& table)
+{
+    return BlockOffset(table, table.BlockCount());
+}
+
 // Where the entry of `tile` lies in a file of the table's layout.
 template <typename Table>
 std::uint64_t EntryOffset(const Table& table, int tile)
 {
-    using Section = SectionOf<Table>;
-    const TileDataLayout& layout = *table.layout;
-    return Section::Offset(layout) + std::uint64_t{Section::BlockSize(layout)} * (tile / kTilesPerBlock) +
-           kBlockHeaderSize + std::uint64_t{Section::EntrySize(layout)} * (tile % kTilesPerBlock);
+    return BlockOffset(table, tile / kTilesPerBlock) + kBlockHeaderSize +
+           std::uint64_t{SectionOf<Table>::EntrySize(*table.layout)} * (tile % kTilesPerBlock);
 }

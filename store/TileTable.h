@@ -22,7 +22,6 @@ struct TileTable {
 
     Entry& operator[](int tile) { return entries[static_cast<std::size_t>(tile)]; }
     const Entry& operator[](int tile) const { return entries[static_cast<std::size_t>(tile)]; }
-    int size() const { return count; }
     // The tiles in use.
     Entry* begin() { return entries.data(); }
     Entry* end() { return entries.data() + count; }

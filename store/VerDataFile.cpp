@@ -28,7 +28,7 @@ bool LoadVerData(Table& table, const std::string& path, WaitCursorHook& waitCurs
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
     return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) {
         std::vector<std::uint8_t> entries = BlockEntriesBuffer(table);
-        ForEachPatchBlockOf(file, table, [&](int firstTile) {
+        ForEachPatchBlock(file, table, [&](int firstTile) {
             const std::uint32_t delivered = file.Read(entries.data(), static_cast<std::uint32_t>(entries.size()));
             ReadBlockEntries(entries.data(), delivered, &table[firstTile], *table.layout, /*patched=*/true);
             ++applied;
@@ -47,7 +47,7 @@ bool SaveVerData(const StaticTileTable& table, const std::string& path, WaitCurs
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeReadWrite, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
         std::vector<std::uint8_t> entries = BlockEntriesBuffer(table);
-        ForEachPatchBlockOf(file, table, [&](int firstTile) {
+        ForEachPatchBlock(file, table, [&](int firstTile) {
             WriteBlockEntries(&table[firstTile], entries.data(), *table.layout);
             file.Write(entries.data(), static_cast<std::uint32_t>(entries.size()));
         });

@@ -21,8 +21,10 @@ struct TileColumn {
 // The two halves of a tile-data file, whose records have columns of their own.
 enum class TileHalf { kStatic, kLand };
 
-template <typename Entry>
-inline constexpr TileHalf kHalfOf = std::is_same_v<Entry, LandTileEntry> ? TileHalf::kLand : TileHalf::kStatic;
+// The half a table holds.
+template <typename Table>
+inline constexpr TileHalf kHalfOfTable =
+    std::is_same_v<typename Table::value_type, LandTileEntry> ? TileHalf::kLand : TileHalf::kStatic;
 
 // The columns of a half of a file of `layout`, in the order they are
 // written: a flag-bit column for each bit the layout's flag word has, then

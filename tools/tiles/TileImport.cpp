@@ -207,8 +207,8 @@ void EditCollector<Table>::Add(const InputRecord& record, const std::vector<std:
 {
     ++m_records;
     while (m_columns.size() < names.size())
-        m_columns.push_back(FindTileColumn(names[m_columns.size()], kHalf));
-    RecordCheck check(record, {m_loaded.count, m_loaded.layout, kHalf}, m_errors);
+        m_columns.push_back(FindTileColumn(names[m_columns.size()], kHalfOfTable<Table>));
+    RecordCheck check(record, {m_loaded.count, m_loaded.layout, kHalfOfTable<Table>}, m_errors);
     for (const auto& [column, value] : record.cells)
         check.Check(m_columns[column], names[column], value);
     if (!check.id) {

@@ -22,7 +22,6 @@ public:
     int RecordCount() const { return m_records; }
 
 private:
-    static constexpr TileHalf kHalf = kHalfOf<typename Table::value_type>;
     const Table& m_loaded;
     std::vector<InputError>& m_errors;
     std::vector<TileEdit> m_edits;

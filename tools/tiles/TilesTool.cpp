@@ -9,6 +9,7 @@
 #include "TileColumns.h"
 #include "TileEdits.h"
 #include "TileImport.h"
+#include "TileSection.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -111,9 +112,6 @@ struct LoadedGame {
     decltype(CleanTable<Table>()) patched = CleanTable<Table>();     // with the patches applied
     GameFolderLoad load;
 };
-
-template <typename Table>
-constexpr TileHalf kHalfOfTable = kHalfOf<typename Table::value_type>;
 
 // Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
@@ -434,8 +432,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     const StaticTileTable& tiles = *game.patched;
     const TileDataLayout& layout = *tiles.layout;
-    const std::uint64_t sectionEnd =
-        std::uint64_t{layout.landSectionSize} + std::uint64_t{layout.staticBlockSize} * tiles.BlockCount();
+    const std::uint64_t sectionEnd = SectionEnd(tiles);
     out << "file: " << path << " (" << fileSize << " bytes)\n"
         << "layout: " << layout.name << " (" << layout.FlagBitCount() << "-bit flags, static entries of "
         << layout.staticEntrySize << " bytes, land entries of " << layout.landEntrySize << ")\n"

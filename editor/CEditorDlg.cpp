@@ -3,12 +3,10 @@
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "DialogWaitCursor.h"
+#include "GameFolder.h"
 #include "ListLine.h"
 #include "MessageBox.h"
-#include "PatchFilePath.h"
 #include "ResourceModule.h"
-#include "TileDataFile.h"
-#include "VerDataFile.h"
 
 #include <utility>
 
@@ -201,21 +199,23 @@ void CEditorDlg::OnLoad()
     m_path = fileDialog.GetPathName();
 
     DialogWaitCursor waitCursor(*this);
-    try {
-        if (!LoadTileData(m_table, m_path, waitCursor)) {
-            ShowFileMessage(kCannotOpen, m_path);
-            m_path.clear();
-            return;
-        }
-        const PatchFileLocation patchFile = LocatePatchFileBeside(m_path);
-        if (!LoadVerData(m_table, patchFile.opened, waitCursor))
-            ShowFileMessage(kCannotLoad, patchFile.shown);
-        FillList();
-    } catch (const CFileException& error) {
+    const GameFolderLoad load = LoadGameFolder(m_table, m_path, nullptr, waitCursor);
+    switch (load.result) {
+    case GameFolderLoad::Result::kTileDataRefused:
+        ShowFileMessage(kCannotOpen, m_path);
+        m_path.clear();
+        return;
+    case GameFolderLoad::Result::kFileError:
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
-        AfxMessageBox(error.GetErrorMessage(), MessageIcon::Stop);
+        AfxMessageBox(load.fileError.GetErrorMessage(), MessageIcon::Stop);
+        return;
+    case GameFolderLoad::Result::kLoaded:
+        if (!load.patchFileLoaded)
+            ShowFileMessage(kCannotLoad, load.patchFile.shown);
+        FillList();
+        return;
     }
 }
 
@@ -224,19 +224,22 @@ void CEditorDlg::OnSave()
     if (m_path.empty())
         return;
     DialogWaitCursor waitCursor(*this);
-    try {
-        if (!SaveTileData(m_table, m_path, waitCursor)) {
-            ShowFileMessage(kCannotSave, m_path);
-            m_path.clear();
-            return;
-        }
-        const PatchFileLocation patchFile = LocatePatchFileBeside(m_path);
-        if (!SaveVerData(m_table, patchFile.opened, waitCursor))
-            ShowFileMessage(kCannotSave, patchFile.shown);
-    } catch (const CFileException& error) {
+    const GameFolderSave save = SaveGameFolder(m_table, m_path, waitCursor);
+    switch (save.result) {
+    case GameFolderSave::Result::kSaved:
+        return;
+    case GameFolderSave::Result::kTileDataRefused:
+        ShowFileMessage(kCannotSave, m_path);
+        m_path.clear();
+        return;
+    case GameFolderSave::Result::kPatchFileRefused:
+        ShowFileMessage(kCannotSave, save.patchFile.shown);
+        return;
+    case GameFolderSave::Result::kFileError:
         // The table in memory is whole and right; the path stays so that a
         // second Save, once the cause is mended, writes it all again.
-        AfxMessageBox(error.GetErrorMessage(), MessageIcon::Stop);
+        AfxMessageBox(save.fileError.GetErrorMessage(), MessageIcon::Stop);
+        return;
     }
 }
 

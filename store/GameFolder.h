@@ -5,9 +5,17 @@
 #include "LandTileEntry.h"
 #include "PatchFilePath.h"
 #include "StaticTileEntry.h"
+#include "TileEdits.h"
 #include "WaitCursorHook.h"
 
 #include <string>
+#include <vector>
+
+// A game folder is the tile-data file and the patch file beside it. Every
+// program reads and writes one through these functions, so that the two
+// files are always taken in the same order and their failures told apart
+// the same way: the tile-data file first; the patch file only once the
+// tile-data file has been done.
 
 // What loading a game folder came to.
 struct GameFolderLoad {
@@ -20,7 +28,8 @@ struct GameFolderLoad {
     FileOpenFailure tileDataFailure;  // kTileDataRefused: why
     PatchFileLocation patchFile;      // once the tile-data file has loaded
     bool patchFileLoaded = false;     // false: the tiles are the tile-data file's own
-    int patchBlocksApplied = 0;       // index entries whose replacement block applied
+    int patchBlocksApplied = 0;       // index entries whose replacement block applied (static ones, when both halves load)
+    int landPatchBlocksApplied = 0;   // when both halves load: those of land blocks
     FileOpenFailure patchFileFailure; // why the patch file did not open, when it did not
     CFileException fileError;         // kFileError: the cause
 };
@@ -33,3 +42,45 @@ struct GameFolderLoad {
 template <typename Table>
 GameFolderLoad LoadGameFolder(Table& table, const std::string& tileDataPath, Table* unpatched = nullptr,
                               WaitCursorHook& waitCursor = NoWaitCursor::Instance());
+
+// Both halves of a game folder, to be read together.
+struct GameFolderHalves {
+    StaticTileTable& statics;
+    LandTileTable& land;
+};
+
+// Loads both halves as the function above loads one, each game file opened
+// and read once for both.
+GameFolderLoad LoadGameFolder(GameFolderHalves tables, const std::string& tileDataPath,
+                              const GameFolderHalves* unpatched = nullptr,
+                              WaitCursorHook& waitCursor = NoWaitCursor::Instance());
+
+// What writing into a game folder came to.
+struct GameFolderSave {
+    enum class Result {
+        kSaved,              // the tile-data file, and the patch file where there was one to write, are written
+        kTileDataRefused,    // the tile-data file did not open: neither file was touched
+        kPatchFileRefused,   // the tile-data file is written; the patch file did not open
+        kFileError,          // a file error after opening: the files may be partly written
+    };
+    Result result = Result::kTileDataRefused;
+    FileOpenFailure tileDataFailure;   // kTileDataRefused: why
+    PatchFileLocation patchFile;       // once the tile-data file has been written
+    bool patchFileWritten = false;
+    FileOpenFailure patchFileFailure;  // kPatchFileRefused: why
+    CFileException fileError;          // kFileError: the cause
+};
+
+// Writes the table's tiles in use into the tile-data file at
+// `tileDataPath`, then into every replacement block of the patch file
+// beside it, found afresh.
+GameFolderSave SaveGameFolder(const StaticTileTable& table, const std::string& tileDataPath,
+                              WaitCursorHook& waitCursor = NoWaitCursor::Instance());
+
+// Makes the edits in the tile-data file of a folder loaded as `load`, then,
+// where that load read a patch file, in every replacement block of it that
+// holds an edited tile. `fileValues` and `patched` are the tables as the
+// load left them, without and with the patches.
+template <typename Table>
+GameFolderSave WriteGameFolderEdits(const std::vector<TileEdit>& edits, const std::string& tileDataPath,
+                                    const GameFolderLoad& load, const Table& fileValues, const Table& patched);

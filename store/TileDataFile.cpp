@@ -30,37 +30,57 @@ std::span<std::uint8_t> ChunkBuffer(std::uint32_t blockSize)
     return {buffer.data(), size};
 }
 
+// Reads the table's section of the open tile-data file, whose size gives
+// its layout and the tiles in use.
+template <typename Table>
+void ReadSection(CFile& file, Table& table)
+{
+    using Section = SectionOf<Table>;
+    const std::uint64_t length = file.GetLength();
+    const TileDataLayout& layout = TileDataLayoutOfSize(length);
+    table.layout = &layout;
+    table.count = Section::TilesInUse(layout, length);
+    // What a short file does not deliver leaves the entries it would have
+    // filled as they were.
+    const std::uint32_t blockSize = Section::BlockSize(layout);
+    const std::span<std::uint8_t> chunk = ChunkBuffer(blockSize);
+    file.Seek(static_cast<std::int64_t>(Section::Offset(layout)), CFile::begin);
+    ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
+        const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{blockSize} * blocks));
+        for (int block = 0; block < blocks; ++block) {
+            const std::size_t entriesOffset = std::size_t{blockSize} * block + kBlockHeaderSize;
+            const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
+            ReadBlockEntries(chunk.data() + entriesOffset, available, &table[(firstBlock + block) * kTilesPerBlock],
+                             layout, /*patched=*/false);
+        }
+    });
+}
+
+// Reads each table's section, the file opened once for all.
+template <typename... Tables>
+bool LoadSections(const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure, Tables&... tables)
+{
+    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
+    return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) { (ReadSection(file, tables), ...); });
+}
+
 } // namespace
 
 template <typename Table>
 bool LoadTileData(Table& table, const std::string& path, WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
-    using Section = SectionOf<Table>;
-    const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeRead, failure); };
-    return WithGameFile(open, CFile::modeRead, waitCursor, [&](CFile& file) {
-        const std::uint64_t length = file.GetLength();
-        const TileDataLayout& layout = TileDataLayoutOfSize(length);
-        table.layout = &layout;
-        table.count = Section::TilesInUse(layout, length);
-        // What a short file does not deliver leaves the entries it would have
-        // filled as they were.
-        const std::uint32_t blockSize = Section::BlockSize(layout);
-        const std::span<std::uint8_t> chunk = ChunkBuffer(blockSize);
-        file.Seek(static_cast<std::int64_t>(Section::Offset(layout)), CFile::begin);
-        ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
-            const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{blockSize} * blocks));
-            for (int block = 0; block < blocks; ++block) {
-                const std::size_t entriesOffset = std::size_t{blockSize} * block + kBlockHeaderSize;
-                const std::size_t available = delivered > entriesOffset ? delivered - entriesOffset : 0;
-                ReadBlockEntries(chunk.data() + entriesOffset, available, &table[(firstBlock + block) * kTilesPerBlock],
-                                 layout, /*patched=*/false);
-            }
-        });
-    });
+    return LoadSections(path, waitCursor, failure, table);
 }
 
 template bool LoadTileData(StaticTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*);
 template bool LoadTileData(LandTileTable&, const std::string&, WaitCursorHook&, FileOpenFailure*);
+
+bool LoadTileData(StaticTileTable& statics, LandTileTable& land, const std::string& path, WaitCursorHook& waitCursor,
+                  FileOpenFailure* failure)
+{
+    // The land section comes first in the file.
+    return LoadSections(path, waitCursor, failure, land, statics);
+}
 
 bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCursorHook& waitCursor,
                   FileOpenFailure* failure)

@@ -24,6 +24,10 @@ template <typename Table>
 bool LoadTileData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                   FileOpenFailure* failure = nullptr);
 
+// Reads both sections, opening the file once for both.
+bool LoadTileData(StaticTileTable& statics, LandTileTable& land, const std::string& path,
+                  WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr);
+
 // Writes the table's tiles in use into the static section of the existing
 // file at `path`, in place and in the table's layout, leaving the land
 // section, the block headers and whatever follows alone, and flushes it to

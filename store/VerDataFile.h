@@ -39,6 +39,11 @@ template <typename Table>
 bool LoadVerData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);
 
+// Applies the replacement blocks of both halves, opening the file once for both.
+bool LoadVerData(StaticTileTable& statics, LandTileTable& land, const std::string& path,
+                 WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr,
+                 int* staticBlocksApplied = nullptr, int* landBlocksApplied = nullptr);
+
 // Writes the table's current entries into every replacement block that
 // loading applies, in place, and flushes the file to stable storage.
 bool SaveVerData(const StaticTileTable& table, const std::string& path,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -327,6 +328,8 @@ void ReadCsv(std::string_view text, std::vector<InputError>& errors,
     }
 }
 
+namespace {
+
 std::vector<std::string> JsonKeys(const std::vector<std::string>& names)
 {
     // Each key but the first carries the comma before it: a line is built
@@ -356,6 +359,8 @@ void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, cons
     out += "}\n";
 }
 
+} // namespace
+
 void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord)
 {
     text = WithoutByteOrderMark(text);
@@ -381,4 +386,52 @@ void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const
         }
         begin = end + 1;
     }
+}
+
+std::optional<RecordFormat> RecordFormatNamed(std::string_view name)
+{
+    if (name == "csv")
+        return RecordFormat::kCsv;
+    if (name == "jsonl")
+        return RecordFormat::kJsonLines;
+    return std::nullopt;
+}
+
+RecordFormat RecordFormatOf(std::string_view text)
+{
+    const std::string_view content = WithoutByteOrderMark(text);
+    const std::size_t first = content.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && content[first] == '{' ? RecordFormat::kJsonLines : RecordFormat::kCsv;
+}
+
+void ReadRecords(std::string_view text, std::vector<InputError>& errors,
+                 const std::function<bool(const std::vector<std::string>&)>& acceptHeader,
+                 const RecordHandler& onRecord)
+{
+    if (RecordFormatOf(text) == RecordFormat::kJsonLines)
+        ReadJsonLines(text, errors, onRecord);
+    else
+        ReadCsv(text, errors, acceptHeader, onRecord);
+}
+
+RecordWriter::RecordWriter(RecordFormat format, std::vector<std::string> names, std::vector<bool> numeric,
+                           std::vector<bool> omittable)
+    : m_format(format), m_names(std::move(names)), m_keys(JsonKeys(m_names)), m_numeric(std::move(numeric)),
+      m_omittable(std::move(omittable)), m_omit(m_names.size())
+{
+}
+
+void RecordWriter::AppendHeader(std::string& out) const
+{
+    if (m_format == RecordFormat::kCsv)
+        AppendCsvRow(out, m_names);
+}
+
+void RecordWriter::AppendRecord(std::string& out, const std::vector<std::string>& cells)
+{
+    if (m_format == RecordFormat::kCsv)
+        return AppendCsvRow(out, cells);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        m_omit[i] = m_omittable[i] && cells[i].empty();
+    AppendJsonLine(out, m_keys, cells, m_numeric, m_omit);
 }

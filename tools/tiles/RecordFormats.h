@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,10 +38,40 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& cells);
 void ReadCsv(std::string_view text, std::vector<InputError>& errors,
              const std::function<bool(const std::vector<std::string>&)>& acceptHeader, const RecordHandler& onRecord);
 
-// JSON lines: one flat object per line. `keys` are JsonKeys of the column
-// names; `numeric[i]` says whether cell i is written as a number; cells
-// with `omit[i]` set are left out, which the first may never be. Reading takes string and integer values.
-std::vector<std::string> JsonKeys(const std::vector<std::string>& names);
-void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, const std::vector<std::string>& cells,
-                    const std::vector<bool>& numeric, const std::vector<bool>& omit);
+// JSON lines: one flat object per line. Reading takes string and integer values.
 void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord);
+
+// The two forms a file of records takes.
+enum class RecordFormat { kCsv, kJsonLines };
+
+// The format of that name ("csv", "jsonl"), or nothing.
+std::optional<RecordFormat> RecordFormatNamed(std::string_view name);
+// The format a file of records is in: JSON lines when its first character
+// past a byte-order mark and white space opens an object, CSV otherwise.
+RecordFormat RecordFormatOf(std::string_view text);
+
+// Reads the records of a file in the format it is in. `acceptHeader` sees a
+// CSV header's column names before its rows are read.
+void ReadRecords(std::string_view text, std::vector<InputError>& errors,
+                 const std::function<bool(const std::vector<std::string>&)>& acceptHeader,
+                 const RecordHandler& onRecord);
+
+// Writes records of one set of columns in one format.
+class RecordWriter {
+public:
+    // In JSON lines, cell i is written as a number where `numeric[i]`, and
+    // is left out when empty where `omittable[i]`.
+    RecordWriter(RecordFormat format, std::vector<std::string> names, std::vector<bool> numeric,
+                 std::vector<bool> omittable);
+    // The CSV header row; JSON lines have none.
+    void AppendHeader(std::string& out) const;
+    void AppendRecord(std::string& out, const std::vector<std::string>& cells);
+
+private:
+    RecordFormat m_format;
+    std::vector<std::string> m_names;
+    std::vector<std::string> m_keys;
+    std::vector<bool> m_numeric;
+    std::vector<bool> m_omittable;
+    std::vector<bool> m_omit;  // the record being written's, kept to spare an allocation a record
+};

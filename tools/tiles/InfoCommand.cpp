@@ -1,0 +1,74 @@
+// info: what a tile-data file holds and where, and what its patch file replaces.
+#include "LoadedGame.h"
+#include "PathParts.h"
+#include "TileIdRange.h"
+#include "TileSection.h"
+#include "TilesTool.h"
+#include "ToolCommand.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+constexpr char kInfoHelp[] =
+    "usage: quarnel-tiles info TILEDATA\n"
+    "\n"
+    "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), the size\n"
+    "of its land section, its static tiles in use, where its static section lies,\n"
+    "what follows it, and how many static and land replacement blocks of the patch\n"
+    "file beside it apply.\n";
+
+std::string BlocksApply(int count, const char* half)
+{
+    return std::to_string(count) + " " + half + (count == 1 ? " replacement block applies" : " replacement blocks apply");
+}
+
+int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::string& path = arguments.Operand(0);
+    LoadedFolder folder;
+    if (!LoadFolder(path, folder, err))
+        return kExitFileError;
+    std::error_code error;
+    const std::uint64_t fileSize = std::filesystem::file_size(PathFromUtf8(path), error);
+    if (error) {
+        ToolError(err) << path << ": " << error.message() << '\n';
+        return kExitFileError;
+    }
+    const StaticTileTable& tiles = *folder.statics.patched;
+    const LandTileTable& land = *folder.land.patched;
+    const TileDataLayout& layout = *tiles.layout;
+    const std::uint64_t sectionStart = BlockOffset(tiles, 0);
+    const std::uint64_t sectionEnd = SectionEnd(tiles);
+    out << "file: " << path << " (" << fileSize << " bytes)\n"
+        << "layout: " << layout.name << " (" << layout.FlagBitCount() << "-bit flags, static entries of "
+        << layout.staticEntrySize << " bytes, land entries of " << layout.landEntrySize << ")\n"
+        << "land section: offset 0, " << SectionEnd(land) << " bytes (" << land.BlockCount() << " blocks of "
+        << layout.landBlockSize << ", " << land.count << " land tiles)\n"
+        << "static tiles in use: " << tiles.count << " (" << TileIdRange{0, tiles.count - 1}.Text() << ")\n"
+        << "static section: offset " << sectionStart << " (0x" << std::hex << std::uppercase << sectionStart
+        << std::dec << "), " << sectionEnd - sectionStart << " bytes (" << tiles.BlockCount() << " blocks of "
+        << layout.staticBlockSize << ")\n";
+    if (fileSize >= sectionEnd)
+        out << "after the static section: " << fileSize - sectionEnd << " bytes\n";
+    else
+        out << "after the static section: 0 bytes (the file ends " << sectionEnd - fileSize
+            << " bytes short of it; saving fills it in)\n";
+    const GameFolderLoad& load = folder.statics.load;
+    out << "patch file: " << load.patchFile.opened;
+    if (load.patchFileLoaded)
+        out << " (" << BlocksApply(load.patchBlocksApplied, "static") << ", "
+            << BlocksApply(load.landPatchBlocksApplied, "land") << ")\n";
+    else
+        out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessage() << ")\n";
+    return kExitOk;
+}
+
+} // namespace
+
+const ToolCommand& InfoCommand()
+{
+    static const ToolCommand command{"info", kInfoHelp, {1, {}, {}}, &Info};
+    return command;
+}

@@ -1,0 +1,91 @@
+#include "LoadedGame.h"
+
+#include "ToolCommand.h"
+
+#include <ostream>
+#include <vector>
+
+namespace {
+
+template <typename Table>
+std::vector<std::unique_ptr<Table>>& SpareTables()
+{
+    static std::vector<std::unique_ptr<Table>> spare;
+    return spare;
+}
+
+} // namespace
+
+template <typename Table>
+void ReturnToPool<Table>::operator()(Table* table) const
+{
+    SpareTables<Table>().emplace_back(table);
+}
+
+template <typename Table>
+PooledTable<Table> CleanTable()
+{
+    std::vector<std::unique_ptr<Table>>& spare = SpareTables<Table>();
+    if (spare.empty())
+        return PooledTable<Table>(new Table());
+    PooledTable<Table> table(spare.back().release());
+    spare.pop_back();
+    table->Clear();
+    return table;
+}
+
+std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
+{
+    if (failure.reason == FileOpenFailure::Reason::kLayoutChanged)
+        return path + ": the file's size changed to that of another layout since it was read";
+    return failure.cause.GetErrorMessage();
+}
+
+namespace {
+
+// Tells on `err` why a load failed, or that it found no patch file unless
+// `quiet`; false when it failed.
+bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostream& err, bool quiet)
+{
+    switch (load.result) {
+    case GameFolderLoad::Result::kTileDataRefused:
+        ToolError(err) << OpenFailureText(path, load.tileDataFailure) << '\n';
+        return false;
+    case GameFolderLoad::Result::kFileError:
+        ToolError(err) << load.fileError.GetErrorMessage() << '\n';
+        return false;
+    case GameFolderLoad::Result::kLoaded:
+        break;
+    }
+    if (!load.patchFileLoaded && !quiet)
+        ToolError(err) << "note: no patch file read (" << load.patchFileFailure.cause.GetErrorMessage()
+                       << "); the tiles are as " << path << " holds them\n";
+    return true;
+}
+
+} // namespace
+
+template <typename Table>
+bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err, bool quiet)
+{
+    game.load = LoadGameFolder(*game.patched, path, game.fileValues.get());
+    return ReportLoad(path, game.load, err, quiet);
+}
+
+bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err, bool quiet)
+{
+    const GameFolderHalves unpatched{*folder.statics.fileValues, *folder.land.fileValues};
+    const GameFolderLoad load =
+        LoadGameFolder(GameFolderHalves{*folder.statics.patched, *folder.land.patched}, path, &unpatched);
+    folder.statics.load = load;
+    folder.land.load = load;
+    folder.land.load.patchBlocksApplied = load.landPatchBlocksApplied;
+    return ReportLoad(path, load, err, quiet);
+}
+
+template struct ReturnToPool<StaticTileTable>;
+template struct ReturnToPool<LandTileTable>;
+template PooledTable<StaticTileTable> CleanTable<StaticTileTable>();
+template PooledTable<LandTileTable> CleanTable<LandTileTable>();
+template bool LoadGame(const std::string&, LoadedGame<StaticTileTable>&, std::ostream&, bool);
+template bool LoadGame(const std::string&, LoadedGame<LandTileTable>&, std::ostream&, bool);

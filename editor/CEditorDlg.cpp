@@ -199,7 +199,7 @@ void CEditorDlg::OnLoad()
     m_path = fileDialog.GetPathName();
 
     DialogWaitCursor waitCursor(*this);
-    const GameFolderLoad load = LoadGameFolder(m_table, m_path, nullptr, waitCursor);
+    const GameFolderLoad load = LoadGameFolder<StaticTileTable>(m_table, m_path, nullptr, waitCursor);
     switch (load.result) {
     case GameFolderLoad::Result::kTileDataRefused:
         ShowFileMessage(kCannotOpen, m_path);

@@ -87,6 +87,16 @@ TEST_F(StoreFixture, RandomFilesOfEitherLayoutLoadAndSaveAsTheirBytesSay)
             ASSERT_EQ((*land)[tile].texture, ReadFlags(bytes, at + shape.flags, 2)) << tile;
             ASSERT_EQ(std::memcmp((*land)[tile].name.data(), &bytes[at + shape.flags + 2], 20), 0) << tile;
         }
+        // Both halves read together, each file opened once, come to the same tiles and counts.
+        auto together = std::make_unique<StaticTileTable>();
+        auto landTogether = std::make_unique<LandTileTable>();
+        const GameFolderLoad both = LoadGameFolder(GameFolderHalves{*together, *landTogether}, tileDataPath);
+        ASSERT_EQ(both.result, GameFolderLoad::Result::kLoaded);
+        EXPECT_TRUE(*together == *table && *landTogether == *land);
+        const auto inUse = [&](std::uint32_t number) { return number >= 512 && number < 512u + shape.blocks; };
+        EXPECT_EQ(both.patchBlocksApplied, std::count_if(std::begin(numbers), std::end(numbers), inUse));
+        EXPECT_EQ(both.landPatchBlocksApplied, std::count_if(std::begin(numbers), std::end(numbers),
+                                                             [](std::uint32_t number) { return number < 512; }));
         ASSERT_TRUE(SaveTileData(*table, tileDataPath));
         ASSERT_TRUE(SaveVerData(*table, verDataPath));
         EXPECT_TRUE(ReadFileBytes(tileDataPath) == expected.tileData);

@@ -17,13 +17,16 @@
 //   dialog, and offers no read-only box).
 // - CWinApp::Enable3dControls and AfxEnableControlContainer.
 
-#ifdef _WIN32
-#include <windows.h>  // IDOK, IDCANCEL and SC_CLOSE, as the system defines them
-#else
+// The system's headers, where a backend includes them, define the same values.
 // Command ids of the standard dialog buttons.
+#ifndef IDOK
 inline constexpr int IDOK = 1;
+#endif
+#ifndef IDCANCEL
 inline constexpr int IDCANCEL = 2;
-// System commands.
+#endif
+// The system command that closes a window.
+#ifndef SC_CLOSE
 inline constexpr unsigned SC_CLOSE = 0xF060;
 #endif
 // The id of controls that no code refers to (labels, icons).

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "WindowTypes.h"
+
+#include <memory>
+
+class CDialog;
+class PaintPort;
+
+// Paints into a dialog within its paint handler.
+class CPaintDC {
+public:
+    explicit CPaintDC(CDialog* dialog);
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    void EraseBackground();
+    void DrawIcon(int x, int y, HICON icon);
+
+private:
+    std::unique_ptr<PaintPort> m_port;
+};
+
+// The system's headers, where a backend includes them, define the same values.
+#ifndef SM_CXICON
+inline constexpr int SM_CXICON = 11;
+#endif
+#ifndef SM_CYICON
+inline constexpr int SM_CYICON = 12;
+#endif
+// The size of things the window system draws, in pixels; on Windows the
+// system's own function, declared here as its headers declare it.
+#ifdef _WIN32
+extern "C" __declspec(dllimport) int __stdcall GetSystemMetrics(int index);
+#else
+int GetSystemMetrics(int index);
+#endif

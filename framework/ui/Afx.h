@@ -17,18 +17,8 @@
 //   dialog, and offers no read-only box).
 // - CWinApp::Enable3dControls and AfxEnableControlContainer.
 
-// The system's headers, where a backend includes them, define the same values.
-// Command ids of the standard dialog buttons.
-#ifndef IDOK
-inline constexpr int IDOK = 1;
-#endif
-#ifndef IDCANCEL
-inline constexpr int IDCANCEL = 2;
-#endif
-// The system command that closes a window.
-#ifndef SC_CLOSE
-inline constexpr unsigned SC_CLOSE = 0xF060;
-#endif
+#include "SystemValues.h"  // IDOK, IDCANCEL and SC_CLOSE
+
 // The id of controls that no code refers to (labels, icons).
 inline constexpr int IDC_STATIC = -1;
 // The framework's help command (the F1 key).

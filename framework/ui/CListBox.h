@@ -1,15 +1,12 @@
 #pragma once
 
+#include "SystemValues.h"
+
 #include <memory>
 #include <string>
 
 class CDialog;
 class ListBoxPort;
-
-// The system's headers, where a backend includes them, define the same value.
-#ifndef LB_ERR
-inline constexpr int LB_ERR = -1;
-#endif
 
 // A dialog's sorted list box, attached to its control by the exchange: its
 // lines are 8-bit text in the Western code page.

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "SystemValues.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
-// The system's headers, where a backend includes them, define the same values.
-#ifndef MF_STRING
-inline constexpr unsigned MF_STRING = 0x0000;
-#endif
-#ifndef MF_SEPARATOR
-inline constexpr unsigned MF_SEPARATOR = 0x0800;
-#endif
 
 // A window's system menu: the entries the program added, and the command id
 // each sends.

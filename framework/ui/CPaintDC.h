@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SystemValues.h"
 #include "WindowTypes.h"
 
 #include <memory>
@@ -22,13 +23,6 @@ private:
     std::unique_ptr<PaintPort> m_port;
 };
 
-// The system's headers, where a backend includes them, define the same values.
-#ifndef SM_CXICON
-inline constexpr int SM_CXICON = 11;
-#endif
-#ifndef SM_CYICON
-inline constexpr int SM_CYICON = 12;
-#endif
 // The size of things the window system draws, in pixels; on Windows the
 // system's own function, declared here as its headers declare it.
 #ifdef _WIN32

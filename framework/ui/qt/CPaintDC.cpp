@@ -8,13 +8,9 @@
 // What a CPaintDC holds on this platform: a painter on the dialog's window.
 class PaintPort {
 public:
-    explicit PaintPort(QWidget& window) : m_window(window), m_painter(&window) {}
-    void EraseBackground() { m_painter.fillRect(m_window.rect(), m_window.palette().window()); }
-    void DrawIcon(int x, int y, HICON icon) { IconOf(icon).paint(&m_painter, x, y, kIconSize, kIconSize); }
-
-private:
-    QWidget& m_window;
-    QPainter m_painter;
+    explicit PaintPort(QWidget& target) : window(target), painter(&target) {}
+    QWidget& window;
+    QPainter painter;
 };
 
 CPaintDC::CPaintDC(CDialog* dialog) : m_port(std::make_unique<PaintPort>(NativeDialog(*dialog))) {}
@@ -23,12 +19,12 @@ CPaintDC::~CPaintDC() = default;
 
 void CPaintDC::EraseBackground()
 {
-    m_port->EraseBackground();
+    m_port->painter.fillRect(m_port->window.rect(), m_port->window.palette().window());
 }
 
 void CPaintDC::DrawIcon(int x, int y, HICON icon)
 {
-    m_port->DrawIcon(x, y, icon);
+    IconOf(icon).paint(&m_port->painter, x, y, kIconSize, kIconSize);
 }
 
 int GetSystemMetrics(int index)

@@ -3,7 +3,6 @@
 
 #include "DialogPort.h"
 
-#include "CWinApp.h"
 #include "CodePage1252.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
@@ -49,7 +48,6 @@ QWidget* NativeParent(CWnd* parent)
 }
 
 } // namespace
-
 
 CDialog::CDialog(int templateId, CWnd* parent)
     : m_template(FindTemplate(templateId)), m_port(std::make_unique<DialogPort>(*this, NativeParent(parent)))

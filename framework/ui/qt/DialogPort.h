@@ -19,9 +19,6 @@ public:
     void SetIcon(HICON icon);
     // Qt's own painting of the window.
     void PaintDefault() { QDialog::paintEvent(nullptr); }
-    // Shows the system menu at a screen position (where the window manager
-    // has no menu a program may add to, the dialog offers it itself).
-    void ShowSystemMenu(const QPoint& globalPos);
 
 protected:
     void reject() override;  // Escape and the close box
@@ -31,6 +28,9 @@ protected:
 
 private:
     void CreateControls();
+    // Shows the system menu at a screen position (where the window manager
+    // has no menu a program may add to, the dialog offers it itself).
+    void ShowSystemMenu(const QPoint& globalPos);
 
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;

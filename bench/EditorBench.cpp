@@ -10,6 +10,7 @@
 #include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "ListLine.h"
+#include "NativeWindow.h"
 #include "RatioReporter.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
@@ -33,8 +34,8 @@ struct Editor {
         WriteSampleGameFolder(folder.Path(), layout);
         files.path = tileData;
         dialog->Create();
-        dialog->show();
-        QTest::mouseClick(dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);
+        NativeDialog(*dialog).show();
+        QTest::mouseClick(NativeControl(*dialog, IDC_LOAD), Qt::LeftButton);
     }
     TempFolder folder;
     std::string tileData = folder.File(kSampleTileDataName);
@@ -102,7 +103,7 @@ void BM_LoadCommand(benchmark::State& state)
 {
     Editor& e = TheEditor();
     for (auto _ : state)
-        QTest::mouseClick(e.dialog->GetDlgItem(IDC_LOAD), Qt::LeftButton);
+        QTest::mouseClick(NativeControl(*e.dialog, IDC_LOAD), Qt::LeftButton);
     if (!e.messages.shown.empty())
         state.SkipWithError("the load showed a message");
 }
@@ -122,7 +123,7 @@ void BM_SaveCommand(benchmark::State& state)
     NoSyncCalls noSync;
     ScopedFileSystemCalls scope(noSync);
     for (auto _ : state)
-        QTest::mouseClick(e.dialog->GetDlgItem(IDC_SAVE), Qt::LeftButton);
+        QTest::mouseClick(NativeControl(*e.dialog, IDC_SAVE), Qt::LeftButton);
     if (!e.messages.shown.empty())
         state.SkipWithError("the save showed a message");
 }
@@ -143,7 +144,7 @@ void BM_NameKeystroke(benchmark::State& state)
     Editor& e = TheEditor();
     e.dialog->m_list.SetCurSel(kSampleWallpaperTile);
     e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
-    auto* name = static_cast<QLineEdit*>(e.dialog->GetDlgItem(IDC_NAME));
+    auto* name = static_cast<QLineEdit*>(NativeControl(*e.dialog, IDC_NAME));
     name->setFocus();
     name->end(false);
     bool grow = true;

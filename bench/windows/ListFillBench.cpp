@@ -9,6 +9,7 @@
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"
 #include "ListLine.h"
+#include "NativeWindow.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
         // On the heap: the editor holds the whole tile table.
         auto newerEditor = std::make_unique<BenchEditor>();
         newerEditor->Create();
-        ShowWindow(newerEditor->m_hWnd, SW_SHOW);
+        ShowWindow(NativeWindow(*newerEditor), SW_SHOW);
         newerEditor->Load();
         newerFill = MedianMilliseconds(std::max(1, repetitions / 3), [&] { newerEditor->FillList(); });
         newerWhole = newerEditor->m_list.GetCount() == kMaxStaticTileCount;
@@ -73,9 +74,9 @@ int main(int argc, char** argv)
     auto editorOnHeap = std::make_unique<BenchEditor>();
     BenchEditor& editor = *editorOnHeap;
     editor.Create();
-    ShowWindow(editor.m_hWnd, SW_SHOW);
+    ShowWindow(NativeWindow(editor), SW_SHOW);
     editor.Load();
-    const HWND list = editor.GetDlgItem(IDC_LIST);
+    const HWND list = NativeControl(editor, IDC_LIST);
 
     const double fill = MedianMilliseconds(repetitions, [&] { editor.FillList(); });
     const double load = MedianMilliseconds(repetitions, [&] { editor.Load(); });

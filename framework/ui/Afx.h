@@ -17,15 +17,8 @@
 //   dialog, and offers no read-only box).
 // - CWinApp::Enable3dControls and AfxEnableControlContainer.
 
-#ifdef _WIN32
-#include <windows.h>  // IDOK, IDCANCEL and SC_CLOSE, as the system defines them
-#else
-// Command ids of the standard dialog buttons.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-// System commands.
-inline constexpr unsigned SC_CLOSE = 0xF060;
-#endif
+#include "SystemValues.h"  // IDOK, IDCANCEL and SC_CLOSE
+
 // The id of controls that no code refers to (labels, icons).
 inline constexpr int IDC_STATIC = -1;
 // The framework's help command (the F1 key).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ServiceSlot.h"
+#include "SystemValues.h"
 
 #include <optional>
 #include <string>
@@ -42,7 +43,3 @@ private:
     FileDialogRequest m_request;
     std::string m_pathName;
 };
-
-#ifndef OFN_HIDEREADONLY
-inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
-#endif

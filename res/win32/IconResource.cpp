@@ -1,5 +1,7 @@
 #include "IconResource.h"
 
+#include "SystemHeaders.h"
+
 HICON LoadIconResource(int id)
 {
     // Shared: the system keeps one copy, which is never destroyed.

@@ -1,6 +1,7 @@
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "GuiTestSupport.h"
+#include "Icon.h"
 #include "ResourceModule.h"
 #include "TileFlags.h"
 
@@ -75,7 +76,7 @@ QWidget* NextTabStop(QWidget* from)
 TEST(EditorTemplate, EveryControlHasItsIdKindLabelPlaceAndTabOrder)
 {
     EditorHarness editor;
-    CEditorDlg& dialog = editor.Dialog();
+    QDialog& dialog = editor.Window();
     const DialogUnits units(dialog.font());
     ASSERT_GT(units.BaseX(), 0);
     EXPECT_EQ(dialog.windowTitle(), "Quarnel Editor");
@@ -86,7 +87,7 @@ TEST(EditorTemplate, EveryControlHasItsIdKindLabelPlaceAndTabOrder)
         SCOPED_TRACE(expected.id);
         QWidget* control = dialog.findChild<QWidget*>(QString::number(expected.id));
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control, dialog.GetDlgItem(expected.id));
+        EXPECT_EQ(control, editor.Control(expected.id));
         EXPECT_STREQ(control->metaObject()->className(), expected.kind);
         if (expected.label) {
             EXPECT_EQ(TextOf(control), QString::fromLatin1(expected.label));
@@ -105,7 +106,7 @@ TEST(EditorTemplate, EveryControlHasItsIdKindLabelPlaceAndTabOrder)
 TEST(EditorTemplate, EachEditHasItsLabelAsBuddyAtTheLabelsPlace)
 {
     EditorHarness editor;
-    const DialogUnits units(editor.Dialog().font());
+    const DialogUnits units(editor.Window().font());
     struct Label {
         int edit;
         const char* text;
@@ -119,7 +120,7 @@ TEST(EditorTemplate, EachEditHasItsLabelAsBuddyAtTheLabelsPlace)
         {1044, "Unknown 2:", 214, 164, 40, 8}, {1045, "Unknown 3:", 132, 180, 40, 8},
         {1046, "Unknown 4:", 214, 179, 40, 8}, {1047, "Unknown 5:", 132, 196, 40, 8},
     };
-    const auto all = editor.Dialog().findChildren<QLabel*>();
+    const auto all = editor.Window().findChildren<QLabel*>();
     for (const Label& expected : labels) {
         SCOPED_TRACE(expected.text);
         const auto found = std::find_if(all.begin(), all.end(),
@@ -135,7 +136,7 @@ TEST(EditorTemplate, TheFocusStartsOnQuitWhichIsTheDefaultButton)
     EditorHarness editor;
     auto* quit = qobject_cast<QPushButton*>(editor.Control(IDOK));
     EXPECT_TRUE(quit->isDefault());
-    EXPECT_EQ(editor.Dialog().focusWidget(), quit);
+    EXPECT_EQ(editor.Window().focusWidget(), quit);
 }
 
 TEST(DialogUnits, FollowTheFontsMetrics)
@@ -162,7 +163,7 @@ TEST(AboutTemplate, HoldsIconVersionNoticeAndOk)
     EXPECT_EQ(about->items[3].kind, ControlKind::DefPushButton);
     EXPECT_EQ(about->items[3].id, 1);
     EXPECT_EQ(AfxLoadString(101), "&About Quarnel...");
-    const QIcon icon = AfxLoadIcon(128);
+    const QIcon icon = IconOf(AfxLoadIcon(128));
     EXPECT_FALSE(icon.pixmap(32, 32).isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
 }

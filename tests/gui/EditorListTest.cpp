@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 #include "CListBox.h"
+#include "ListBoxOrder.h"
 #include "ListLine.h"
 
 #include <QListView>

@@ -1,5 +1,6 @@
 #include "CDataExchange.h"
 #include "GuiTestSupport.h"
+#include "ListBoxControl.h"
 #include "SampleGameFolder.h"
 #include "StaticTileEntry.h"
 #include "resource.h"

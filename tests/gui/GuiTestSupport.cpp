@@ -12,19 +12,19 @@ EditorHarness::EditorHarness(std::function<void()> showAbout)
     : m_dialog(std::make_unique<CEditorDlg>(std::move(showAbout)))
 {
     m_dialog->Create();
-    m_dialog->show();
-    QApplication::setActiveWindow(m_dialog.get());
+    Window().show();
+    QApplication::setActiveWindow(&Window());
     QApplication::processEvents();
 }
 
 EditorHarness::~EditorHarness()
 {
-    m_dialog->hide();
+    Window().hide();
 }
 
 QWidget* EditorHarness::Control(int id) const
 {
-    return m_dialog->GetDlgItem(id);
+    return NativeControl(*m_dialog, id);
 }
 
 QLineEdit* EditorHarness::Edit(int id) const

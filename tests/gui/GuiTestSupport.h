@@ -3,6 +3,7 @@
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
 #include "MessageBox.h"
+#include "NativeWindow.h"
 #include "SystemDialogs.h"
 
 #include <QCheckBox>
@@ -65,6 +66,7 @@ public:
     ~EditorHarness();
 
     CEditorDlg& Dialog() { return *m_dialog; }
+    QDialog& Window() const { return NativeDialog(*m_dialog); }
     QLineEdit* Edit(int id) const;
     QCheckBox* Check(int id) const;
     QWidget* Control(int id) const;

@@ -33,13 +33,14 @@ class ShellTest : public ::testing::Test {
 protected:
     EditorHarness editor{&ShowAboutBox};
     CEditorDlg& dialog = editor.Dialog();
+    QDialog& window = NativeDialog(dialog);
 };
 
 TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox)
 {
     const auto& items = dialog.GetSystemMenu(false)->Items();
     ASSERT_GE(items.size(), 2u);
-    EXPECT_TRUE(items[items.size() - 2].separator);
+    EXPECT_TRUE(items[items.size() - 2].IsSeparator());
     EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
     EXPECT_EQ(items.back().text, "&About Quarnel...");
 
@@ -47,7 +48,7 @@ TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
     dialog.SendSysCommand(IDM_ABOUTBOX | 0x3);  // the low four bits do not count
     EXPECT_EQ(title, "About Quarnel");
-    EXPECT_TRUE(dialog.isVisible()) << "the editor is unchanged";
+    EXPECT_TRUE(window.isVisible()) << "the editor is unchanged";
 }
 
 TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
@@ -62,10 +63,10 @@ TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
         about->trigger();
         menu->close();
     });
-    const QPoint freeArea(dialog.width() - 5, dialog.height() - 5);
-    ASSERT_EQ(dialog.childAt(freeArea), nullptr);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, freeArea, dialog.mapToGlobal(freeArea));
-    QApplication::sendEvent(&dialog, &event);
+    const QPoint freeArea(window.width() - 5, window.height() - 5);
+    ASSERT_EQ(window.childAt(freeArea), nullptr);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, freeArea, window.mapToGlobal(freeArea));
+    QApplication::sendEvent(&window, &event);
     EXPECT_EQ(title, "About Quarnel");
 }
 
@@ -75,7 +76,7 @@ TEST_F(ShellTest, F1ShowsTheAboutBox)
     app.m_pMainWnd = &dialog;
     QString title;
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
-    QTest::keyClick(&dialog, Qt::Key_F1);
+    QTest::keyClick(&window, Qt::Key_F1);
     EXPECT_EQ(title, "About Quarnel");
 }
 
@@ -96,7 +97,7 @@ TEST_F(ShellTest, F1InTheAboutBoxOpensNoSecondOne)
         });
         QTest::keyClick(about, Qt::Key_F1);
     });
-    QTest::keyClick(&dialog, Qt::Key_F1);
+    QTest::keyClick(&window, Qt::Key_F1);
     QApplication::processEvents();
     EXPECT_EQ(boxes->size(), 1u) << "F1 in the About box opened another";
 }
@@ -105,13 +106,13 @@ TEST_F(ShellTest, EnterRunsQuitThroughATakeAndABadNumberKeepsTheEditorOpen)
 {
     editor.ReplaceText(IDC_UNKNOWN2, "12a");
     QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{"Please enter an integer."});
 
     editor.ReplaceText(IDC_UNKNOWN2, "12");
     QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Return);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), IDOK);
     EXPECT_EQ(dialog.m_unknown2, 12);
 }
 
@@ -120,21 +121,21 @@ TEST_F(ShellTest, EscapeEndsWithoutAnExchange)
     editor.ReplaceText(IDC_UNKNOWN2, "not a number");
     editor.ReplaceText(IDC_UNKNOWN4, "44");
     QTest::keyClick(editor.Edit(IDC_UNKNOWN2), Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), IDCANCEL);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), IDCANCEL);
     EXPECT_EQ(dialog.m_unknown4, 0);
     EXPECT_TRUE(editor.messages.shown.empty());
 }
 
 TEST_F(ShellTest, TheWindowIsFixedInSizeWithNoMinimiseOrMaximiseBox)
 {
-    const Qt::WindowFlags flags = dialog.windowFlags();
+    const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
-    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_FALSE(dialog.windowIcon().isNull());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowIcon().isNull());
 }
 
 TEST(MessageBox, TheRealBoxHasOnlyOkTheProgramsNameAndItsIcon)

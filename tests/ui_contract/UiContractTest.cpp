@@ -163,6 +163,17 @@ TEST_F(UiContract, TheMessageMapRoutesNotificationsAndSystemCommands)
     EXPECT_EQ(dialog.handled, (std::vector<std::string>{"button clicked", "system command 16"}));
 }
 
+TEST_F(UiContract, TheSystemMenuTakesTheProgramsEntriesAndNamesItsFirstCommand)
+{
+    CMenu* menu = dialog.GetSystemMenu(false);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(dialog.FirstProgramSystemCommand(), 0u) << "the system's own entries are not the program's";
+    EXPECT_TRUE(menu->AppendMenu(MF_SEPARATOR));
+    EXPECT_TRUE(menu->AppendMenu(MF_STRING, kProgramCommand, "&Program \xE9"));
+    EXPECT_TRUE(menu->AppendMenu(MF_STRING, kProgramCommand + 0x10, "&Later"));
+    EXPECT_EQ(dialog.FirstProgramSystemCommand(), kProgramCommand);
+}
+
 TEST_F(UiContract, TheFileDialogServiceIsAskedAsTheProgramAsksAndAnswers)
 {
     FixedFileDialog files;

@@ -5,6 +5,7 @@
 // holding a newer file's 65536 lines.
 
 #include "CEditorDlg.h"
+#include "NativeWindow.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
@@ -26,7 +27,7 @@ protected:
 
 TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorAndTheAboutEntry)
 {
-    const HMENU menu = GetSystemMenu(dialog.m_hWnd, FALSE);
+    const HMENU menu = GetSystemMenu(NativeWindow(dialog), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
     ASSERT_GE(count, 2);
@@ -40,14 +41,14 @@ TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorAndTheAboutEntry)
 TEST_F(Win32Shell, IconOneTwentyEightIsTheWindowsIconAndTheDragIcon)
 {
     ASSERT_NE(dialog.m_hIcon, nullptr) << "icon 128 is among the executable's resources";
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_GETICON, ICON_BIG, 0)), dialog.m_hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)), dialog.m_hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.m_hWnd, WM_QUERYDRAGICON, 0, 0)), dialog.m_hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(NativeWindow(dialog), WM_GETICON, ICON_BIG, 0)), dialog.m_hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(NativeWindow(dialog), WM_GETICON, ICON_SMALL, 0)), dialog.m_hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(NativeWindow(dialog), WM_QUERYDRAGICON, 0, 0)), dialog.m_hIcon);
 }
 
 TEST_F(Win32Shell, TheNameBoxTakesOnlyCharactersOfTheWesternCodePage)
 {
-    const HWND name = dialog.GetDlgItem(IDC_NAME);
+    const HWND name = NativeControl(dialog, IDC_NAME);
     for (const wchar_t typed : {L'\u00E9', L'\u0416', L'\u20AC'})  // é, a Cyrillic letter, the euro sign
         SendMessageW(name, WM_CHAR, typed, 0);
     wchar_t text[32] = {};
@@ -61,13 +62,13 @@ TEST_F(Win32Shell, TheNativeListReachesANewerFilesLastLineByKeyboard)
     WriteSampleGameFolder(folder.Path(), kNewerLayout);
     ASSERT_TRUE(LoadTileData(dialog.m_table, folder.File(kSampleTileDataName)));
     dialog.FillList();
-    const HWND list = dialog.GetDlgItem(IDC_LIST);
+    const HWND list = NativeControl(dialog, IDC_LIST);
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0x10000);
     const auto press = [&](WPARAM key) {
         SendMessageW(list, WM_KEYDOWN, key, 0);
         SendMessageW(list, WM_KEYUP, key, 0);
     };
-    ShowWindow(dialog.m_hWnd, SW_SHOW);  // a list box that is not shown and focused takes no keys
+    ShowWindow(NativeWindow(dialog), SW_SHOW);  // a list box that is not shown and focused takes no keys
     SetFocus(list);
     press(VK_DOWN);  // the first line, as a click on it; Wine's list moves by keys only from a selection
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);

@@ -4,6 +4,7 @@
 
 #include "CEditorDlg.h"
 #include "GameFolder.h"
+#include "NativeWindow.h"
 #include "Resources.h"
 
 #include <QApplication>
@@ -42,11 +43,12 @@ int main(int argc, char** argv)
     constexpr int kShownTile = 5;
     dialog->m_list.SetCurSel(kShownTile);
     dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
-    dialog->show();
+    QDialog& window = NativeDialog(*dialog);
+    window.show();
 
     int status = 1;
     QTimer::singleShot(1500, [&] {
-        const QPixmap shot = dialog->screen()->grabWindow(dialog->winId());
+        const QPixmap shot = window.screen()->grabWindow(window.winId());
         status = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
         QApplication::quit();
     });

@@ -1,7 +1,8 @@
 #include "CListBox.h"
 
-#include "CDialog.h"
 #include "CodePage1252.h"
+#include "ListBoxControl.h"
+#include "NativeWindow.h"
 
 #include <QItemSelectionModel>
 
@@ -59,20 +60,24 @@ ListBoxControl::ListBoxControl(QWidget* parent) : QListView(parent), m_model(new
     });
 }
 
+CListBox::CListBox() = default;
+CListBox::~CListBox() = default;
+
 void CListBox::SubclassDlgItem(int id, CDialog* dialog)
 {
-    m_control = qobject_cast<ListBoxControl*>(dialog->GetDlgItem(id));
+    auto* control = qobject_cast<ListBoxControl*>(NativeControl(*dialog, id));
+    m_port = control ? std::make_unique<ListBoxPort>(*control) : nullptr;
 }
 
 void CListBox::ResetContent()
 {
-    m_control->Programmatic([&] { m_control->Model().Clear(); });
+    m_port->control.Programmatic([&] { m_port->control.Model().Clear(); });
 }
 
 int CListBox::AddString(const std::string& line)
 {
     int position = LB_ERR;
-    m_control->Programmatic([&] { position = m_control->Model().Insert(line); });
+    m_port->control.Programmatic([&] { position = m_port->control.Model().Insert(line); });
     return position;
 }
 
@@ -80,54 +85,54 @@ int CListBox::DeleteString(int position)
 {
     if (position < 0 || position >= GetCount())
         return LB_ERR;
-    m_control->Programmatic([&] {
+    m_port->control.Programmatic([&] {
         // A list box forgets its selection when a line goes, rather than moving it along.
-        m_control->selectionModel()->clear();
-        m_control->Model().Remove(position);
+        m_port->control.selectionModel()->clear();
+        m_port->control.Model().Remove(position);
     });
     return GetCount();
 }
 
 int CListBox::GetCount() const
 {
-    return m_control ? m_control->Model().rowCount() : 0;
+    return m_port ? m_port->control.Model().rowCount() : 0;
 }
 
 int CListBox::GetCurSel() const
 {
-    if (!m_control)
+    if (!m_port)
         return LB_ERR;
-    const QModelIndexList selected = m_control->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = m_port->control.selectionModel()->selectedIndexes();
     return selected.isEmpty() ? LB_ERR : selected.constFirst().row();
 }
 
 int CListBox::SetCurSel(int position)
 {
-    if (!m_control || position >= GetCount())
+    if (!m_port || position >= GetCount())
         return LB_ERR;
-    m_control->Programmatic([&] {
+    m_port->control.Programmatic([&] {
         if (position < 0) {
-            m_control->selectionModel()->clear();
+            m_port->control.selectionModel()->clear();
             return;
         }
-        const QModelIndex index = m_control->Model().index(position);
-        m_control->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        m_control->scrollTo(index);
+        const QModelIndex index = m_port->control.Model().index(position);
+        m_port->control.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_port->control.scrollTo(index);
     });
     return position;
 }
 
 void CListBox::InitStorage(int lines, int)
 {
-    m_control->Model().Reserve(lines);
+    m_port->control.Model().Reserve(lines);
 }
 
 void CListBox::SetRedraw(bool redraw)
 {
-    m_control->setUpdatesEnabled(redraw);
+    m_port->control.setUpdatesEnabled(redraw);
 }
 
 std::string CListBox::GetText(int position) const
 {
-    return position >= 0 && position < GetCount() ? m_control->Model().Line(position) : std::string();
+    return position >= 0 && position < GetCount() ? m_port->control.Model().Line(position) : std::string();
 }

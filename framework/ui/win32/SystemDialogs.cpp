@@ -1,9 +1,9 @@
 #include "SystemDialogs.h"
 
 #include "PathParts.h"
+#include "SystemHeaders.h"
 #include "WideText.h"
 
-#include <windows.h>
 #include <commdlg.h>
 
 #include <vector>

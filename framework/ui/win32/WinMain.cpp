@@ -1,7 +1,7 @@
 // The framework's entry point: the program defines only its application object.
 #include "CWinApp.h"
+#include "SystemHeaders.h"
 
-#include <commctrl.h>
 #include <cstdlib>
 
 int AfxWinMain(int, char**)

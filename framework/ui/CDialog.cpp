@@ -1,11 +1,26 @@
-// What every backend's CDialog does the same way: the exchange with its
-// lock-out, the message map's dispatch, and OK and Cancel. The backends
-// declare the same members; the window-system parts are theirs.
+// What a dialog does the same way on every backend: its template, the
+// exchange with its lock-out, the message map's dispatch, OK and Cancel, the
+// system menu's entries, the wait cursor's nesting and the help key. The
+// window-system parts are each backend's DialogPort.cpp.
 
 #include "CDialog.h"
 
 #include "CDataExchange.h"
+#include "CWinApp.h"
+#include "DialogTemplate.h"
+#include "ResourceModule.h"
 #include "ScopedValue.h"
+
+#include <stdexcept>
+#include <string>
+
+const DialogTemplate* CDialog::FindTemplate(int id)
+{
+    const DialogTemplate* found = AfxFindDialogTemplate(id);
+    if (!found)
+        throw std::runtime_error("no dialog template " + std::to_string(id));
+    return found;
+}
 
 bool CDialog::UpdateData(bool saveAndValidate)
 {
@@ -85,4 +100,50 @@ void CDialog::SendSysCommand(unsigned id, long lParam)
         (this->*std::get<AFX_PMSG_SYSCOMMAND>(entry->handler))(id, lParam);
     else
         OnSysCommand(id, lParam);
+}
+
+bool CDialog::PaintThroughMap()
+{
+    const MessageMapEntry* entry = FindEntry(MessageKind::Paint);
+    if (entry)
+        (this->*std::get<AFX_PMSG>(entry->handler))();
+    return entry != nullptr;
+}
+
+CMenu* CDialog::GetSystemMenu(bool)
+{
+    return (m_template->style & Style::kSysMenu) ? &m_systemMenu : nullptr;
+}
+
+unsigned CDialog::FirstProgramSystemCommand() const
+{
+    return m_systemMenu.FirstProgramCommand();
+}
+
+void CDialog::RouteHelpKey()
+{
+    if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+        AfxGetApp()->OnCmdMsg(ID_HELP);
+}
+
+void CDialog::BeginWaitCursor()
+{
+    if (m_waitCursorDepth++ == 0)
+        ShowWaitCursor(true);
+}
+
+void CDialog::EndWaitCursor()
+{
+    if (m_waitCursorDepth == 0)
+        return;
+    if (--m_waitCursorDepth == 0)
+        ShowWaitCursor(false);
+}
+
+void CDialog::EndEveryWaitCursor()
+{
+    if (m_waitCursorDepth == 0)
+        return;
+    m_waitCursorDepth = 0;
+    ShowWaitCursor(false);
 }

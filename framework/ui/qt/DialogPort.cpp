@@ -1,10 +1,13 @@
-#include "CDialog.h"
+// The dialog on Qt's widgets: the window, its controls made from the
+// template, and what Qt reports handed to the dialog.
 
-#include "CListBox.h"
-#include "CWinApp.h"
+#include "DialogPort.h"
+
 #include "CodePage1252.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
+#include "Icon.h"
+#include "ListBoxControl.h"
 #include "ResourceModule.h"
 
 #include <QApplication>
@@ -17,14 +20,7 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include <stdexcept>
-
 namespace {
-
-constexpr int kIconSize = 32;
-
-// The control ids of programs' own system-menu entries lie below the system's.
-constexpr unsigned kFirstSystemCommand = 0xF000;
 
 QString ControlText(const char* text)
 {
@@ -45,32 +41,145 @@ public:
     }
 };
 
+QWidget* NativeParent(CWnd* parent)
+{
+    auto* dialog = dynamic_cast<CDialog*>(parent);
+    return dialog ? &dialog->Port() : nullptr;
+}
+
 } // namespace
 
 CDialog::CDialog(int templateId, CWnd* parent)
-    : QDialog(parent), m_template(AfxFindDialogTemplate(templateId))
+    : m_template(FindTemplate(templateId)), m_port(std::make_unique<DialogPort>(*this, NativeParent(parent)))
 {
-    if (!m_template)
-        throw std::runtime_error("no dialog template " + std::to_string(templateId));
+    // Qt's windows have no system menu of their own: the dialog offers one.
     m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
 }
 
 CDialog::~CDialog()
 {
-    while (m_waitCursorDepth > 0)
-        EndWaitCursor();
+    EndEveryWaitCursor();
 }
 
 void CDialog::Create()
+{
+    m_port->Create();
+}
+
+int CDialog::DoModal()
+{
+    m_port->Create();
+    return m_port->exec();
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_port->done(result);
+}
+
+std::u16string CDialog::GetItemText(int id) const
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(m_port->Control(id));
+    return edit ? edit->text().toStdU16String() : std::u16string();
+}
+
+void CDialog::SetItemText(int id, std::u16string_view text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(m_port->Control(id)))
+        edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void CDialog::LimitItemText(int id, int count)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(m_port->Control(id)))
+        edit->setMaxLength(count);
+}
+
+void CDialog::KeepItemTextInCodePage1252(int id)
+{
+    auto* edit = qobject_cast<QLineEdit*>(m_port->Control(id));
+    if (edit && !edit->validator())
+        edit->setValidator(new CodePage1252Validator(edit));
+}
+
+int CDialog::GetItemCheck(int id) const
+{
+    const auto* box = qobject_cast<const QCheckBox*>(m_port->Control(id));
+    if (!box)
+        return 0;
+    return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;
+}
+
+void CDialog::SetItemCheck(int id, int state)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(m_port->Control(id))) {
+        box->setTristate(state == 2);
+        box->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+}
+
+void CDialog::FocusItem(int id, bool selectText)
+{
+    QWidget* control = m_port->Control(id);
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control); edit && selectText)
+        edit->selectAll();
+}
+
+void CDialog::SetIcon(HICON icon, bool)
+{
+    // One window icon holds both sizes.
+    m_port->SetIcon(icon);
+}
+
+void CDialog::GetClientRect(CRect* rect) const
+{
+    *rect = {0, 0, m_port->width(), m_port->height()};
+}
+
+bool CDialog::IsIconic() const
+{
+    return m_port->isMinimized();
+}
+
+void CDialog::ShowWaitCursor(bool show)
+{
+    if (show)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void CDialog::OnSysCommand(unsigned id, long)
+{
+    if ((id & 0xFFF0) == SC_CLOSE)
+        OnCancel();
+}
+
+void CDialog::OnPaint()
+{
+    m_port->PaintDefault();
+}
+
+HICON CDialog::OnQueryDragIcon()
+{
+    return m_port->Icon();
+}
+
+DialogPort::DialogPort(CDialog& dialog, QWidget* parent) : QDialog(parent), m_dialog(dialog) {}
+
+void DialogPort::Create()
 {
     if (m_created)
         return;
     m_created = true;
     CreateControls();
-    if (OnInitDialog()) {
+    if (m_dialog.OnInitDialog()) {
         // The first tab stop takes the focus.
-        for (const DialogItemTemplate& item : m_template->items) {
-            QWidget* control = GetDlgItem(item.id);
+        for (const DialogItemTemplate& item : m_dialog.m_template->items) {
+            QWidget* control = Control(item.id);
             if (control && (item.style & Style::kTabStop)) {
                 control->setFocus(Qt::OtherFocusReason);
                 break;
@@ -79,189 +188,83 @@ void CDialog::Create()
     }
 }
 
-int CDialog::DoModal()
-{
-    Create();
-    return exec();
-}
-
-void CDialog::EndDialog(int result)
-{
-    done(result);
-}
-
-QWidget* CDialog::GetDlgItem(int id) const
+QWidget* DialogPort::Control(int id) const
 {
     const auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
 }
 
-std::u16string CDialog::GetItemText(int id) const
+void DialogPort::SetIcon(HICON icon)
 {
-    const auto* edit = qobject_cast<const QLineEdit*>(GetDlgItem(id));
-    return edit ? edit->text().toStdU16String() : std::u16string();
+    m_icon = icon;
+    setWindowIcon(IconOf(icon));
 }
 
-void CDialog::SetItemText(int id, std::u16string_view text)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id)))
-        edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void CDialog::LimitItemText(int id, int count)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id)))
-        edit->setMaxLength(count);
-}
-
-void CDialog::KeepItemTextInCodePage1252(int id)
-{
-    auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id));
-    if (edit && !edit->validator())
-        edit->setValidator(new CodePage1252Validator(edit));
-}
-
-int CDialog::GetItemCheck(int id) const
-{
-    const auto* box = qobject_cast<const QCheckBox*>(GetDlgItem(id));
-    if (!box)
-        return 0;
-    return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;
-}
-
-void CDialog::SetItemCheck(int id, int state)
-{
-    if (auto* box = qobject_cast<QCheckBox*>(GetDlgItem(id))) {
-        box->setTristate(state == 2);
-        box->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-    }
-}
-
-void CDialog::FocusItem(int id, bool selectText)
-{
-    QWidget* control = GetDlgItem(id);
-    if (!control)
-        return;
-    control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control); edit && selectText)
-        edit->selectAll();
-}
-
-CMenu* CDialog::GetSystemMenu(bool)
-{
-    return (m_template->style & Style::kSysMenu) ? &m_systemMenu : nullptr;
-}
-
-void CDialog::GetClientRect(CRect* rect) const
-{
-    *rect = {0, 0, width(), height()};
-}
-
-void CDialog::SetIcon(const HICON& icon, bool)
-{
-    // One window icon holds both sizes.
-    setWindowIcon(icon);
-}
-
-void CDialog::BeginWaitCursor()
-{
-    ++m_waitCursorDepth;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void CDialog::EndWaitCursor()
-{
-    if (m_waitCursorDepth == 0)
-        return;
-    --m_waitCursorDepth;
-    QApplication::restoreOverrideCursor();
-}
-
-void CDialog::OnSysCommand(unsigned id, long)
-{
-    if ((id & 0xFFF0) == SC_CLOSE)
-        reject();
-}
-
-void CDialog::OnPaint()
-{
-    QDialog::paintEvent(nullptr);
-}
-
-HICON CDialog::OnQueryDragIcon()
-{
-    return windowIcon();
-}
-
-void CDialog::ShowSystemMenu(const QPoint& globalPos)
+void DialogPort::ShowSystemMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("systemMenu"));
-    m_systemMenu.Populate(menu, [this](unsigned id) { SendSysCommand(id); });
+    for (const CMenu::Item& item : m_dialog.m_systemMenu.Items()) {
+        if (item.IsSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(FromCodePage1252(item.text));
+        action->setData(item.id);
+        connect(action, &QAction::triggered, &menu, [this, id = item.id] { m_dialog.SendSysCommand(id); });
+    }
     menu.exec(globalPos);
 }
 
-unsigned CDialog::FirstProgramSystemCommand() const
+void DialogPort::reject()
 {
-    for (const CMenu::Item& item : m_systemMenu.Items())
-        if (!item.separator && item.id < kFirstSystemCommand)
-            return item.id;
-    return 0;
+    m_dialog.OnCancel();
 }
 
-void CDialog::reject()
+void DialogPort::paintEvent(QPaintEvent* event)
 {
-    OnCancel();
-}
-
-void CDialog::paintEvent(QPaintEvent* event)
-{
-    if (const MessageMapEntry* entry = FindEntry(MessageKind::Paint))
-        (this->*std::get<AFX_PMSG>(entry->handler))();
-    else
+    if (!m_dialog.PaintThroughMap())
         QDialog::paintEvent(event);
 }
 
-void CDialog::contextMenuEvent(QContextMenuEvent* event)
+void DialogPort::contextMenuEvent(QContextMenuEvent* event)
 {
     // Only the dialog's free area and its labels offer the system menu.
     QWidget* under = childAt(event->pos());
-    if ((under && !qobject_cast<QLabel*>(under)) || !GetSystemMenu(false))
+    if ((under && !qobject_cast<QLabel*>(under)) || !m_dialog.GetSystemMenu(false))
         return QDialog::contextMenuEvent(event);
     ShowSystemMenu(event->globalPos());
 }
 
-void CDialog::keyPressEvent(QKeyEvent* event)
+void DialogPort::keyPressEvent(QKeyEvent* event)
 {
-    // Help is the main window's: F1 in a dialog run over it (the About box
-    // itself) must not run the help command again.
     if (event->key() == Qt::Key_F1) {
-        if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
-            AfxGetApp()->OnCmdMsg(ID_HELP);
+        m_dialog.RouteHelpKey();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void CDialog::CreateControls()
+void DialogPort::CreateControls()
 {
-    const QFont font = DialogFont(m_template->fontName, m_template->pointSize);
+    const DialogTemplate& dialogTemplate = *m_dialog.m_template;
+    const QFont font = DialogFont(dialogTemplate.fontName, dialogTemplate.pointSize);
     setFont(font);
     const DialogUnits units(font);
-    setWindowTitle(ControlText(m_template->caption));
+    setWindowTitle(ControlText(dialogTemplate.caption));
 
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (m_template->style & Style::kCaption)
+    if (dialogTemplate.style & Style::kCaption)
         flags |= Qt::WindowTitleHint;
-    if (m_template->style & Style::kSysMenu)
+    if (dialogTemplate.style & Style::kSysMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
-    setFixedSize(units.ToPixelsX(m_template->cx), units.ToPixelsY(m_template->cy));
+    setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
 
     QWidget* previousTabStop = nullptr;
     QLabel* pendingLabel = nullptr;
     int labelCount = 0;
-    for (const DialogItemTemplate& item : m_template->items) {
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
         QWidget* control = nullptr;
         const QString text = ControlText(item.text);
         switch (item.kind) {
@@ -270,14 +273,14 @@ void CDialog::CreateControls()
             auto* button = new QPushButton(text, this);
             button->setDefault(item.kind == ControlKind::DefPushButton);
             connect(button, &QPushButton::clicked, this,
-                    [this, id = item.id] { SendNotification(Notification::ButtonClicked, id); });
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::ButtonClicked, id); });
             control = button;
             break;
         }
         case ControlKind::AutoCheckBox: {
             auto* box = new QCheckBox(text, this);
             connect(box, &QCheckBox::clicked, this,
-                    [this, id = item.id] { SendNotification(Notification::ButtonClicked, id); });
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::ButtonClicked, id); });
             control = box;
             break;
         }
@@ -286,7 +289,7 @@ void CDialog::CreateControls()
             edit->setFrame((item.style & Style::kBorder) != 0);
             // Every change of the text is reported, typed or pasted or set.
             connect(edit, &QLineEdit::textChanged, this,
-                    [this, id = item.id] { SendNotification(Notification::EditChange, id); });
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::EditChange, id); });
             if (pendingLabel) {
                 pendingLabel->setBuddy(edit);
                 edit->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
@@ -301,7 +304,7 @@ void CDialog::CreateControls()
             list->setVerticalScrollBarPolicy((item.style & Style::kVScroll) ? Qt::ScrollBarAlwaysOn
                                                                             : Qt::ScrollBarAsNeeded);
             connect(list, &ListBoxControl::selChange, this,
-                    [this, id = item.id] { SendNotification(Notification::ListSelChange, id); });
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::ListSelChange, id); });
             control = list;
             break;
         }
@@ -316,7 +319,7 @@ void CDialog::CreateControls()
         }
         case ControlKind::Icon: {
             auto* label = new QLabel(this);
-            label->setPixmap(AfxLoadIcon(QString::fromLatin1(item.text).toInt()).pixmap(kIconSize, kIconSize));
+            label->setPixmap(IconOf(AfxLoadIcon(QString::fromLatin1(item.text).toInt())).pixmap(kIconSize, kIconSize));
             control = label;
             break;
         }
@@ -339,19 +342,4 @@ void CDialog::CreateControls()
             control->setFocusPolicy(Qt::ClickFocus);
         }
     }
-}
-
-void CPaintDC::EraseBackground()
-{
-    m_painter.fillRect(m_dialog->rect(), m_dialog->palette().window());
-}
-
-void CPaintDC::DrawIcon(int x, int y, const HICON& icon)
-{
-    icon.paint(&m_painter, x, y, kIconSize, kIconSize);
-}
-
-int GetSystemMetrics(int index)
-{
-    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
 }

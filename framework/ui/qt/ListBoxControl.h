@@ -53,34 +53,9 @@ private:
     bool m_programmatic = false;
 };
 
-class CDialog;
-
-// A dialog's sorted list box, attached to its control by the exchange.
-class CListBox {
+// What a CListBox holds on this platform: the control it took over.
+class ListBoxPort {
 public:
-    CListBox() = default;
-    CListBox(const CListBox&) = delete;
-    CListBox& operator=(const CListBox&) = delete;
-
-    // Takes over the dialog's list box control with that id.
-    void SubclassDlgItem(int id, CDialog* dialog);
-    bool IsAttached() const { return m_control != nullptr; }
-
-    void ResetContent();
-    int AddString(const std::string& line);
-    int DeleteString(int position);
-    int GetCount() const;
-    // The selected position, or LB_ERR (-1) when no line is selected.
-    int GetCurSel() const;
-    int SetCurSel(int position);
-    std::string GetText(int position) const;
-    // Off while many lines change at once, so that the list draws once.
-    void SetRedraw(bool redraw);
-    // Room for that many lines, before a fill.
-    void InitStorage(int lines, int bytes);
-
-private:
-    ListBoxControl* m_control = nullptr;
+    explicit ListBoxPort(ListBoxControl& taken) : control(taken) {}
+    ListBoxControl& control;
 };
-
-inline constexpr int LB_ERR = -1;

@@ -1,0 +1,40 @@
+#pragma once
+
+// The system's values that programs built on the framework name as the
+// system's headers do, given here without those headers. Where a backend
+// includes them too, their macros take over with the same values (the
+// Win32 backend holds the two equal at build time).
+
+// Command ids of the standard dialog buttons.
+#ifndef IDOK
+inline constexpr int IDOK = 1;
+#endif
+#ifndef IDCANCEL
+inline constexpr int IDCANCEL = 2;
+#endif
+// The system command that closes a window.
+#ifndef SC_CLOSE
+inline constexpr unsigned SC_CLOSE = 0xF060;
+#endif
+// Kinds of menu entry.
+#ifndef MF_STRING
+inline constexpr unsigned MF_STRING = 0x0000;
+#endif
+#ifndef MF_SEPARATOR
+inline constexpr unsigned MF_SEPARATOR = 0x0800;
+#endif
+// What a list box answers for no line.
+#ifndef LB_ERR
+inline constexpr int LB_ERR = -1;
+#endif
+// The size of an icon, asked of GetSystemMetrics.
+#ifndef SM_CXICON
+inline constexpr int SM_CXICON = 11;
+#endif
+#ifndef SM_CYICON
+inline constexpr int SM_CYICON = 12;
+#endif
+// The file dialog's flag that hides its read-only box.
+#ifndef OFN_HIDEREADONLY
+inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
+#endif

@@ -1,0 +1,373 @@
+// The dialog on the system's own dialogs: the window made from the
+// template in memory, and what the system reports handed to the dialog.
+
+#include "DialogPort.h"
+
+#include "DialogTemplate.h"
+#include "NativeWindow.h"
+#include "WideText.h"
+#include "WindowsCodePage.h"
+
+namespace {
+
+// Atoms of the system's predefined control classes in a dialog template.
+constexpr WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082, kListBoxClass = 0x0083;
+
+// Writes an extended dialog template: WORDs and DWORDs little-endian,
+// strings as zero-ended UTF-16, each item on a DWORD boundary.
+class TemplateWriter {
+public:
+    void Word(WORD value) { Bytes(&value, sizeof value); }
+    void Dword(DWORD value) { Bytes(&value, sizeof value); }
+    void Short(short value) { Bytes(&value, sizeof value); }
+    void Text(const std::wstring& text) { Bytes(text.c_str(), (text.size() + 1) * sizeof(wchar_t)); }
+    void AlignToDword()
+    {
+        while (m_bytes.size() % 4 != 0)
+            m_bytes.push_back(0);
+    }
+    std::vector<std::uint8_t> Take() { return std::move(m_bytes); }
+
+private:
+    void Bytes(const void* data, std::size_t size)
+    {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        m_bytes.insert(m_bytes.end(), bytes, bytes + size);
+    }
+    std::vector<std::uint8_t> m_bytes;
+};
+
+DWORD DialogStyle(unsigned style)
+{
+    DWORD result = DS_SETFONT | DS_CENTER;
+    if (style & Style::kPopup)
+        result |= WS_POPUP;
+    if (style & Style::kCaption)
+        result |= WS_CAPTION;
+    if (style & Style::kSysMenu)
+        result |= WS_SYSMENU;
+    if (style & Style::kModalFrame)
+        result |= DS_MODALFRAME;
+    return result;
+}
+
+DWORD ItemStyle(const DialogItemTemplate& item)
+{
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    if (item.style & Style::kTabStop)
+        style |= WS_TABSTOP;
+    if (item.style & Style::kBorder)
+        style |= WS_BORDER;
+    if (item.style & Style::kVScroll)
+        style |= WS_VSCROLL;
+    switch (item.kind) {
+    case ControlKind::PushButton: return style | BS_PUSHBUTTON;
+    case ControlKind::DefPushButton: return style | BS_DEFPUSHBUTTON;
+    case ControlKind::AutoCheckBox: return style | BS_AUTOCHECKBOX;
+    case ControlKind::Edit: return style | ES_LEFT | ((item.style & Style::kEditAutoHScroll) ? ES_AUTOHSCROLL : 0);
+    case ControlKind::ListBox:
+        return style | ((item.style & Style::kListSort) ? LBS_SORT : 0) |
+               ((item.style & Style::kListNotify) ? LBS_NOTIFY : 0) |
+               ((item.style & Style::kListNoIntegralHeight) ? LBS_NOINTEGRALHEIGHT : 0);
+    case ControlKind::Label: return style | SS_LEFT | ((item.style & Style::kStaticNoPrefix) ? SS_NOPREFIX : 0);
+    case ControlKind::Icon: return style | SS_ICON;
+    }
+    return style;
+}
+
+WORD ItemClass(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+    case ControlKind::AutoCheckBox: return kButtonClass;
+    case ControlKind::Edit: return kEditClass;
+    case ControlKind::ListBox: return kListBoxClass;
+    case ControlKind::Label:
+    case ControlKind::Icon: return kStaticClass;
+    }
+    return kStaticClass;
+}
+
+std::wstring Wide(const char* text)
+{
+    return WideFromCodePage1252(text ? text : "");
+}
+
+bool InCodePage1252(std::wstring_view text)
+{
+    return CodePage1252FromUtf16({reinterpret_cast<const char16_t*>(text.data()), text.size()}).has_value();
+}
+
+// An edit that takes no character the Western code page lacks, typed or pasted.
+LRESULT CALLBACK CodePage1252EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_CHAR && wParam >= 0x20) {
+        const wchar_t character = static_cast<wchar_t>(wParam);
+        if (!InCodePage1252({&character, 1})) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+    }
+    if (message == WM_PASTE && OpenClipboard(edit)) {
+        bool refused = false;
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                refused = !InCodePage1252(text);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        if (refused) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace
+
+CDialog::CDialog(int templateId, CWnd* parent)
+    : m_template(FindTemplate(templateId)), m_port(std::make_unique<DialogPort>(*this, parent))
+{
+}
+
+CDialog::~CDialog()
+{
+    EndEveryWaitCursor();
+}
+
+void CDialog::Create()
+{
+    m_port->Create();
+}
+
+int CDialog::DoModal()
+{
+    return m_port->RunModal();
+}
+
+void CDialog::EndDialog(int result)
+{
+    ::EndDialog(m_port->Window(), result);
+}
+
+std::u16string CDialog::GetItemText(int id) const
+{
+    const HWND control = NativeControl(*this, id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return {text.begin(), text.end()};
+}
+
+void CDialog::SetItemText(int id, std::u16string_view text)
+{
+    const std::wstring wide(text.begin(), text.end());
+    SetWindowTextW(NativeControl(*this, id), wide.c_str());
+}
+
+void CDialog::KeepItemTextInCodePage1252(int id)
+{
+    // Installing the same subclass again only renews it.
+    SetWindowSubclass(NativeControl(*this, id), &CodePage1252EditProc, 0, 0);
+}
+
+void CDialog::LimitItemText(int id, int count)
+{
+    SendDlgItemMessageW(m_port->Window(), id, EM_LIMITTEXT, static_cast<WPARAM>(count), 0);
+}
+
+int CDialog::GetItemCheck(int id) const
+{
+    return static_cast<int>(IsDlgButtonChecked(m_port->Window(), id));
+}
+
+void CDialog::SetItemCheck(int id, int state)
+{
+    CheckDlgButton(m_port->Window(), id, static_cast<UINT>(state));
+}
+
+void CDialog::FocusItem(int id, bool selectText)
+{
+    const HWND control = NativeControl(*this, id);
+    SendMessageW(m_port->Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (selectText)
+        SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void CDialog::SetIcon(HICON icon, bool bigIcon)
+{
+    SendMessageW(m_port->Window(), WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void CDialog::GetClientRect(CRect* rect) const
+{
+    RECT client{};
+    ::GetClientRect(m_port->Window(), &client);
+    *rect = {client.left, client.top, client.right, client.bottom};
+}
+
+bool CDialog::IsIconic() const
+{
+    return ::IsIconic(m_port->Window()) != FALSE;
+}
+
+void CDialog::ShowWaitCursor(bool show)
+{
+    m_port->ShowWaitCursor(show);
+}
+
+void CDialog::OnSysCommand(unsigned, long)
+{
+    m_port->UseDefault();
+}
+
+void CDialog::OnPaint()
+{
+    m_port->UseDefault();
+}
+
+HICON CDialog::OnQueryDragIcon()
+{
+    return reinterpret_cast<HICON>(SendMessageW(m_port->Window(), WM_GETICON, ICON_BIG, 0));
+}
+
+DialogPort::~DialogPort()
+{
+    if (m_window && IsWindow(m_window))
+        DestroyWindow(m_window);
+}
+
+HWND DialogPort::ParentWindow() const
+{
+    const auto* parent = dynamic_cast<const CDialog*>(m_parent);
+    return parent ? NativeWindow(*parent) : nullptr;
+}
+
+void DialogPort::Create()
+{
+    if (m_window)
+        return;
+    const std::vector<std::uint8_t> bytes = BuildTemplate();
+    CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
+                               ParentWindow(), &DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+int DialogPort::RunModal()
+{
+    const std::vector<std::uint8_t> bytes = BuildTemplate();
+    const INT_PTR result =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
+                                ParentWindow(), &DialogProc, reinterpret_cast<LPARAM>(this));
+    m_window = nullptr;
+    return static_cast<int>(result);
+}
+
+void DialogPort::ShowWaitCursor(bool show)
+{
+    // No message is taken while the work runs, so the cursor stays until it ends.
+    if (show)
+        m_cursorBeforeWait = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+    else
+        SetCursor(m_cursorBeforeWait ? m_cursorBeforeWait : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+}
+
+INT_PTR CALLBACK DialogPort::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        reinterpret_cast<DialogPort*>(lParam)->m_window = window;
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+    }
+    auto* port = reinterpret_cast<DialogPort*>(GetWindowLongPtrW(window, DWLP_USER));
+    return port ? port->HandleMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        m_dialog.m_systemMenu.Attach([menu = ::GetSystemMenu(m_window, FALSE)](const CMenu::Item& item) {
+            const std::wstring text = WideFromCodePage1252(item.text);
+            return menu && AppendMenuW(menu, item.flags, item.id, item.IsSeparator() ? nullptr : text.c_str());
+        });
+        // TRUE: the system gives the focus to the first control in tab order.
+        return m_dialog.OnInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const UINT code = HIWORD(wParam);
+        if (code == BN_CLICKED)
+            m_dialog.SendNotification(Notification::ButtonClicked, id);
+        else if (code == EN_CHANGE)
+            m_dialog.SendNotification(Notification::EditChange, id);
+        else if (code == LBN_SELCHANGE)
+            m_dialog.SendNotification(Notification::ListSelChange, id);
+        else
+            return FALSE;
+        return TRUE;
+    }
+    case WM_SYSCOMMAND:
+        m_useDefault = false;
+        m_dialog.SendSysCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam));
+        return m_useDefault ? FALSE : TRUE;
+    case WM_PAINT:
+        m_useDefault = false;
+        return m_dialog.PaintThroughMap() && !m_useDefault ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+        if (const MessageMapEntry* entry = m_dialog.FindEntry(MessageKind::QueryDragIcon))
+            return reinterpret_cast<INT_PTR>((m_dialog.*std::get<AFX_PMSG_QUERYICON>(entry->handler))());
+        return FALSE;
+    case WM_HELP:
+        m_dialog.RouteHelpKey();
+        return TRUE;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+std::vector<std::uint8_t> DialogPort::BuildTemplate() const
+{
+    const DialogTemplate& dialogTemplate = *m_dialog.m_template;
+    TemplateWriter out;
+    out.Word(1);       // version
+    out.Word(0xFFFF);  // an extended template
+    out.Dword(0);      // help id
+    out.Dword((dialogTemplate.style & Style::kAppWindow) ? WS_EX_APPWINDOW : 0);
+    out.Dword(DialogStyle(dialogTemplate.style));
+    out.Word(static_cast<WORD>(dialogTemplate.items.size()));
+    out.Short(0);
+    out.Short(0);
+    out.Short(static_cast<short>(dialogTemplate.cx));
+    out.Short(static_cast<short>(dialogTemplate.cy));
+    out.Word(0);  // no menu
+    out.Word(0);  // the system's dialog class
+    out.Text(Wide(dialogTemplate.caption));
+    out.Word(static_cast<WORD>(dialogTemplate.pointSize));
+    out.Word(FW_NORMAL);
+    out.Word(DEFAULT_CHARSET << 8);  // not italic; the character set
+    out.Text(Wide(dialogTemplate.fontName));
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
+        out.AlignToDword();
+        out.Dword(0);  // help id
+        out.Dword(0);  // extended style
+        out.Dword(ItemStyle(item));
+        out.Short(static_cast<short>(item.x));
+        out.Short(static_cast<short>(item.y));
+        out.Short(static_cast<short>(item.cx));
+        out.Short(static_cast<short>(item.cy));
+        out.Dword(static_cast<DWORD>(item.id));
+        out.Word(0xFFFF);
+        out.Word(ItemClass(item.kind));
+        if (item.kind == ControlKind::Icon) {
+            out.Word(0xFFFF);  // the icon resource, by number
+            out.Word(static_cast<WORD>(std::stoi(item.text)));
+        } else {
+            out.Text(Wide(item.text));
+        }
+        out.Word(0);  // no creation data
+    }
+    return out.Take();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "CDialog.h"
+#include "SystemHeaders.h"
+
+#include <cstdint>
+#include <vector>
+
+// A dialog's window on Win32: the system's dialog, made from the template
+// as an extended dialog template in memory, so that dialog units, font, tab
+// order and styles are the system's own. Its dialog procedure hands what
+// the system reports to the dialog.
+class DialogPort {
+public:
+    DialogPort(CDialog& dialog, CWnd* parent) : m_dialog(dialog), m_parent(parent) {}
+    ~DialogPort();
+    DialogPort(const DialogPort&) = delete;
+    DialogPort& operator=(const DialogPort&) = delete;
+
+    // Creates the window modelessly and runs the initialisation (done once).
+    void Create();
+    // Runs the dialog modally; returns how it ended.
+    int RunModal();
+    HWND Window() const { return m_window; }
+
+    void ShowWaitCursor(bool show);
+    // A handler asks for the system's default handling of what it handles.
+    void UseDefault() { m_useDefault = true; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::vector<std::uint8_t> BuildTemplate() const;
+    HWND ParentWindow() const;
+
+    CDialog& m_dialog;
+    CWnd* m_parent;
+    HWND m_window = nullptr;
+    HCURSOR m_cursorBeforeWait = nullptr;
+    bool m_useDefault = false;
+};

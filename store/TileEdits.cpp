@@ -73,18 +73,8 @@ std::uint32_t GetTileNumber(const Entry& entry, TileNumber number)
     return value;
 }
 
-template <typename Entry>
-void SetTileNumber(Entry& entry, TileNumber number, std::uint32_t value)
-{
-    WithNumberField<Entry>(number, [&](const auto& field) {
-        entry.*field.member = static_cast<FieldValue<decltype(field)>>(value);
-    });
-}
-
 template std::uint32_t GetTileNumber(const StaticTileEntry&, TileNumber);
 template std::uint32_t GetTileNumber(const LandTileEntry&, TileNumber);
-template void SetTileNumber(StaticTileEntry&, TileNumber, std::uint32_t);
-template void SetTileNumber(LandTileEntry&, TileNumber, std::uint32_t);
 
 std::uint32_t TileNumberMaximum(TileNumber number)
 {

@@ -21,7 +21,8 @@ template <>
 inline constexpr int kFirstTileNumber<LandTileEntry> = kNumberFieldCount<StaticTileEntry>;
 inline constexpr int kTileNumberCount = kNumberFieldCount<StaticTileEntry> + kNumberFieldCount<LandTileEntry>;
 
-// The place of the half's number exported under `column`.
+// The place of the half's number exported under `column`; a column the
+// half has no number of does not compile.
 template <typename Entry>
 consteval int TileNumberOf(std::string_view column)
 {
@@ -30,6 +31,8 @@ consteval int TileNumberOf(std::string_view column)
         if (field.column == column)
             found = kFirstTileNumber<Entry> + number;
     });
+    if (found < 0)
+        throw "no such number";
     return found;
 }
 
@@ -38,11 +41,9 @@ enum class TileNumber : int {
 };
 
 // Each entry's own numbers only: a land entry has no weight, a static one no
-// texture; the other half's read as 0 and are not stored.
+// texture; the other half's read as 0.
 template <typename Entry>
 std::uint32_t GetTileNumber(const Entry& entry, TileNumber number);
-template <typename Entry>
-void SetTileNumber(Entry& entry, TileNumber number, std::uint32_t value);
 // The largest value the number's field holds.
 std::uint32_t TileNumberMaximum(TileNumber number);
 

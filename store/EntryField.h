@@ -5,6 +5,8 @@
 // (StaticTileFields.h, LandTileFields.h); where each lies in an entry of a
 // layout, how wide it is and which are numbers all follow from that list.
 
+#include "TileFlags.h"
+
 #include <cstdint>
 #include <string_view>
 #include <tuple>
@@ -21,9 +23,13 @@ struct EntryField {
 template <typename Entry, typename Value>
 EntryField(std::string_view, Value Entry::*) -> EntryField<Entry, Value>;
 
-// Specialised by each half: kFlags, the flag word that starts every entry,
-// as wide as the layout's; kAfterFlags, the fields that follow it in file
-// order, each as wide in the file as in memory.
+// The flag word that starts every entry of either half, as wide as the
+// layout's.
+template <typename Entry>
+inline constexpr EntryField<Entry, TileFlags> kFlagsField{"flags", &Entry::flags};
+
+// Specialised by each half: kAfterFlags, the fields that follow the flag
+// word in file order, each as wide in the file as in memory.
 template <typename Entry>
 struct EntryFields;
 

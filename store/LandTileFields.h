@@ -25,6 +25,5 @@ struct LandTileEntry {
 template <>
 struct EntryFields<LandTileEntry> {
     using E = LandTileEntry;
-    static constexpr EntryField kFlags{"flags", &E::flags};
     static constexpr std::tuple kAfterFlags{EntryField{"texture", &E::texture}, EntryField{"name", &E::name}};
 };

@@ -35,7 +35,6 @@ struct StaticTileEntry {
 template <>
 struct EntryFields<StaticTileEntry> {
     using E = StaticTileEntry;
-    static constexpr EntryField kFlags{"flags", &E::flags};
     static constexpr std::tuple kAfterFlags{
         EntryField{"weight", &E::weight},     EntryField{"layer", &E::layer},
         EntryField{"unknown1", &E::unknown1}, EntryField{"unknown2", &E::unknown2},

@@ -134,7 +134,7 @@ void ReadField(Field& field, const std::uint8_t* bytes, std::size_t width, std::
 template <typename Entry, typename Width>
 void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, Width flagsSize)
 {
-    auto& flags = entry.*EntryFields<Entry>::kFlags.member;
+    auto& flags = entry.*kFlagsField<Entry>.member;
     if constexpr (kCopyWhole<Entry>) {
         if (available >= EntryFileSize<Entry>(flagsSize)) {
             flags = LoadFlags(bytes, flagsSize);
@@ -157,7 +157,7 @@ void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, W
 template <typename Entry, typename Width>
 void WriteEntry(const Entry& entry, std::uint8_t* bytes, Width flagsSize)
 {
-    StoreFlags(entry.*EntryFields<Entry>::kFlags.member, bytes, flagsSize);
+    StoreFlags(entry.*kFlagsField<Entry>.member, bytes, flagsSize);
     if constexpr (kCopyWhole<Entry>) {
         std::memcpy(bytes + flagsSize, reinterpret_cast<const char*>(&entry) + kFirstAfterFlags<Entry>,
                     kFileBytesAfterFlags<Entry>);

@@ -18,7 +18,7 @@ template <typename Entry>
 std::vector<TileColumn> ColumnsOf(const TileDataLayout& layout)
 {
     std::vector<TileColumn> columns = {{"id", Kind::kId, 0},
-                                       {std::string(EntryFields<Entry>::kFlags.column), Kind::kFlags, 0}};
+                                       {std::string(kFlagsField<Entry>.column), Kind::kFlags, 0}};
     for (int bit = 0; bit < layout.FlagBitCount(); ++bit)
         columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
     int place = 0;

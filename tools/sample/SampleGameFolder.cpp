@@ -62,7 +62,7 @@ constexpr SampleRange kSampleRanges[] = {{"layer", 26}, {"class", 8}, {"height",
 // Random flags of the layout, then a random value for each number of the
 // entry's field list in file order, one draw each.
 template <typename Entry>
-Entry MakeNumbers(Random& random, const TileDataLayout& layout)
+Entry RandomFlagsAndNumbers(Random& random, const TileDataLayout& layout)
 {
     Entry entry;
     entry.flags = random.Next() & random.Next() & layout.FlagsMask();
@@ -80,7 +80,7 @@ Entry MakeNumbers(Random& random, const TileDataLayout& layout)
 // A land tile: random flags and texture, and mostly a name.
 LandTileEntry MakeLandEntry(Random& random, const TileDataLayout& layout)
 {
-    LandTileEntry entry = MakeNumbers<LandTileEntry>(random, layout);
+    LandTileEntry entry = RandomFlagsAndNumbers<LandTileEntry>(random, layout);
     if (random.Below(8) != 0)
         SetTileName(entry, kLandNames[random.Below(std::size(kLandNames))]);
     return entry;
@@ -100,7 +100,7 @@ void PutLandBlocks(Random& random, const TileDataLayout& layout, std::uint8_t* b
 
 StaticTileEntry MakeEntry(Random& random, const TileDataLayout& layout)
 {
-    StaticTileEntry entry = MakeNumbers<StaticTileEntry>(random, layout);
+    StaticTileEntry entry = RandomFlagsAndNumbers<StaticTileEntry>(random, layout);
     if (random.Below(10) == 0)
         return entry;  // unnamed
     // Some fields still hold a longer earlier name after the terminator.

@@ -42,7 +42,7 @@ BenchFolder& Folder(const TileDataLayout& layout)
 // and the patch file's count, index and replacement blocks' entries.
 std::uint32_t TileDataBytes(const TileDataLayout& layout)
 {
-    return static_cast<std::uint32_t>(layout.usualStaticTiles) * layout.staticEntrySize;
+    return static_cast<std::uint32_t>(layout.usualStaticTiles) * layout.statics.entrySize;
 }
 
 std::uint32_t PatchFileBytes(const TileDataLayout& layout)
@@ -55,7 +55,7 @@ std::uint32_t PatchFileBytes(const TileDataLayout& layout)
         const std::uint32_t number = entry[4] | entry[5] << 8;
         blocks += entry[0] == kTileDataFileId && number >= 512 && number < 512 + blocksInUse;
     }
-    return 4 + 20 * files.verData[0] + blocks * kTilesPerBlock * layout.staticEntrySize;
+    return 4 + 20 * files.verData[0] + blocks * kTilesPerBlock * layout.statics.entrySize;
 }
 
 void PlainTransfer(const std::string& path, std::uint32_t offset, bool writing,
@@ -84,7 +84,7 @@ void BM_PlainRead(benchmark::State& state, const TileDataLayout* layout)
     BenchFolder& f = Folder(*layout);
     std::vector<std::uint8_t> tileBytes(TileDataBytes(*layout)), patchBytes(PatchFileBytes(*layout));
     for (auto _ : state) {
-        PlainTransfer(f.tileData, layout->landSectionSize, false, tileBytes);
+        PlainTransfer(f.tileData, layout->statics.offset, false, tileBytes);
         PlainTransfer(f.verData, 0, false, patchBytes);
     }
 }
@@ -114,10 +114,10 @@ void BM_PlainWrite(benchmark::State& state, const TileDataLayout* layout)
     BenchFolder& f = Folder(*layout);
     // Written back with the bytes the files already hold, so they stay sound.
     std::vector<std::uint8_t> tileBytes(TileDataBytes(*layout)), patchBytes(PatchFileBytes(*layout));
-    PlainTransfer(f.tileData, layout->landSectionSize, false, tileBytes);
+    PlainTransfer(f.tileData, layout->statics.offset, false, tileBytes);
     PlainTransfer(f.verData, 0, false, patchBytes);
     for (auto _ : state) {
-        PlainTransfer(f.tileData, layout->landSectionSize, true, tileBytes);
+        PlainTransfer(f.tileData, layout->statics.offset, true, tileBytes);
         PlainTransfer(f.verData, 0, true, patchBytes);
     }
     WriteSampleGameFolder(f.folder.Path(), *layout);

@@ -1,24 +1,8 @@
 #pragma once
 
-#include "TileFlags.h"
-#include "TileName.h"
+#include "LandTileFields.h"
+#include "TileDataLayout.h"
 #include "TileTable.h"
 
-#include <cstdint>
-
-// One land tile as held in memory: the 3 fields of its file form, in file
-// order, and whether its contents came from the patch file. The flag word
-// is 64 bits whatever the file's layout; a classic file has only the low 32.
-struct LandTileEntry {
-    TileFlags flags = 0;
-    std::uint16_t texture = 0;
-    // As a static tile's name: a zero byte ends a shorter one, and the bytes
-    // after the terminator are kept as they are.
-    TileNameField name{};
-    bool patched = false;
-
-    bool operator==(const LandTileEntry&) const = default;
-};
-
 // The land half of a file: always 512 blocks, 16384 tiles.
-using LandTileTable = TileTable<LandTileEntry, kLandTileCount>;
+using LandTileTable = TileTable<LandTileEntry, kLandTileCount, kLandTileCount>;

@@ -1,18 +1,11 @@
 #include "StoreFiles.h"
 
-
 namespace store_detail {
-
-std::uint32_t LittleEndian32(const std::uint8_t* bytes)
-{
-    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
-           std::uint32_t{bytes[3]} << 24;
-}
 
 VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes)
 {
-    return {LittleEndian32(bytes), LittleEndian32(bytes + 4), LittleEndian32(bytes + 8),
-            LittleEndian32(bytes + 12), LittleEndian32(bytes + 16)};
+    return {LoadLittleEndian32(bytes), LoadLittleEndian32(bytes + 4), LoadLittleEndian32(bytes + 8),
+            LoadLittleEndian32(bytes + 12), LoadLittleEndian32(bytes + 16)};
 }
 
 bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)

@@ -5,6 +5,7 @@
 
 #include "CFile.h"
 #include "FileOpenFailure.h"
+#include "LittleEndian.h"
 #include "TileFileLayout.h"
 #include "TileSection.h"
 #include "VerDataFile.h"
@@ -25,7 +26,6 @@ namespace store_detail {
 #endif
 inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
 
-std::uint32_t LittleEndian32(const std::uint8_t* bytes);
 VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes);
 
 // Opens a game file exclusively.
@@ -67,12 +67,12 @@ bool WithGameFile(Open&& open, unsigned mode, WaitCursorHook& waitCursor, Work&&
 template <typename Table, typename Visit>
 void ForEachPatchBlock(CFile& file, const Table& table, Visit&& visit)
 {
-    const std::uint32_t firstNumber = SectionOf<Table>::kFirstBlockNumber;
+    const std::uint32_t firstNumber = SectionOf(table).firstBlockNumber;
     const std::uint32_t endNumber = firstNumber + static_cast<std::uint32_t>(table.BlockCount());
     std::array<std::uint8_t, kVerDataCountSize> countBytes{};
     if (file.Read(countBytes.data(), kVerDataCountSize) < kVerDataCountSize)
         return;  // no count, so no index
-    const std::uint32_t count = LittleEndian32(countBytes.data());
+    const std::uint32_t count = LoadLittleEndian32(countBytes.data());
     const std::uint64_t length = file.GetLength();
     const auto held = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(count, (length - kVerDataCountSize) / kVerDataIndexEntrySize));

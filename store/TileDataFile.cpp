@@ -35,16 +35,15 @@ std::span<std::uint8_t> ChunkBuffer(std::uint32_t blockSize)
 template <typename Table>
 void ReadSection(CFile& file, Table& table)
 {
-    using Section = SectionOf<Table>;
     const std::uint64_t length = file.GetLength();
     const TileDataLayout& layout = TileDataLayoutOfSize(length);
     table.layout = &layout;
-    table.count = Section::TilesInUse(layout, length);
+    table.count = TableTilesInUse<Table>(layout, length);
     // What a short file does not deliver leaves the entries it would have
     // filled as they were.
-    const std::uint32_t blockSize = Section::BlockSize(layout);
+    const std::uint32_t blockSize = SectionOf(table).blockSize;
     const std::span<std::uint8_t> chunk = ChunkBuffer(blockSize);
-    file.Seek(static_cast<std::int64_t>(Section::Offset(layout)), CFile::begin);
+    file.Seek(static_cast<std::int64_t>(SectionOf(table).offset), CFile::begin);
     ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t) {
         const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(std::size_t{blockSize} * blocks));
         for (int block = 0; block < blocks; ++block) {
@@ -93,16 +92,17 @@ bool SaveTileData(const StaticTileTable& table, const std::string& path, WaitCur
     // as when each field is written on its own.
     const TileDataLayout& layout = *table.layout;
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
+    const std::uint32_t blockSize = SectionOf(table).blockSize;
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        const std::span<std::uint8_t> chunk = ChunkBuffer(layout.staticBlockSize);
+        const std::span<std::uint8_t> chunk = ChunkBuffer(blockSize);
         ForEachChunk(table, [&](int firstBlock, int blocks, std::uint64_t chunkOffset) {
-            const std::size_t chunkSize = std::size_t{layout.staticBlockSize} * blocks;
+            const std::size_t chunkSize = std::size_t{blockSize} * blocks;
             file.Seek(static_cast<std::int64_t>(chunkOffset), CFile::begin);
             const std::size_t delivered = file.Read(chunk.data(), static_cast<std::uint32_t>(chunkSize));
             std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(delivered), chunk.end(), 0);
             for (int block = 0; block < blocks; ++block)
                 WriteBlockEntries(&table[(firstBlock + block) * kTilesPerBlock],
-                                  chunk.data() + std::size_t{layout.staticBlockSize} * block + kBlockHeaderSize,
+                                  chunk.data() + std::size_t{blockSize} * block + kBlockHeaderSize,
                                   layout);
             const std::uint32_t skip = firstBlock == 0 ? kBlockHeaderSize : 0;
             file.Seek(static_cast<std::int64_t>(chunkOffset + skip), CFile::begin);

@@ -12,14 +12,12 @@
 // than mapped afresh each time.
 inline constexpr int kBlocksPerChunk = 512;
 
-// Reads the static section of the tile-data file at `path` into the table
-// and clears the patched mark of every tile in use. The file's size gives
+// Reads the table's section of the tile-data file at `path` (the static
+// section for a StaticTileTable, the land section for a LandTileTable) and clears the patched mark of every tile in use. The file's size gives
 // its layout and the tiles in use, which the table takes on. Returns false,
 // with the table unchanged, when the file cannot be opened exclusively;
 // `failure` then says why. A file error after opening is thrown as
 // CFileException. A short file loads: entries beyond its end keep their bytes.
-// Table is StaticTileTable, or LandTileTable for the land section, read
-// the same way.
 template <typename Table>
 bool LoadTileData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                   FileOpenFailure* failure = nullptr);

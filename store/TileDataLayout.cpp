@@ -6,8 +6,9 @@ namespace {
 
 bool IsWholeStaticBlocks(const TileDataLayout& layout, std::uint64_t fileSize, std::uint64_t leastBlocks)
 {
-    return fileSize >= layout.landSectionSize + leastBlocks * layout.staticBlockSize &&
-           (fileSize - layout.landSectionSize) % layout.staticBlockSize == 0;
+    const TileSectionShape& statics = layout.statics;
+    return fileSize >= statics.offset + leastBlocks * statics.blockSize &&
+           (fileSize - statics.offset) % statics.blockSize == 0;
 }
 
 } // namespace
@@ -27,10 +28,14 @@ const TileDataLayout& TileDataLayoutOfSize(std::uint64_t fileSize)
     return kClassicLayout;
 }
 
+int TilesInUse(const TileSectionShape& shape, std::uint64_t fileSize, int least, int most)
+{
+    const std::uint64_t blocks = fileSize > shape.offset ? (fileSize - shape.offset) / shape.blockSize : 0;
+    const std::uint64_t tiles = std::min<std::uint64_t>(blocks * kTilesPerBlock, static_cast<std::uint64_t>(most));
+    return static_cast<int>(std::max<std::uint64_t>(tiles, static_cast<std::uint64_t>(least)));
+}
+
 int StaticTilesInUse(const TileDataLayout& layout, std::uint64_t fileSize)
 {
-    const std::uint64_t blocks =
-        fileSize > layout.landSectionSize ? (fileSize - layout.landSectionSize) / layout.staticBlockSize : 0;
-    const std::uint64_t tiles = std::min<std::uint64_t>(blocks * kTilesPerBlock, kMaxStaticTileCount);
-    return static_cast<int>(std::max<std::uint64_t>(tiles, kMinStaticTileCount));
+    return TilesInUse(layout.statics, fileSize, kMinStaticTileCount, kMaxStaticTileCount);
 }

@@ -5,7 +5,9 @@
 #include "TileSection.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
+#include <type_traits>
 
 using namespace store_detail;
 
@@ -16,9 +18,9 @@ namespace {
 template <typename Entry>
 void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, const TileDataLayout& layout)
 {
-    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
+    const std::uint32_t entrySize = SectionShape<Entry>(layout).entrySize;
     const std::uint64_t at = file.GetPosition();
-    std::array<std::uint8_t, kNewerLayout.staticEntrySize> bytes{};
+    std::array<std::uint8_t, SectionShape<Entry>(kWidestLayout).entrySize> bytes{};
     Entry entry = loaded;
     ReadEntryFields(bytes.data(), file.Read(bytes.data(), entrySize), entry, layout);
     ApplyTileEdit(edit, entry);
@@ -27,14 +29,29 @@ void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, co
     file.Write(bytes.data(), entrySize);
 }
 
+// Calls visit(field) with the field of `number` when Entry's list has it.
+template <typename Entry, typename Visit>
+void WithNumberField(TileNumber number, Visit&& visit)
+{
+    const int wanted = static_cast<int>(number) - kFirstTileNumber<Entry>;
+    ForEachNumberField<Entry>([&](const auto& field, int place) {
+        if (place == wanted)
+            visit(field);
+    });
+}
+
+template <typename Field>
+using FieldValue = typename std::remove_cvref_t<Field>::value_type;
+
 } // namespace
 
 template <typename Entry>
 void ApplyTileEdit(const TileEdit& edit, Entry& entry)
 {
-    for (int i = 0; i < kTileNumberCount; ++i)
-        if (edit.numbers[i])
-            SetTileNumber(entry, static_cast<TileNumber>(i), *edit.numbers[i]);
+    ForEachNumberField<Entry>([&](const auto& field, int place) {
+        if (const auto& value = edit.numbers[kFirstTileNumber<Entry> + place])
+            entry.*field.member = static_cast<FieldValue<decltype(field)>>(*value);
+    });
     entry.flags = (entry.flags | edit.setFlags) & ~edit.clearFlags;
     if (edit.name)
         SetTileName(entry, *edit.name);
@@ -48,60 +65,26 @@ void ApplyTileEdit(const TileEdit& edit, Entry& entry)
 template void ApplyTileEdit(const TileEdit&, StaticTileEntry&);
 template void ApplyTileEdit(const TileEdit&, LandTileEntry&);
 
-std::uint32_t GetTileNumber(const StaticTileEntry& e, TileNumber field)
+template <typename Entry>
+std::uint32_t GetTileNumber(const Entry& entry, TileNumber number)
 {
-    switch (field) {
-    case TileNumber::kWeight: return e.weight;
-    case TileNumber::kLayer: return e.layer;
-    case TileNumber::kUnknown1: return e.unknown1;
-    case TileNumber::kUnknown2: return e.unknown2;
-    case TileNumber::kClass: return e.tileClass;
-    case TileNumber::kGump: return e.gump;
-    case TileNumber::kUnknown3: return e.unknown3;
-    case TileNumber::kHue: return e.hue;
-    case TileNumber::kUnknown4: return e.unknown4;
-    case TileNumber::kUnknown5: return e.unknown5;
-    case TileNumber::kHeight: return e.height;
-    case TileNumber::kTexture: break;
-    }
-    return 0;
+    std::uint32_t value = 0;
+    WithNumberField<Entry>(number, [&](const auto& field) { value = entry.*field.member; });
+    return value;
 }
 
-std::uint32_t GetTileNumber(const LandTileEntry& e, TileNumber field)
-{
-    return field == TileNumber::kTexture ? e.texture : 0;
-}
+template std::uint32_t GetTileNumber(const StaticTileEntry&, TileNumber);
+template std::uint32_t GetTileNumber(const LandTileEntry&, TileNumber);
 
-void SetTileNumber(LandTileEntry& e, TileNumber field, std::uint32_t value)
+std::uint32_t TileNumberMaximum(TileNumber number)
 {
-    if (field == TileNumber::kTexture)
-        e.texture = static_cast<std::uint16_t>(value);
-}
-
-void SetTileNumber(StaticTileEntry& e, TileNumber field, std::uint32_t value)
-{
-    const auto byte = static_cast<std::uint8_t>(value);
-    const auto word = static_cast<std::uint16_t>(value);
-    switch (field) {
-    case TileNumber::kWeight: e.weight = byte; break;
-    case TileNumber::kLayer: e.layer = byte; break;
-    case TileNumber::kUnknown1: e.unknown1 = word; break;
-    case TileNumber::kUnknown2: e.unknown2 = byte; break;
-    case TileNumber::kClass: e.tileClass = byte; break;
-    case TileNumber::kGump: e.gump = word; break;
-    case TileNumber::kUnknown3: e.unknown3 = byte; break;
-    case TileNumber::kHue: e.hue = byte; break;
-    case TileNumber::kUnknown4: e.unknown4 = byte; break;
-    case TileNumber::kUnknown5: e.unknown5 = byte; break;
-    case TileNumber::kHeight: e.height = byte; break;
-    case TileNumber::kTexture: break;
-    }
-}
-
-std::uint32_t TileNumberMaximum(TileNumber field)
-{
-    return field == TileNumber::kUnknown1 || field == TileNumber::kGump || field == TileNumber::kTexture ? 0xFFFF
-                                                                                                        : 0xFF;
+    std::uint32_t maximum = 0;
+    const auto ofField = [&](const auto& field) {
+        maximum = std::numeric_limits<FieldValue<decltype(field)>>::max();
+    };
+    WithNumberField<StaticTileEntry>(number, ofField);
+    WithNumberField<LandTileEntry>(number, ofField);
+    return maximum;
 }
 
 bool TileEdit::IsEmpty() const
@@ -110,14 +93,13 @@ bool TileEdit::IsEmpty() const
            setFlags == 0 && clearFlags == 0 && !name && !nameTail;
 }
 
-
 template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
-    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
+    const std::uint32_t entrySize = SectionShape<Entry>(layout).entrySize;
     // Edits close together in the file are made in one read and one write of
     // the span from the first one's entry to the last one's: the bytes
     // between go back as they were read, and past a short file's end as the
@@ -172,7 +154,7 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
-    const std::uint32_t entrySize = TileSection<Entry>::EntrySize(layout);
+    const std::uint32_t entrySize = SectionShape<Entry>(layout).entrySize;
     const std::uint32_t blockEntriesSize = entrySize * kTilesPerBlock;
     std::multimap<int, const TileEdit*> byBlock;
     for (const TileEdit& edit : edits)

@@ -9,22 +9,43 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The numeric fields of the entries, in file order: a static entry's
-// eleven, then a land entry's one.
-enum class TileNumber {
-    kWeight, kLayer, kUnknown1, kUnknown2, kClass, kGump, kUnknown3, kHue, kUnknown4, kUnknown5, kHeight,
-    kTexture,
-};
-inline constexpr int kTileNumberCount = 12;
+// The numbers of both halves, each half's as its field list gives them in
+// file order: a static entry's, then a land entry's. A TileNumber is a
+// number's place in that sequence, so that one edit can name either half's.
+template <typename Entry>
+inline constexpr int kFirstTileNumber = 0;
+template <>
+inline constexpr int kFirstTileNumber<LandTileEntry> = kNumberFieldCount<StaticTileEntry>;
+inline constexpr int kTileNumberCount = kNumberFieldCount<StaticTileEntry> + kNumberFieldCount<LandTileEntry>;
 
-// Each entry's own numbers only: a land entry has no weight, a static one no texture.
-std::uint32_t GetTileNumber(const StaticTileEntry& entry, TileNumber field);
-void SetTileNumber(StaticTileEntry& entry, TileNumber field, std::uint32_t value);
-std::uint32_t GetTileNumber(const LandTileEntry& entry, TileNumber field);
-void SetTileNumber(LandTileEntry& entry, TileNumber field, std::uint32_t value);
-std::uint32_t TileNumberMaximum(TileNumber field);
+// The place of the half's number exported under `column`; a column the
+// half has no number of does not compile.
+template <typename Entry>
+consteval int TileNumberOf(std::string_view column)
+{
+    int found = -1;
+    ForEachNumberField<Entry>([&](const auto& field, int number) {
+        if (field.column == column)
+            found = kFirstTileNumber<Entry> + number;
+    });
+    if (found < 0)
+        throw "no such number";
+    return found;
+}
+
+enum class TileNumber : int {
+    kWeight = TileNumberOf<StaticTileEntry>("weight"),  // the number callers set on its own
+};
+
+// Each entry's own numbers only: a land entry has no weight, a static one no
+// texture; the other half's read as 0.
+template <typename Entry>
+std::uint32_t GetTileNumber(const Entry& entry, TileNumber number);
+// The largest value the number's field holds.
+std::uint32_t TileNumberMaximum(TileNumber number);
 
 // A change to some fields of one tile, to be made wherever the tile is
 // stored: in the tile-data file and in every replacement block holding it.

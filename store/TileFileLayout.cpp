@@ -1,81 +1,57 @@
 #include "TileFileLayout.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cstddef>
 #include <cstring>
 #include <type_traits>
 
 namespace {
 
-// The file fields of each kind of entry that follow its flag word, in file order.
+template <typename Field>
+using FieldValue = typename std::remove_cvref_t<Field>::value_type;
+
+// Where the members after the flag word start in memory: straight after it.
 template <typename Entry>
-struct EntryForm;
+constexpr std::size_t kFirstAfterFlags = offsetof(Entry, flags) + sizeof(TileFlags);
 
-template <>
-struct EntryForm<StaticTileEntry> {
-    static constexpr std::uint32_t kFieldsAfterFlags = kStaticFieldsAfterFlags;
-    template <typename Entry, typename Visit>
-    static constexpr void ForEachFieldAfterFlags(Entry& entry, Visit&& visit)
-    {
-        visit(entry.weight);
-        visit(entry.layer);
-        visit(entry.unknown1);
-        visit(entry.unknown2);
-        visit(entry.tileClass);
-        visit(entry.gump);
-        visit(entry.unknown3);
-        visit(entry.hue);
-        visit(entry.unknown4);
-        visit(entry.unknown5);
-        visit(entry.height);
-        visit(entry.name);
-    }
-    // On a little-endian machine the members after the flag word lie exactly
-    // as the file form does, so they move in one copy.
-    static constexpr std::size_t kFirstAfterFlags = offsetof(StaticTileEntry, weight);
-    static constexpr bool kMemoryIsFileForm =
-        offsetof(StaticTileEntry, layer) == kFirstAfterFlags + 1 &&
-        offsetof(StaticTileEntry, unknown1) == kFirstAfterFlags + 2 &&
-        offsetof(StaticTileEntry, unknown2) == kFirstAfterFlags + 4 &&
-        offsetof(StaticTileEntry, tileClass) == kFirstAfterFlags + 5 &&
-        offsetof(StaticTileEntry, gump) == kFirstAfterFlags + 6 &&
-        offsetof(StaticTileEntry, unknown3) == kFirstAfterFlags + 8 &&
-        offsetof(StaticTileEntry, hue) == kFirstAfterFlags + 9 &&
-        offsetof(StaticTileEntry, unknown4) == kFirstAfterFlags + 10 &&
-        offsetof(StaticTileEntry, unknown5) == kFirstAfterFlags + 11 &&
-        offsetof(StaticTileEntry, height) == kFirstAfterFlags + 12 &&
-        offsetof(StaticTileEntry, name) == kFirstAfterFlags + 13 &&
-        offsetof(StaticTileEntry, patched) == kFirstAfterFlags + kFieldsAfterFlags;
-};
-
-template <>
-struct EntryForm<LandTileEntry> {
-    static constexpr std::uint32_t kFieldsAfterFlags = kLandFieldsAfterFlags;
-    template <typename Entry, typename Visit>
-    static constexpr void ForEachFieldAfterFlags(Entry& entry, Visit&& visit)
-    {
-        visit(entry.texture);
-        visit(entry.name);
-    }
-    static constexpr std::size_t kFirstAfterFlags = offsetof(LandTileEntry, texture);
-    static constexpr bool kMemoryIsFileForm = offsetof(LandTileEntry, name) == kFirstAfterFlags + 2 &&
-                                              offsetof(LandTileEntry, patched) == kFirstAfterFlags + kFieldsAfterFlags;
-};
-
+// Whether the members after the flag word lie in memory exactly as the file
+// form does after the flag word, so that they move in one copy: each field
+// is filled with marks that count the file form's bytes, and the entry's
+// memory must show them in order.
 template <typename Entry>
-constexpr std::uint32_t FieldsSizeAfterFlags()
+constexpr bool MemoryIsFileForm()
 {
-    const Entry entry{};
-    std::uint32_t size = 0;
-    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](const auto& field) { size += sizeof(field); });
-    return size;
+    Entry entry{};
+    ForEachFieldAfterFlags<Entry>([&](const auto& field, std::uint32_t offset) {
+        using Value = FieldValue<decltype(field)>;
+        std::array<std::uint8_t, sizeof(Value)> marks{};
+        for (std::uint32_t i = 0; i < sizeof(Value); ++i)
+            marks[i] = static_cast<std::uint8_t>(offset + i + 1);
+        auto& value = entry.*field.member;
+        if constexpr (std::is_integral_v<Value>)
+            value = static_cast<Value>(LoadLittleEndian(marks.data(), sizeof(Value)));
+        else
+            std::copy(marks.begin(), marks.end(), value.begin());
+    });
+    const auto memory = std::bit_cast<std::array<std::uint8_t, sizeof(Entry)>>(entry);
+    for (std::uint32_t i = 0; i < kFileBytesAfterFlags<Entry>; ++i)
+        if (kFirstAfterFlags<Entry> + i >= sizeof(Entry) || memory[kFirstAfterFlags<Entry> + i] != i + 1)
+            return false;
+    return true;
 }
-static_assert(FieldsSizeAfterFlags<StaticTileEntry>() == kStaticFieldsAfterFlags);
-static_assert(FieldsSizeAfterFlags<LandTileEntry>() == kLandFieldsAfterFlags);
 
 template <typename Entry>
 constexpr bool kCopyWhole = std::endian::native == std::endian::little && std::is_trivially_copyable_v<Entry> &&
-                            EntryForm<Entry>::kMemoryIsFileForm;
+                            MemoryIsFileForm<Entry>();
+
+// The speed of loading and saving rests on the one copy: an entry's members
+// must keep to its field list.
+static_assert(std::endian::native != std::endian::little ||
+              (kCopyWhole<StaticTileEntry> && kCopyWhole<LandTileEntry>));
 
 // The width of the flag word is a parameter of every routine below: a
 // std::integral_constant for the widths in use, so that the hot loops are
@@ -96,7 +72,7 @@ void WithFlagsWidth(std::uint32_t flagsSize, Visit&& visit)
 template <typename Entry, typename Width>
 constexpr std::uint32_t EntryFileSize(Width flagsSize)
 {
-    return flagsSize + EntryForm<Entry>::kFieldsAfterFlags;
+    return flagsSize + kFileBytesAfterFlags<Entry>;
 }
 
 // The leading `present` bytes of a little-endian number of `width` bytes,
@@ -104,18 +80,9 @@ constexpr std::uint32_t EntryFileSize(Width flagsSize)
 std::uint64_t WithLeadingBytes(std::uint64_t value, const std::uint8_t* bytes, std::size_t width, std::size_t present)
 {
     if (present == width)
-        value = 0;  // a whole field: the file's number, zero-extended
-    for (std::size_t i = 0; i < present; ++i) {
-        value &= ~(std::uint64_t{0xFF} << (8 * i));
-        value |= std::uint64_t{bytes[i]} << (8 * i);
-    }
-    return value;
-}
-
-void StoreLittleEndian(std::uint64_t value, std::uint8_t* bytes, std::size_t width)
-{
-    for (std::size_t i = 0; i < width; ++i)
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+        return LoadLittleEndian(bytes, width);  // a whole field: the file's number, zero-extended
+    const std::uint64_t replaced = (std::uint64_t{1} << (8 * present)) - 1;  // present < width <= 8
+    return (value & ~replaced) | LoadLittleEndian(bytes, present);
 }
 
 // A whole flag word of the layout's width, as the number it holds.
@@ -134,7 +101,7 @@ std::uint64_t LoadFlags(const std::uint8_t* bytes, Width flagsSize)
             return flags;
         }
     }
-    return WithLeadingBytes(0, bytes, flagsSize, flagsSize);
+    return LoadLittleEndian(bytes, flagsSize);
 }
 
 template <typename Width>
@@ -167,41 +134,42 @@ void ReadField(Field& field, const std::uint8_t* bytes, std::size_t width, std::
 template <typename Entry, typename Width>
 void ReadEntry(const std::uint8_t* bytes, std::size_t available, Entry& entry, Width flagsSize)
 {
+    auto& flags = entry.*kFlagsField<Entry>.member;
     if constexpr (kCopyWhole<Entry>) {
         if (available >= EntryFileSize<Entry>(flagsSize)) {
-            entry.flags = LoadFlags(bytes, flagsSize);
-            std::memcpy(reinterpret_cast<char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags, bytes + flagsSize,
-                        EntryForm<Entry>::kFieldsAfterFlags);
+            flags = LoadFlags(bytes, flagsSize);
+            std::memcpy(reinterpret_cast<char*>(&entry) + kFirstAfterFlags<Entry>, bytes + flagsSize,
+                        kFileBytesAfterFlags<Entry>);
             return;
         }
     }
     // Field by field: a field cut short by the end of the file gets only its leading bytes.
-    std::size_t offset = 0;
-    const auto visit = [&](auto& field, std::size_t width) {
+    const auto read = [&](auto& value, std::size_t offset, std::size_t width) {
         const std::size_t present = offset < available ? std::min(width, available - offset) : 0;
-        ReadField(field, bytes + offset, width, present);
-        offset += width;
+        ReadField(value, bytes + offset, width, present);
     };
-    visit(entry.flags, flagsSize);
-    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](auto& field) { visit(field, sizeof(field)); });
+    read(flags, 0, flagsSize);
+    ForEachFieldAfterFlags<Entry>([&](const auto& field, std::uint32_t offset) {
+        read(entry.*field.member, flagsSize + offset, kFieldWidth<std::remove_cvref_t<decltype(field)>>);
+    });
 }
 
 template <typename Entry, typename Width>
 void WriteEntry(const Entry& entry, std::uint8_t* bytes, Width flagsSize)
 {
-    StoreFlags(entry.flags, bytes, flagsSize);
-    bytes += flagsSize;
+    StoreFlags(entry.*kFlagsField<Entry>.member, bytes, flagsSize);
     if constexpr (kCopyWhole<Entry>) {
-        std::memcpy(bytes, reinterpret_cast<const char*>(&entry) + EntryForm<Entry>::kFirstAfterFlags,
-                    EntryForm<Entry>::kFieldsAfterFlags);
+        std::memcpy(bytes + flagsSize, reinterpret_cast<const char*>(&entry) + kFirstAfterFlags<Entry>,
+                    kFileBytesAfterFlags<Entry>);
         return;
     }
-    EntryForm<Entry>::ForEachFieldAfterFlags(entry, [&](const auto& field) {
-        if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(field)>>)
-            StoreLittleEndian(field, bytes, sizeof(field));
+    ForEachFieldAfterFlags<Entry>([&](const auto& field, std::uint32_t offset) {
+        const auto& value = entry.*field.member;
+        std::uint8_t* at = bytes + flagsSize + offset;
+        if constexpr (std::is_integral_v<FieldValue<decltype(field)>>)
+            StoreLittleEndian(value, at, sizeof(value));
         else
-            std::memcpy(bytes, field.data(), sizeof(field));
-        bytes += sizeof(field);
+            std::memcpy(at, value.data(), sizeof(value));
     });
 }
 

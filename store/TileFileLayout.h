@@ -12,8 +12,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// Entry is StaticTileEntry or LandTileEntry: a land entry's flag word is
-// followed by texture and name.
+// Entry is StaticTileEntry or LandTileEntry, its fields as its list in
+// StaticTileFields.h or LandTileFields.h gives them.
 
 // Reads one entry from its file form, of which only the first `available`
 // bytes exist: a field cut short has just its leading bytes replaced (the

@@ -1,8 +1,7 @@
 #pragma once
 
-// Which section of the tile-data file each kind of entry lives in, as the
-// layout describes it: the land section from the file's start, then the
-// static section. The patch file numbers their blocks on from each other.
+// Where the entries of a table's half lie in a tile-data file of the
+// table's layout, from the shape the layout holds for that half.
 
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"
@@ -10,41 +9,48 @@
 
 #include <cstdint>
 
+// Which of a layout's shapes is the half of Entry.
 template <typename Entry>
-struct TileSection;
+struct SectionOfEntry;
 
 template <>
-struct TileSection<LandTileEntry> {
-    static constexpr std::uint32_t kFirstBlockNumber = 0;
-    static std::uint64_t Offset(const TileDataLayout&) { return 0; }
-    static std::uint32_t BlockSize(const TileDataLayout& layout) { return layout.landBlockSize; }
-    static std::uint32_t EntrySize(const TileDataLayout& layout) { return layout.landEntrySize; }
-    static int TilesInUse(const TileDataLayout&, std::uint64_t) { return kLandTileCount; }
+struct SectionOfEntry<LandTileEntry> {
+    static constexpr TileSectionShape TileDataLayout::*kShape = &TileDataLayout::land;
 };
 
 template <>
-struct TileSection<StaticTileEntry> {
-    static constexpr std::uint32_t kFirstBlockNumber = kFirstStaticBlockNumber;
-    static std::uint64_t Offset(const TileDataLayout& layout) { return layout.landSectionSize; }
-    static std::uint32_t BlockSize(const TileDataLayout& layout) { return layout.staticBlockSize; }
-    static std::uint32_t EntrySize(const TileDataLayout& layout) { return layout.staticEntrySize; }
-    static int TilesInUse(const TileDataLayout& layout, std::uint64_t fileSize)
-    {
-        return StaticTilesInUse(layout, fileSize);
-    }
+struct SectionOfEntry<StaticTileEntry> {
+    static constexpr TileSectionShape TileDataLayout::*kShape = &TileDataLayout::statics;
 };
 
-// The section of a table's entries.
+template <typename Entry>
+constexpr const TileSectionShape& SectionShape(const TileDataLayout& layout)
+{
+    return layout.*SectionOfEntry<Entry>::kShape;
+}
+
+// The shape of the table's half in the table's layout.
 template <typename Table>
-using SectionOf = TileSection<typename Table::value_type>;
+const TileSectionShape& SectionOf(const Table& table)
+{
+    return SectionShape<typename Table::value_type>(*table.layout);
+}
+
+// The tiles a table of this type has in use after loading a file of that
+// size and layout.
+template <typename Table>
+int TableTilesInUse(const TileDataLayout& layout, std::uint64_t fileSize)
+{
+    return TilesInUse(SectionShape<typename Table::value_type>(layout), fileSize, Table::kMinCount, Table::kMaxCount);
+}
 
 // Where block `block` of the table's section lies in a file of its layout;
 // the block after the last in use is where the section ends.
 template <typename Table>
 std::uint64_t BlockOffset(const Table& table, int block)
 {
-    using Section = SectionOf<Table>;
-    return Section::Offset(*table.layout) + std::uint64_t{Section::BlockSize(*table.layout)} * block;
+    const TileSectionShape& section = SectionOf(table);
+    return section.offset + std::uint64_t{section.blockSize} * block;
 }
 
 template <typename Table>
@@ -58,5 +64,5 @@ template <typename Table>
 std::uint64_t EntryOffset(const Table& table, int tile)
 {
     return BlockOffset(table, tile / kTilesPerBlock) + kBlockHeaderSize +
-           std::uint64_t{SectionOf<Table>::EntrySize(*table.layout)} * (tile % kTilesPerBlock);
+           std::uint64_t{SectionOf(table).entrySize} * (tile % kTilesPerBlock);
 }

@@ -11,13 +11,16 @@
 // Every tile of one half of a file that a table can hold, indexed by tile
 // id; tile i lies in block i / 32 at slot i % 32. One fixed array, never
 // allocated per load: `count` says how many tiles the file loaded last has
-// in use, and `layout` in which shape it keeps them. A new table holds
-// all-zero, unpatched entries, as a classic file would count them.
-template <typename Entry, int MaxCount>
+// in use (from MinCount to MaxCount), and `layout` in which shape it keeps
+// them. A new table holds MinCount all-zero, unpatched entries of a
+// classic file.
+template <typename Entry, int MinCount, int MaxCount>
 struct TileTable {
     using value_type = Entry;
+    static constexpr int kMinCount = MinCount;
+    static constexpr int kMaxCount = MaxCount;
     std::array<Entry, MaxCount> entries{};
-    int count = kMinStaticTileCount;
+    int count = MinCount;
     const TileDataLayout* layout = &kClassicLayout;
 
     Entry& operator[](int tile) { return entries[static_cast<std::size_t>(tile)]; }
@@ -45,7 +48,7 @@ struct TileTable {
         // A new entry is all zero bytes: cleared in one stroke.
         static_assert(std::is_trivially_copyable_v<Entry>);
         std::memset(static_cast<void*>(entries.data()), 0, sizeof(Entry) * static_cast<std::size_t>(count));
-        count = kMinStaticTileCount;
+        count = MinCount;
         layout = &kClassicLayout;
     }
 };

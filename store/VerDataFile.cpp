@@ -14,8 +14,7 @@ namespace {
 template <typename Table>
 std::vector<std::uint8_t> BlockEntriesBuffer(const Table& table)
 {
-    using Section = SectionOf<Table>;
-    return std::vector<std::uint8_t>(std::size_t{Section::EntrySize(*table.layout)} * kTilesPerBlock);
+    return std::vector<std::uint8_t>(std::size_t{SectionOf(table).entrySize} * kTilesPerBlock);
 }
 
 // Applies the table's replacement blocks from the open patch file, and

@@ -22,19 +22,18 @@ struct VerDataIndexEntry {
 inline constexpr std::uint32_t kVerDataCountSize = 4;
 inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
 
-// Applies every static-section replacement block of the patch file at
-// `path` over the table, in the table's layout, and marks those entries
-// patched. Blocks apply as far as the table's tiles in use go. Returns false,
+// Applies every replacement block of the patch file at `path` that belongs
+// to the table's section (static block numbers from 512 on for a
+// StaticTileTable, land ones below 512 for a LandTileTable) over the
+// table, in the table's layout, and marks those entries patched. Blocks apply as far as the table's tiles in use go. Returns false,
 // with the table unchanged, when the file cannot be opened exclusively; a
 // file error after opening is thrown as CFileException.
 //
-// Index entries that name no static block of this table, whose block would
+// Index entries that name no block of this table, whose block would
 // wrap round to the file's start, or whose block lies over the file's own
 // count and index are damaged and skipped, here and when saving.
-// `blocksApplied`, when given, receives how many index entries applied a block.
-// Table is StaticTileTable, or LandTileTable for the land replacement blocks
-// (block numbers below 512), applied the same way; only quarnel-tiles
-// reads the land half, never the editor.
+// `blocksApplied`, when given, receives how many index entries applied a
+// block. Only quarnel-tiles reads the land half, never the editor.
 template <typename Table>
 bool LoadVerData(Table& table, const std::string& path, WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                  FileOpenFailure* failure = nullptr, int* blocksApplied = nullptr);

@@ -40,7 +40,7 @@ SampleGameFiles ShortSample(const TileDataLayout& layout)
 {
     constexpr std::size_t kStaticBlocksKept = 4;
     SampleGameFiles files = MakeSampleGameFiles(layout);
-    files.tileData.resize(layout.landSectionSize + kStaticBlocksKept * layout.staticBlockSize);
+    files.tileData.resize(layout.statics.offset + kStaticBlocksKept * layout.statics.blockSize);
     return files;
 }
 

@@ -99,7 +99,7 @@ Expected SelectedBlocks(const std::uint8_t* data, std::size_t size, const TableS
 // into blocks past the file's end is the fuzzer's to choose too.
 void SeedTable(StaticTileTable& table, const Expected& expected, const std::uint8_t* data, std::size_t size)
 {
-    std::array<std::uint8_t, kTilesPerBlock * kNewerLayout.staticEntrySize> block{};
+    std::array<std::uint8_t, kTilesPerBlock * kNewerLayout.statics.entrySize> block{};
     for (std::size_t i = 0; size && i < block.size(); ++i)
         block[i] = data[i % size];
     for (const int firstTile : expected.firstTiles)

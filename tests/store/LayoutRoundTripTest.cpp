@@ -104,4 +104,24 @@ TEST_F(StoreFixture, RandomFilesOfEitherLayoutLoadAndSaveAsTheirBytesSay)
     }
 }
 
+TEST_F(StoreFixture, ALandTableHoldsItsFiveHundredTwelveBlocksWhateverTheFileSize)
+{
+    // However many static blocks follow, and however short the file, the land half has 16384 tiles.
+    const std::size_t sizes[] = {0,
+                                 100,
+                                 kClassic.land,
+                                 kClassic.land + kClassic.block * 3000,
+                                 kNewer.land + kNewer.block * 2048,
+                                 kNewer.land + kNewer.block * 2100};
+    for (const std::size_t size : sizes) {
+        SCOPED_TRACE(size);
+        WriteFileBytes(tileDataPath, std::vector<std::uint8_t>(size, 0xA5));
+        auto land = std::make_unique<LandTileTable>();
+        EXPECT_EQ(land->count, 16384) << "a new table";
+        land->count = 32;
+        ASSERT_TRUE(LoadTileData(*land, tileDataPath));
+        EXPECT_EQ(land->count, 16384);
+    }
+}
+
 } // namespace

@@ -6,8 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+
+// Where a classic file's static section starts, spelled out here rather
+// than taken from the store: its 512 land blocks of 836 bytes.
+inline constexpr std::uint32_t kStaticSectionOffset = 0x68800;
 
 // Counts the wait cursor's begins and ends.
 class CountingWaitCursor final : public WaitCursorHook {

@@ -13,8 +13,8 @@ namespace {
 
 std::size_t EntryOffset(int tile)
 {
-    return kStaticSectionOffset + std::size_t{kClassicLayout.staticBlockSize} * (tile / kTilesPerBlock) +
-           kBlockHeaderSize + std::size_t{kClassicLayout.staticEntrySize} * (tile % kTilesPerBlock);
+    return kStaticSectionOffset + std::size_t{kClassicLayout.statics.blockSize} * (tile / kTilesPerBlock) +
+           kBlockHeaderSize + std::size_t{kClassicLayout.statics.entrySize} * (tile % kTilesPerBlock);
 }
 
 // A table in which every entry holds the same recognisable bytes.
@@ -109,10 +109,10 @@ const std::size_t kCuts[] = {
     kStaticSectionOffset + 4 + 1,
     kStaticSectionOffset + 4 + 37 * 3 + 11,
     kStaticSectionOffset + 4 + 37 * 31 + 30,
-    kStaticSectionOffset + kClassicLayout.staticBlockSize * 7 + 2,
-    kStaticSectionOffset + kClassicLayout.staticBlockSize * 300 + 4 + 37 * 9 + 17,
-    kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock) - 1,
-    kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock),
+    kStaticSectionOffset + kClassicLayout.statics.blockSize * 7 + 2,
+    kStaticSectionOffset + kClassicLayout.statics.blockSize * 300 + 4 + 37 * 9 + 17,
+    kStaticSectionOffset + (kClassicLayout.statics.blockSize * kMinStaticTileCount / kTilesPerBlock) - 1,
+    kStaticSectionOffset + (kClassicLayout.statics.blockSize * kMinStaticTileCount / kTilesPerBlock),
 };
 
 TEST_F(TileDataFileTest, AShortFileLoadsLikeOneReadPerField)
@@ -142,7 +142,7 @@ TEST_F(TileDataFileTest, SavingIntoAShortFileExtendsItLikeOneWritePerField)
         ASSERT_TRUE(SaveTileData(*table, tileDataPath, waitCursor));
         ASSERT_TRUE(FieldByFieldSaveTileData(*table, referencePath));
         const auto saved = ReadFileBytes(tileDataPath);
-        EXPECT_EQ(saved.size(), kStaticSectionOffset + (kClassicLayout.staticBlockSize * kMinStaticTileCount / kTilesPerBlock));
+        EXPECT_EQ(saved.size(), kStaticSectionOffset + (kClassicLayout.statics.blockSize * kMinStaticTileCount / kTilesPerBlock));
         EXPECT_EQ(saved, ReadFileBytes(referencePath));
     }
 }

@@ -35,16 +35,16 @@ TEST(EntryFileForm, FieldsLieInFileOrderLittleEndianInEachLayout)
 {
     for (const TileDataLayout* layout : kTileDataLayouts) {
         SCOPED_TRACE(layout->name);
-        std::array<std::uint8_t, kNewerLayout.staticEntrySize + 1> bytes{};
+        std::array<std::uint8_t, kNewerLayout.statics.entrySize + 1> bytes{};
         WriteEntryFields(DistinctEntry(*layout), bytes.data(), *layout);
-        for (std::size_t i = 0; i < layout->staticEntrySize; ++i)
+        for (std::size_t i = 0; i < layout->statics.entrySize; ++i)
             EXPECT_EQ(bytes[i], i + 1) << "byte " << i;
-        EXPECT_EQ(bytes[layout->staticEntrySize], 0) << "nothing written past the entry";
+        EXPECT_EQ(bytes[layout->statics.entrySize], 0) << "nothing written past the entry";
 
         StaticTileEntry read;
         read.flags = ~TileFlags{0};  // a whole flag word replaces every bit, the ones the file lacks too
         read.patched = true;
-        ReadEntryFields(bytes.data(), layout->staticEntrySize, read, *layout);
+        ReadEntryFields(bytes.data(), layout->statics.entrySize, read, *layout);
         StaticTileEntry expected = DistinctEntry(*layout);
         expected.patched = true;
         EXPECT_EQ(read, expected) << "reading leaves the patched mark alone";
@@ -54,7 +54,7 @@ TEST(EntryFileForm, FieldsLieInFileOrderLittleEndianInEachLayout)
 TEST(EntryFileForm, AClassicEntryCarriesTheLowFlagBitsOnly)
 {
     StaticTileEntry entry = DistinctEntry(kNewerLayout);
-    std::array<std::uint8_t, kClassicLayout.staticEntrySize> bytes{};
+    std::array<std::uint8_t, kClassicLayout.statics.entrySize> bytes{};
     WriteEntryFields(entry, bytes.data(), kClassicLayout);
     StaticTileEntry read;
     ReadEntryFields(bytes.data(), bytes.size(), read, kClassicLayout);
@@ -64,7 +64,7 @@ TEST(EntryFileForm, AClassicEntryCarriesTheLowFlagBitsOnly)
 
 TEST(EntryFileForm, ShortBytesReplaceOnlyWhatTheyCover)
 {
-    std::array<std::uint8_t, kClassicLayout.staticEntrySize> bytes;
+    std::array<std::uint8_t, kClassicLayout.statics.entrySize> bytes;
     bytes.fill(0xEE);
     struct Case {
         std::size_t available;

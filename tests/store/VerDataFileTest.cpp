@@ -42,17 +42,17 @@ std::vector<std::uint8_t> PatchFile(const std::vector<VerDataIndexEntry>& index,
     for (const VerDataIndexEntry& e : index) {
         if (e.position > 1 << 20)
             continue;
-        if (bytes.size() < e.position + kClassicLayout.staticBlockSize)
-            bytes.resize(e.position + kClassicLayout.staticBlockSize);
+        if (bytes.size() < e.position + kClassicLayout.statics.blockSize)
+            bytes.resize(e.position + kClassicLayout.statics.blockSize);
         Put32(bytes, e.position, 0xDEADBEEF);  // the replacement block's header
-        std::fill_n(bytes.begin() + e.position + 4, (kTilesPerBlock * kClassicLayout.staticEntrySize), fill);
+        std::fill_n(bytes.begin() + e.position + 4, (kTilesPerBlock * kClassicLayout.statics.entrySize), fill);
     }
     return bytes;
 }
 
 std::size_t BlockEntriesOffset(std::uint32_t position, int slot)
 {
-    return position + kBlockHeaderSize + std::size_t{kClassicLayout.staticEntrySize} * slot;
+    return position + kBlockHeaderSize + std::size_t{kClassicLayout.statics.entrySize} * slot;
 }
 
 class VerDataFileTest : public StoreFixture {
@@ -101,9 +101,9 @@ TEST_F(VerDataFileTest, AppliesTheSampleStaticBlocksAndNothingElse)
 TEST_F(VerDataFileTest, TheLaterOfTwoBlocksForOneStaticBlockWins)
 {
     const std::uint32_t first = 4 + 20 * 2;
-    const std::uint32_t second = first + kClassicLayout.staticBlockSize;
+    const std::uint32_t second = first + kClassicLayout.statics.blockSize;
     auto bytes = PatchFile({{30, 512 + 9, first, 1188, 0}, {30, 512 + 9, second, 1188, 0}});
-    std::fill_n(bytes.begin() + second + 4, (kTilesPerBlock * kClassicLayout.staticEntrySize), 0x33);
+    std::fill_n(bytes.begin() + second + 4, (kTilesPerBlock * kClassicLayout.statics.entrySize), 0x33);
     WriteFileBytes(verDataPath, bytes);
     LoadBoth();
     EXPECT_EQ((*table)[9 * 32].weight, 0x33);
@@ -130,7 +130,7 @@ TEST_F(VerDataFileTest, SavingWritesCurrentEntriesIntoEveryBlockAndNothingElse)
     std::vector<bool> mayChange(saved.size());
     for (const VerDataIndexEntry& e : SampleIndex())
         if (e.fileId == kTileDataFileId && e.block >= 512)
-            std::fill_n(mayChange.begin() + e.position + 4, (kTilesPerBlock * kClassicLayout.staticEntrySize), true);
+            std::fill_n(mayChange.begin() + e.position + 4, (kTilesPerBlock * kClassicLayout.statics.entrySize), true);
     for (std::size_t i = 0; i < files.verData.size(); ++i) {
         if (!mayChange[i]) {
             ASSERT_EQ(saved[i], files.verData[i]) << "offset " << i;
@@ -143,7 +143,7 @@ TEST_F(VerDataFileTest, SavingWritesCurrentEntriesIntoEveryBlockAndNothingElse)
         const int firstTile = static_cast<int>(e.block - 512) * 32;
         for (int slot = 0; slot < 32; ++slot) {
             StaticTileEntry fromFile;
-            ReadEntryFields(&saved[BlockEntriesOffset(e.position, slot)], kClassicLayout.staticEntrySize, fromFile, kClassicLayout);
+            ReadEntryFields(&saved[BlockEntriesOffset(e.position, slot)], kClassicLayout.statics.entrySize, fromFile, kClassicLayout);
             fromFile.patched = (*table)[firstTile + slot].patched;
             ASSERT_EQ(fromFile, (*table)[firstTile + slot]) << "block " << e.block << " slot " << slot;
         }
@@ -166,12 +166,12 @@ TEST_F(VerDataFileTest, ABlockPastTheEndLoadsNothingAndIsWrittenThereOnSave)
     ASSERT_GT(pastEnd.position, files.verData.size());
     ASSERT_TRUE(SaveVerData(*table, verDataPath, waitCursor));
     const auto saved = ReadFileBytes(verDataPath);
-    ASSERT_EQ(saved.size(), pastEnd.position + kClassicLayout.staticBlockSize);
+    ASSERT_EQ(saved.size(), pastEnd.position + kClassicLayout.statics.blockSize);
     EXPECT_TRUE(std::all_of(saved.begin() + files.verData.size(), saved.begin() + pastEnd.position + 4,
                             [](std::uint8_t b) { return b == 0; }))
         << "the gap and the header the saver skips stay empty";
     StaticTileEntry last;
-    ReadEntryFields(&saved[BlockEntriesOffset(pastEnd.position, 31)], kClassicLayout.staticEntrySize, last, kClassicLayout);
+    ReadEntryFields(&saved[BlockEntriesOffset(pastEnd.position, 31)], kClassicLayout.statics.entrySize, last, kClassicLayout);
     last.patched = true;
     EXPECT_EQ(last, (*table)[kSamplePastEndStaticBlock * 32 + 31]);
 }
@@ -234,7 +234,7 @@ TEST_F(VerDataFileTest, AnIndexShorterThanItsCountIsWalkedOverItsWholeEntriesOnl
 
     ASSERT_TRUE(SaveVerData(*table, verDataPath, waitCursor));
     const auto saved = ReadFileBytes(verDataPath);
-    ASSERT_EQ(saved.size(), blockAt + kClassicLayout.staticBlockSize);
+    ASSERT_EQ(saved.size(), blockAt + kClassicLayout.statics.blockSize);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), saved.begin()))
         << "count and index unchanged";
 }
@@ -262,7 +262,7 @@ TEST_F(VerDataFileTest, OnlyTheIndexEntriesTheFileHeldBeforeTheSaveAreActedOn)
     std::memcpy(tile0.name.data() + 3, words, sizeof words);
     const auto expectOnlyTheHeldBlockWritten = [&] {
         const auto saved = ReadFileBytes(verDataPath);
-        ASSERT_EQ(saved.size(), std::size_t{end} + kClassicLayout.staticBlockSize) << "one block, at the end";
+        ASSERT_EQ(saved.size(), std::size_t{end} + kClassicLayout.statics.blockSize) << "one block, at the end";
         EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), saved.begin()));
         EXPECT_EQ(saved[end + 4 + 16], kTileDataFileId);
     };
@@ -304,7 +304,7 @@ TEST_F(VerDataFileTest, ABlockOverTheCountOrIndexIsSkipped)
         Put32(bytes, 24, 30);
         Put32(bytes, 28, 512 + 7);
         Put32(bytes, 32, 44);  // a sound block right after the index
-        bytes.resize(44 + kClassicLayout.staticBlockSize, 0x21);
+        bytes.resize(44 + kClassicLayout.statics.blockSize, 0x21);
         WriteFileBytes(verDataPath, bytes);
         LoadBoth();
         EXPECT_FALSE((*table)[6 * 32].patched);

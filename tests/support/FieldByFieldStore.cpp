@@ -82,7 +82,7 @@ bool FieldByFieldLoadTileData(StaticTileTable& table, const std::string& path)
         return false;
     table.layout = &TileDataLayoutOfSize(file.GetLength());
     table.count = StaticTilesInUse(*table.layout, file.GetLength());
-    file.Seek(table.layout->landSectionSize, CFile::begin);
+    file.Seek(table.layout->statics.offset, CFile::begin);
     for (int block = 0; block < table.BlockCount(); ++block) {
         file.Seek(kBlockHeaderSize, CFile::current);
         for (int slot = 0; slot < kTilesPerBlock; ++slot)
@@ -97,7 +97,7 @@ bool FieldByFieldSaveTileData(const StaticTileTable& table, const std::string& p
     CFile file;
     if (!file.Open(path, kWriteMode))
         return false;
-    file.Seek(table.layout->landSectionSize, CFile::begin);
+    file.Seek(table.layout->statics.offset, CFile::begin);
     for (int block = 0; block < table.BlockCount(); ++block) {
         file.Seek(kBlockHeaderSize, CFile::current);
         for (int slot = 0; slot < kTilesPerBlock; ++slot)

@@ -1,16 +1,19 @@
 #include "SampleGameFolder.h"
 
 #include "LandTileEntry.h"
+#include "LittleEndian.h"
 #include "StaticTileEntry.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
 
 #include <array>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -48,12 +51,36 @@ constexpr std::string_view kLandNames[] = {
     "forest floor", "cave floor", "cobblestones", "wooden planks", "void", "jungle", "furrows",
 };
 
+// Numbers that a game's files keep below their field's own limit, so that
+// the sample looks plausible: a layer, a class, a height, a texture id.
+struct SampleRange {
+    std::string_view column;
+    std::uint32_t bound;
+};
+constexpr SampleRange kSampleRanges[] = {{"layer", 26}, {"class", 8}, {"height", 40}, {"texture", 0x4000}};
+
+// Random flags of the layout, then a random value for each number of the
+// entry's field list in file order, one draw each.
+template <typename Entry>
+Entry RandomFlagsAndNumbers(Random& random, const TileDataLayout& layout)
+{
+    Entry entry;
+    entry.flags = random.Next() & random.Next() & layout.FlagsMask();
+    ForEachNumberField<Entry>([&](const auto& field, int) {
+        using Value = typename std::remove_cvref_t<decltype(field)>::value_type;
+        std::uint64_t bound = std::uint64_t{std::numeric_limits<Value>::max()} + 1;
+        for (const SampleRange& range : kSampleRanges)
+            if (range.column == field.column)
+                bound = range.bound;
+        entry.*field.member = static_cast<Value>(random.Next() % bound);
+    });
+    return entry;
+}
+
 // A land tile: random flags and texture, and mostly a name.
 LandTileEntry MakeLandEntry(Random& random, const TileDataLayout& layout)
 {
-    LandTileEntry entry;
-    entry.flags = random.Next() & random.Next() & layout.FlagsMask();
-    entry.texture = static_cast<std::uint16_t>(random.Below(0x4000));
+    LandTileEntry entry = RandomFlagsAndNumbers<LandTileEntry>(random, layout);
     if (random.Below(8) != 0)
         SetTileName(entry, kLandNames[random.Below(std::size(kLandNames))]);
     return entry;
@@ -63,37 +90,17 @@ LandTileEntry MakeLandEntry(Random& random, const TileDataLayout& layout)
 void PutLandBlocks(Random& random, const TileDataLayout& layout, std::uint8_t* bytes, int blocks)
 {
     std::array<LandTileEntry, kTilesPerBlock> entries;
-    for (int block = 0; block < blocks; ++block, bytes += layout.landBlockSize) {
+    for (int block = 0; block < blocks; ++block, bytes += layout.land.blockSize) {
         for (LandTileEntry& entry : entries)
             entry = MakeLandEntry(random, layout);
-        const auto header = static_cast<std::uint32_t>(random.Next());
-        for (int i = 0; i < 4; ++i)
-            bytes[i] = static_cast<std::uint8_t>(header >> (8 * i));
+        StoreLittleEndian32(static_cast<std::uint32_t>(random.Next()), bytes);
         WriteBlockEntries(entries.data(), bytes + kBlockHeaderSize, layout);
     }
 }
 
-void PutLittleEndian32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 StaticTileEntry MakeEntry(Random& random, const TileDataLayout& layout)
 {
-    StaticTileEntry entry;
-    entry.flags = random.Next() & random.Next() & layout.FlagsMask();
-    entry.weight = random.Byte();
-    entry.layer = static_cast<std::uint8_t>(random.Below(26));
-    entry.unknown1 = static_cast<std::uint16_t>(random.Next());
-    entry.unknown2 = random.Byte();
-    entry.tileClass = static_cast<std::uint8_t>(random.Below(8));
-    entry.gump = static_cast<std::uint16_t>(random.Next());
-    entry.unknown3 = random.Byte();
-    entry.hue = random.Byte();
-    entry.unknown4 = random.Byte();
-    entry.unknown5 = random.Byte();
-    entry.height = static_cast<std::uint8_t>(random.Below(40));
+    StaticTileEntry entry = RandomFlagsAndNumbers<StaticTileEntry>(random, layout);
     if (random.Below(10) == 0)
         return entry;  // unnamed
     // Some fields still hold a longer earlier name after the terminator.
@@ -121,72 +128,73 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
 
     // tiledata.mul: land section, the static blocks, and a short tail where
     // the file's size still tells its layout with one.
-    const std::size_t staticEnd = layout.landSectionSize + std::size_t{layout.staticBlockSize} * blocks;
+    const std::size_t staticEnd = layout.statics.offset + std::size_t{layout.statics.blockSize} * blocks;
     const std::size_t tail = &TileDataLayoutOfSize(staticEnd + kSampleTailSize) == &layout ? kSampleTailSize : 0;
     files.tileData.resize(staticEnd + tail);
-    for (std::size_t i = 0; i < layout.landSectionSize; ++i)
+    for (std::size_t i = 0; i < layout.statics.offset; ++i)
         files.tileData[i] = random.Byte();
     // The land tiles come from a generator of their own, so that the static
     // section is what it was before the sample had any.
     Random land(0x1A4Dull);
-    PutLandBlocks(land, layout, files.tileData.data(), kLandBlockCount);
+    PutLandBlocks(land, layout, &files.tileData[layout.land.offset], kLandBlockCount);
     for (int block = 0; block < blocks; ++block) {
-        const std::size_t offset = layout.landSectionSize + std::size_t{layout.staticBlockSize} * block;
-        PutLittleEndian32(files.tileData, offset, static_cast<std::uint32_t>(random.Next()));
+        const std::size_t offset = layout.statics.offset + std::size_t{layout.statics.blockSize} * block;
+        StoreLittleEndian32(static_cast<std::uint32_t>(random.Next()), &files.tileData[offset]);
         WriteBlockEntries(&(*table)[block * kTilesPerBlock], &files.tileData[offset + kBlockHeaderSize], layout);
     }
     for (std::size_t i = staticEnd; i < files.tileData.size(); ++i)
         files.tileData[i] = random.Byte();
 
     // verdata.mul: an index, then the blocks it points at.
+    const std::uint32_t firstStatic = layout.statics.firstBlockNumber;
     struct Patch {
         std::uint32_t fileId;
         std::uint32_t block;
         std::uint32_t size;
     };
-    const std::uint32_t staticBlock = layout.staticBlockSize;
+    const std::uint32_t staticBlock = layout.statics.blockSize;
     const Patch allPatches[] = {
-        {kTileDataFileId, kFirstStaticBlockNumber + 0, staticBlock},
-        {12, kFirstStaticBlockNumber + 3, 600},            // another file's block
-        {kTileDataFileId, kSamplePatchedLandBlocks[0], layout.landBlockSize},
-        {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},
-        {4, kFirstStaticBlockNumber + 7, 1200},            // another file's block
-        {kTileDataFileId, kFirstStaticBlockNumber + 100, staticBlock},  // the later one wins
-        {kTileDataFileId, kFirstStaticBlockNumber + 511, staticBlock},
-        {kTileDataFileId, kSamplePatchedLandBlocks[1], layout.landBlockSize},
-        {kTileDataFileId, kSamplePatchedLandBlocks[2], layout.landBlockSize},
-        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePastEndStaticBlock, staticBlock},
-        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[0], staticBlock},
-        {kTileDataFileId, kFirstStaticBlockNumber + kSamplePatchedHighStaticBlocks[1], staticBlock},
+        {kTileDataFileId, firstStatic + 0, staticBlock},
+        {12, firstStatic + 3, 600},            // another file's block
+        {kTileDataFileId, kSamplePatchedLandBlocks[0], layout.land.blockSize},
+        {kTileDataFileId, firstStatic + 100, staticBlock},
+        {4, firstStatic + 7, 1200},            // another file's block
+        {kTileDataFileId, firstStatic + 100, staticBlock},  // the later one wins
+        {kTileDataFileId, firstStatic + 511, staticBlock},
+        {kTileDataFileId, kSamplePatchedLandBlocks[1], layout.land.blockSize},
+        {kTileDataFileId, kSamplePatchedLandBlocks[2], layout.land.blockSize},
+        {kTileDataFileId, firstStatic + kSamplePastEndStaticBlock, staticBlock},
+        {kTileDataFileId, firstStatic + kSamplePatchedHighStaticBlocks[0], staticBlock},
+        {kTileDataFileId, firstStatic + kSamplePatchedHighStaticBlocks[1], staticBlock},
     };
     // Only blocks the file has: a classic sample's index ends with block 200.
     std::vector<Patch> patches;
     for (const Patch& patch : allPatches)
-        if (patch.fileId != kTileDataFileId || patch.block < kFirstStaticBlockNumber + blocks)
+        if (patch.fileId != kTileDataFileId || patch.block < firstStatic + blocks)
             patches.push_back(patch);
     const auto count = static_cast<std::uint32_t>(patches.size());
     std::size_t position = kVerDataCountSize + kVerDataIndexEntrySize * count;
     files.verData.resize(position);
-    PutLittleEndian32(files.verData, 0, count);
+    StoreLittleEndian32(count, &files.verData[0]);
     for (std::uint32_t k = 0; k < count; ++k) {
         const Patch& patch = patches[k];
         const bool pastEnd =
-            patch.block == kFirstStaticBlockNumber + kSamplePastEndStaticBlock;
+            patch.block == firstStatic + kSamplePastEndStaticBlock;
         const std::size_t index = kVerDataCountSize + kVerDataIndexEntrySize * k;
         const std::size_t blockPosition = pastEnd ? position + 5000 : position;
-        PutLittleEndian32(files.verData, index, patch.fileId);
-        PutLittleEndian32(files.verData, index + 4, patch.block);
-        PutLittleEndian32(files.verData, index + 8, static_cast<std::uint32_t>(blockPosition));
-        PutLittleEndian32(files.verData, index + 12, patch.size);
-        PutLittleEndian32(files.verData, index + 16, static_cast<std::uint32_t>(random.Next()));
+        StoreLittleEndian32(patch.fileId, &files.verData[index]);
+        StoreLittleEndian32(patch.block, &files.verData[index + 4]);
+        StoreLittleEndian32(static_cast<std::uint32_t>(blockPosition), &files.verData[index + 8]);
+        StoreLittleEndian32(patch.size, &files.verData[index + 12]);
+        StoreLittleEndian32(static_cast<std::uint32_t>(random.Next()), &files.verData[index + 16]);
         if (pastEnd)
             continue;
 
         files.verData.resize(position + patch.size);
         for (std::size_t i = position; i < position + patch.size; ++i)
             files.verData[i] = random.Byte();
-        if (patch.fileId == kTileDataFileId && patch.block >= kFirstStaticBlockNumber) {
-            const int firstTile = static_cast<int>(patch.block - kFirstStaticBlockNumber) * kTilesPerBlock;
+        if (patch.fileId == kTileDataFileId && patch.block >= firstStatic) {
+            const int firstTile = static_cast<int>(patch.block - firstStatic) * kTilesPerBlock;
             StaticTileTable& patched = *table;
             for (int slot = 0; slot < kTilesPerBlock; ++slot) {
                 StaticTileEntry& entry = patched[firstTile + slot];

@@ -43,13 +43,13 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     const std::uint64_t sectionEnd = SectionEnd(tiles);
     out << "file: " << path << " (" << fileSize << " bytes)\n"
         << "layout: " << layout.name << " (" << layout.FlagBitCount() << "-bit flags, static entries of "
-        << layout.staticEntrySize << " bytes, land entries of " << layout.landEntrySize << ")\n"
+        << layout.statics.entrySize << " bytes, land entries of " << layout.land.entrySize << ")\n"
         << "land section: offset 0, " << SectionEnd(land) << " bytes (" << land.BlockCount() << " blocks of "
-        << layout.landBlockSize << ", " << land.count << " land tiles)\n"
+        << layout.land.blockSize << ", " << land.count << " land tiles)\n"
         << "static tiles in use: " << tiles.count << " (" << TileIdRange{0, tiles.count - 1}.Text() << ")\n"
         << "static section: offset " << sectionStart << " (0x" << std::hex << std::uppercase << sectionStart
         << std::dec << "), " << sectionEnd - sectionStart << " bytes (" << tiles.BlockCount() << " blocks of "
-        << layout.staticBlockSize << ")\n";
+        << layout.statics.blockSize << ")\n";
     if (fileSize >= sectionEnd)
         out << "after the static section: " << fileSize - sectionEnd << " bytes\n";
     else

@@ -5,18 +5,34 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <type_traits>
 
 namespace {
 
-constexpr const char* kNumberColumns[kTileNumberCount] = {
-    "weight", "layer", "unknown1", "unknown2", "class", "gump", "unknown3", "hue", "unknown4", "unknown5", "height",
-    "texture",
-};
+using Kind = TileColumn::Kind;
 
-// Each half's numbers, by TileNumber: a land tile has only its texture.
-constexpr bool IsNumberOf(TileHalf half, int number)
+// The columns of the half of Entry, from its field list: the flag word, as
+// a whole and bit by bit, then the other fields in file order, the name
+// followed by what lies after its terminator.
+template <typename Entry>
+std::vector<TileColumn> ColumnsOf(const TileDataLayout& layout)
 {
-    return (number == static_cast<int>(TileNumber::kTexture)) == (half == TileHalf::kLand);
+    std::vector<TileColumn> columns = {{"id", Kind::kId, 0},
+                                       {std::string(kFlagsField<Entry>.column), Kind::kFlags, 0}};
+    for (int bit = 0; bit < layout.FlagBitCount(); ++bit)
+        columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
+    int place = 0;
+    ForEachFieldAfterFlags<Entry>([&](const auto& field, std::uint32_t) {
+        const std::string column(field.column);
+        if constexpr (kIsNumberField<std::remove_cvref_t<decltype(field)>>) {
+            columns.push_back({column, Kind::kNumber, kFirstTileNumber<Entry> + place++});
+        } else {
+            columns.push_back({column, Kind::kName, 0});
+            columns.push_back({column + "_tail", Kind::kNameTail, 0});
+        }
+    });
+    columns.push_back({"patched", Kind::kPatched, 0});
+    return columns;
 }
 
 // A 0 or 1 cell. Most of a record's cells are, and the buffer for them is
@@ -32,17 +48,7 @@ void SetDigit(std::string& value, bool set)
 
 std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half)
 {
-    using Kind = TileColumn::Kind;
-    std::vector<TileColumn> columns = {{"id", Kind::kId, 0}, {"flags", Kind::kFlags, 0}};
-    for (int bit = 0; bit < layout.FlagBitCount(); ++bit)
-        columns.push_back({FlagColumnName(bit), Kind::kFlagBit, bit});
-    for (int number = 0; number < kTileNumberCount; ++number)
-        if (IsNumberOf(half, number))
-            columns.push_back({kNumberColumns[number], Kind::kNumber, number});
-    columns.push_back({"name", Kind::kName, 0});
-    columns.push_back({"name_tail", Kind::kNameTail, 0});
-    columns.push_back({"patched", Kind::kPatched, 0});
-    return columns;
+    return half == TileHalf::kLand ? ColumnsOf<LandTileEntry>(layout) : ColumnsOf<StaticTileEntry>(layout);
 }
 
 std::string FlagColumnName(int bit)
@@ -67,8 +73,8 @@ std::string FlagColumnName(int bit)
 const TileColumn* FindTileColumn(const std::string& name, TileHalf half)
 {
     // The widest flag word's columns are every layout's.
-    static const std::vector<TileColumn> statics = TileColumns(kNewerLayout, TileHalf::kStatic);
-    static const std::vector<TileColumn> lands = TileColumns(kNewerLayout, TileHalf::kLand);
+    static const std::vector<TileColumn> statics = TileColumns(kWidestLayout, TileHalf::kStatic);
+    static const std::vector<TileColumn> lands = TileColumns(kWidestLayout, TileHalf::kLand);
     for (const TileColumn& column : half == TileHalf::kLand ? lands : statics)
         if (column.name == name)
             return &column;
@@ -94,7 +100,7 @@ std::string FormatTileId(int id)
 std::optional<int> ParseTileId(std::string_view text)
 {
     // Hex digits only: from_chars would take a minus sign, and a negative id
-    // would address bytes before the static section.
+    // would address bytes before the section.
     if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
         return std::nullopt;
     int id = 0;
@@ -122,21 +128,21 @@ void TileValues(int id, const Entry& entry, const TileDataLayout& layout, const 
         const TileColumn& column = columns[c];
         std::string& value = values[c];
         switch (column.kind) {
-        case TileColumn::Kind::kId: value = FormatTileId(id); break;
-        case TileColumn::Kind::kFlags:
+        case Kind::kId: value = FormatTileId(id); break;
+        case Kind::kFlags:
             std::snprintf(text, sizeof text, "%0*llX", static_cast<int>(2 * layout.flagsSize),
                           static_cast<unsigned long long>(entry.flags & layout.FlagsMask()));
             value = text;
             break;
-        case TileColumn::Kind::kFlagBit: SetDigit(value, (entry.flags & TileFlag::Bit(column.index)) != 0); break;
-        case TileColumn::Kind::kNumber: {
+        case Kind::kFlagBit: SetDigit(value, (entry.flags & TileFlag::Bit(column.index)) != 0); break;
+        case Kind::kNumber: {
             const auto number = GetTileNumber(entry, static_cast<TileNumber>(column.index));
             value.assign(text, std::to_chars(text, text + sizeof text, number).ptr);
             break;
         }
-        case TileColumn::Kind::kName: value = EscapeName(TileName(entry)); break;
-        case TileColumn::Kind::kNameTail: value = ToHex(NameTail(entry.name)); break;
-        case TileColumn::Kind::kPatched: SetDigit(value, entry.patched); break;
+        case Kind::kName: value = EscapeName(TileName(entry)); break;
+        case Kind::kNameTail: value = ToHex(NameTail(entry.name)); break;
+        case Kind::kPatched: SetDigit(value, entry.patched); break;
         }
     }
 }

@@ -46,7 +46,7 @@ public:
 
     std::optional<int> id;
     std::optional<TileFlags> flags;
-    std::array<std::optional<bool>, kNewerLayout.FlagBitCount()> flagBits;
+    std::array<std::optional<bool>, kWidestLayout.FlagBitCount()> flagBits;
     std::array<std::optional<std::uint32_t>, kTileNumberCount> numbers;
     std::optional<std::string> name;
     std::optional<std::string> nameTail;
@@ -82,7 +82,7 @@ private:
         }
         case Kind::kFlags: {
             const TileDataLayout& layout = *m_loaded.layout;
-            const auto parsed = value.size() <= 2 * kNewerLayout.flagsSize ? ParseUnsigned<TileFlags>(value, 16)
+            const auto parsed = value.size() <= 2 * kWidestLayout.flagsSize ? ParseUnsigned<TileFlags>(value, 16)
                                                                             : std::nullopt;
             if (!parsed || (*parsed & ~layout.FlagsMask()) != 0)
                 return Error(column, quoted() + " is not a flag word of up to " +

@@ -187,7 +187,9 @@ Bytes Compressed(const Bytes& bytes)
 // entries' data and naming the next table. One entry in four is compressed.
 Bytes ContainerFile(const std::vector<std::pair<std::uint32_t, Bytes>>& entries)
 {
-    constexpr std::uint32_t kCapacity = 1000;
+    // Tables of 256 entries: many of them chain, and the first 16 KB of the
+    // file, a fuzzing seed, hold a whole one with the first entries.
+    constexpr std::uint32_t kCapacity = 256;
     constexpr std::size_t kHeaderSize = 40;
     constexpr std::size_t kTableHeaderSize = 12, kEntrySize = 34;
     Bytes file;

@@ -59,6 +59,7 @@ bench: build bench-windows
 	@$(BUILD)/bench/store_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
 	@$(BUILD)/bench/tiles_bench
+	@$(BUILD)/bench/art_bench
 
 # The Win32 list fill and Load command, under Wine on its own display.
 bench-windows: windows

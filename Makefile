@@ -40,11 +40,12 @@ deb: build
 windows-zip: windows
 	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
 
-$(SAMPLE)/tiledata.mul: | build
+# The sample with its art (a folder written before the sample had art is written afresh).
+$(SAMPLE)/artidx.mul: | build
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens.
-run: build $(SAMPLE)/tiledata.mul
+run: build $(SAMPLE)/artidx.mul
 	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary

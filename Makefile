@@ -73,45 +73,50 @@ fuzz-build: deps
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz art_fuzz quarnel-tiles
 
+# The seeds are laid once; a folder seeded before a target of its own was
+# added is seeded again.
+CORPUS        := $(FUZZ_BUILD)/corpus
+CORPUS_SEEDED := $(CORPUS)/art
+
 # Seeds: each sample's patch file, and a small export of each half of each
 # sample in both formats, behind the byte that picks the layout and half
 # (and, for the patch file, the static blocks in use: 512 for the classic
 # sample, 2048 for the newer). For the art: a land and a static entry of the
 # art file, the container's first 16 KB and the patch file, behind the byte
 # that picks what they are read as.
-$(FUZZ_BUILD)/corpus: | fuzz-build
-	@mkdir -p $@/verdata $@/import $@/art
+$(CORPUS_SEEDED): | fuzz-build
+	@mkdir -p $(CORPUS)/verdata $(CORPUS)/import $(CORPUS)/art
 	@for layout in classic newer; do \
 	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
 	@$(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-container --art container > /dev/null
-	@{ printf '\x04'; head -c 2024 $(FUZZ_BUILD)/seed-classic/art.mul; } > $@/art/land
+	@{ printf '\x04'; head -c 2024 $(FUZZ_BUILD)/seed-classic/art.mul; } > $(CORPUS)/art/land
 	@read -r lookup length <<< "$$(od -An -tu4 -j $$((0x4000 * 12)) -N8 $(FUZZ_BUILD)/seed-classic/artidx.mul)"; \
 	  { printf '\x00'; dd if=$(FUZZ_BUILD)/seed-classic/art.mul iflag=skip_bytes,count_bytes \
-	    skip=$$lookup count=$$length status=none; } > $@/art/static
-	@{ printf '\x01'; head -c 16000 $(FUZZ_BUILD)/seed-container/artLegacyMUL.uop; } > $@/art/container
-	@{ printf '\x02'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $@/art/patch
-	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $@/verdata/classic.mul
-	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $@/verdata/newer.mul
+	    skip=$$lookup count=$$length status=none; } > $(CORPUS)/art/static
+	@{ printf '\x01'; head -c 16000 $(FUZZ_BUILD)/seed-container/artLegacyMUL.uop; } > $(CORPUS)/art/container
+	@{ printf '\x02'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $(CORPUS)/art/patch
+	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $(CORPUS)/verdata/classic.mul
+	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $(CORPUS)/verdata/newer.mul
 	@for format in csv jsonl; do \
 	  { printf '\x00'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
-	    --format $$format --ids 0000-000F; } > $@/import/classic.$$format; \
+	    --format $$format --ids 0000-000F; } > $(CORPUS)/import/classic.$$format; \
 	  { printf '\x01'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
-	    --format $$format --ids 0000-000F; } > $@/import/newer.$$format; \
+	    --format $$format --ids 0000-000F; } > $(CORPUS)/import/newer.$$format; \
 	  { printf '\x02'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
-	    --land --format $$format --ids 0060-006F; } > $@/import/classic-land.$$format; \
+	    --land --format $$format --ids 0060-006F; } > $(CORPUS)/import/classic-land.$$format; \
 	  { printf '\x03'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
-	    --land --format $$format --ids 0060-006F; } > $@/import/newer-land.$$format; done
+	    --land --format $$format --ids 0060-006F; } > $(CORPUS)/import/newer-land.$$format; done
 
 # Each target runs for the given time, one after the other.
-fuzz: fuzz-build $(FUZZ_BUILD)/corpus
+fuzz: fuzz-build $(CORPUS_SEEDED)
 	@for target in verdata import art; do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
-	    $(FUZZ_BUILD)/corpus/$$target || exit 1; done
+	    $(CORPUS)/$$target || exit 1; done
 
-fuzz-smoke: fuzz-build $(FUZZ_BUILD)/corpus
+fuzz-smoke: fuzz-build $(CORPUS_SEEDED)
 	@for target in verdata import art; do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(SMOKE_SECONDS) $(FUZZ_FLAGS) \
-	    -print_final_stats=0 $(FUZZ_BUILD)/corpus/$$target > $(FUZZ_BUILD)/$$target-smoke.log 2>&1 \
+	    -print_final_stats=0 $(CORPUS)/$$target > $(FUZZ_BUILD)/$$target-smoke.log 2>&1 \
 	    || { tail -n 40 $(FUZZ_BUILD)/$$target-smoke.log; exit 1; }; \
 	  echo "$$target fuzz: $$(grep -o '^#[0-9]* *DONE.*' $(FUZZ_BUILD)/$$target-smoke.log || tail -n 1 $(FUZZ_BUILD)/$$target-smoke.log)"; done
 

@@ -28,7 +28,7 @@ std::string DerivePatchFilePath(const std::string& tileDataPath)
     return FolderPart(tileDataPath) + kPatchFileName;
 }
 
-std::string LocatePatchFile(const std::string& derivedPath)
+std::string LocateFileIgnoringCase(const std::string& derivedPath)
 {
 #ifdef _WIN32
     return derivedPath;  // the file system finds any letter case itself
@@ -57,6 +57,6 @@ std::string LocatePatchFile(const std::string& derivedPath)
 PatchFileLocation LocatePatchFileBeside(const std::string& tileDataPath)
 {
     std::string shown = DerivePatchFilePath(tileDataPath);
-    std::string opened = LocatePatchFile(shown);
+    std::string opened = LocateFileIgnoringCase(shown);
     return {std::move(shown), std::move(opened)};
 }

@@ -9,11 +9,12 @@ inline constexpr char kPatchFileName[] = "verdata.mul";
 // gives the bare "verdata.mul". This is the path that messages show.
 std::string DerivePatchFilePath(const std::string& tileDataPath);
 
-// The file to open for a derived patch-file path. On a case-sensitive file
-// system a folder copied from elsewhere may hold VERDATA.MUL: when no file
-// has the exact name, the one file whose name matches regardless of case is
-// taken, as a case-insensitive system would. Otherwise the path as given.
-std::string LocatePatchFile(const std::string& derivedPath);
+// The file to open for a derived path of a game file (the patch file, the
+// art files). On a case-sensitive file system a folder copied from
+// elsewhere may hold VERDATA.MUL: when no file has the exact name, the one
+// file whose name matches regardless of case is taken, as a
+// case-insensitive system would. Otherwise the path as given.
+std::string LocateFileIgnoringCase(const std::string& derivedPath);
 
 // The patch file beside a tile-data file: the path messages show, and the
 // file to open for it.

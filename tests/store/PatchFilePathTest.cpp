@@ -30,46 +30,46 @@ TEST(DerivePatchFilePath, KeepsTheFolderUpToTheLastSeparator)
 }
 
 #ifndef _WIN32
-TEST(LocatePatchFile, PrefersTheExactNameThenTheOneCaseInsensitiveMatch)
+TEST(LocateFileIgnoringCase, PrefersTheExactNameThenTheOneCaseInsensitiveMatch)
 {
     TempFolder folder;
     const std::string derived = folder.File("verdata.mul");
-    EXPECT_EQ(LocatePatchFile(derived), derived) << "nothing there: the derived path";
+    EXPECT_EQ(LocateFileIgnoringCase(derived), derived) << "nothing there: the derived path";
 
     WriteFileBytes(folder.File("VERDATA.MUL"), {0, 0, 0, 0});
-    EXPECT_EQ(LocatePatchFile(derived), folder.File("VERDATA.MUL"));
+    EXPECT_EQ(LocateFileIgnoringCase(derived), folder.File("VERDATA.MUL"));
 
     WriteFileBytes(folder.File("VerData.Mul"), {0, 0, 0, 0});
-    EXPECT_EQ(LocatePatchFile(derived), derived) << "two candidates: neither is taken";
+    EXPECT_EQ(LocateFileIgnoringCase(derived), derived) << "two candidates: neither is taken";
 
     WriteFileBytes(derived, {0, 0, 0, 0});
-    EXPECT_EQ(LocatePatchFile(derived), derived);
+    EXPECT_EQ(LocateFileIgnoringCase(derived), derived);
 }
 
-TEST(LocatePatchFile, ABareNameLooksInTheWorkingFolder)
+TEST(LocateFileIgnoringCase, ABareNameLooksInTheWorkingFolder)
 {
     TempFolder folder;
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     WriteFileBytes("Verdata.mul", {0, 0, 0, 0});
-    EXPECT_EQ(LocatePatchFile("verdata.mul"), "Verdata.mul");
+    EXPECT_EQ(LocateFileIgnoringCase("verdata.mul"), "Verdata.mul");
     std::filesystem::current_path(previous);
 }
 #else
-TEST(LocatePatchFile, LeavesLetterCaseToTheFileSystem)
+TEST(LocateFileIgnoringCase, LeavesLetterCaseToTheFileSystem)
 {
     TempFolder folder;
     WriteFileBytes(folder.File("VERDATA.MUL"), {0, 0, 0, 0});
     const std::string derived = folder.File("verdata.mul");
-    EXPECT_EQ(LocatePatchFile(derived), derived);
+    EXPECT_EQ(LocateFileIgnoringCase(derived), derived);
     CFile file;
     EXPECT_TRUE(file.Open(derived, CFile::modeRead | CFile::shareExclusive)) << "found in capitals";
 }
 #endif
 
-TEST(LocatePatchFile, AMissingFolderGivesTheDerivedPath)
+TEST(LocateFileIgnoringCase, AMissingFolderGivesTheDerivedPath)
 {
-    EXPECT_EQ(LocatePatchFile("/no/such/folder/verdata.mul"), "/no/such/folder/verdata.mul");
+    EXPECT_EQ(LocateFileIgnoringCase("/no/such/folder/verdata.mul"), "/no/such/folder/verdata.mul");
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ArtImage.h"
+
+#include <cstdint>
+#include <span>
+
+// Decodes the bytes of one art entry, as the art file holds them, into a
+// picture: a land diamond of 44 x 44 for a land art index, a static image
+// of its own width and height otherwise. Reads nothing outside `entry`;
+// bytes that cannot be a picture give a damaged result with the reason.
+ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry);
+
+// The side of a land diamond, and the bytes of its 16-bit pixels.
+inline constexpr int kLandArtSide = 44;
+inline constexpr std::uint32_t kLandArtBytes = 2024;
+// No static picture is wider or taller than this: one claiming more is
+// damaged rather than a reason to allocate gigabytes.
+inline constexpr int kMaxStaticArtSide = 2048;

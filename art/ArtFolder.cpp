@@ -1,0 +1,126 @@
+#include "ArtFolder.h"
+
+#include "ArtContainer.h"
+#include "ArtDecoder.h"
+#include "ArtEntryBytes.h"
+#include "ArtIndex.h"
+#include "PatchFilePath.h"
+#include "PathParts.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::size_t Slot(ArtPlace::File file)
+{
+    return static_cast<std::size_t>(file);
+}
+
+// The file of that name beside the tile-data file, in any letter case, or
+// nothing when there is none.
+std::string FindBeside(const std::string& tileDataPath, const char* name)
+{
+    const std::string path = LocateFileIgnoringCase(FolderPart(tileDataPath) + name);
+    std::error_code error;
+    return std::filesystem::is_regular_file(PathFromUtf8(path), error) ? path : std::string();
+}
+
+std::string NameOf(const std::string& path)
+{
+    return path.substr(FolderPart(path).size());
+}
+
+} // namespace
+
+std::string ArtNamesLookedFor()
+{
+    return std::string(kArtContainerName) + ", " + kArtFileName + " and " + kArtIndexName;
+}
+
+ArtFolder ArtFolder::Load(const std::string& tileDataPath)
+{
+    ArtFolder folder;
+    const std::string container = FindBeside(tileDataPath, kArtContainerName);
+    const std::string index = FindBeside(tileDataPath, kArtIndexName);
+    const std::string art = FindBeside(tileDataPath, kArtFileName);
+    try {
+        CFileException cause;
+        if (!container.empty()) {
+            folder.m_form = Form::kContainer;
+            folder.m_files = {container};
+            folder.m_paths[Slot(ArtPlace::File::kContainer)] = container;
+            FileByteSource source;
+            if (!source.Open(container, &cause))
+                throw cause;
+            ContainerTables tables = ReadContainerTables(source);
+            if (!tables.damage.empty())
+                folder.m_damage = NameOf(container) + ": " + tables.damage;
+            else
+                folder.m_places = PlacesInContainer(tables);
+        } else if (!index.empty() && !art.empty()) {
+            folder.m_form = Form::kIndexAndArtFile;
+            folder.m_files = {index, art};
+            folder.m_paths[Slot(ArtPlace::File::kArtFile)] = art;
+            FileByteSource source;
+            if (!source.Open(index, &cause))
+                throw cause;
+            folder.m_places = ReadArtIndex(source);
+            folder.m_indexCount = source.Size() / kArtIndexEntrySize;
+            const std::string patchFile = LocatePatchFileBeside(tileDataPath).opened;
+            FileByteSource patches;
+            if (patches.Open(patchFile, nullptr)) {
+                folder.m_files.push_back(patchFile);
+                folder.m_paths[Slot(ArtPlace::File::kPatchFile)] = patchFile;
+                folder.m_patchEntriesApplied = ApplyArtPatches(patches, folder.m_places);
+            }
+        }
+    } catch (const CFileException& error) {
+        folder.m_damage = error.GetErrorMessage();
+    }
+    if (!folder.m_damage.empty())
+        folder.m_places.clear();
+    if (folder.m_form == Form::kContainer)
+        for (const ArtPlace& place : folder.m_places)
+            folder.m_indexCount += place.file != ArtPlace::File::kNone;
+    return folder;
+}
+
+ArtResult ArtFolder::Decode(std::uint32_t artIndex) const
+{
+    return Reader(*this).Decode(artIndex);
+}
+
+ArtResult ArtFolder::Reader::Decode(std::uint32_t artIndex)
+{
+    if (!m_folder.m_damage.empty())
+        return ArtResult::Damaged(m_folder.m_damage);
+    if (artIndex >= m_folder.m_places.size() || m_folder.m_places[artIndex].file == ArtPlace::File::kNone)
+        return ArtResult::NoArt();
+    const ArtPlace& place = m_folder.m_places[artIndex];
+    try {
+        return DecodeFrom(place.file, place, artIndex);
+    } catch (const CFileException& error) {
+        return ArtResult::Damaged(error.GetErrorMessage());
+    }
+}
+
+ArtResult ArtFolder::Reader::DecodeFrom(ArtPlace::File file, const ArtPlace& place, std::uint32_t artIndex)
+{
+    const std::size_t slot = Slot(file);
+    const std::string& path = m_folder.m_paths[slot];
+    if (!m_sources[slot] && m_openFailures[slot].empty()) {
+        auto source = std::make_unique<FileByteSource>();
+        CFileException cause;
+        if (source->Open(path, &cause))
+            m_sources[slot] = std::move(source);
+        else
+            m_openFailures[slot] = cause.GetErrorMessage();
+    }
+    if (!m_sources[slot])
+        return ArtResult::Damaged(m_openFailures[slot]);
+    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, NameOf(path), m_inflated);
+    if (!entry.damage.empty())
+        return ArtResult::Damaged(entry.damage);
+    return DecodeArt(artIndex, entry.bytes);
+}

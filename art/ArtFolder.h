@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ArtImage.h"
+#include "ArtPlace.h"
+#include "ByteSource.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The art beside a tile-data file. Load finds the files, names matched
+// without regard to letter case: the container when it is there (the
+// index and art file beside it are then stale), else the index and the art
+// file, with the patch file's art entries applied. It reads the index (or
+// the container's tables) once; a picture's bytes are read when asked
+// for. No file is ever written, created, locked or kept open.
+class ArtFolder {
+public:
+    enum class Form {
+        kNone,             // neither form is there
+        kContainer,        // artLegacyMUL.uop
+        kIndexAndArtFile,  // artidx.mul and art.mul, and verdata.mul's art entries
+    };
+
+    static ArtFolder Load(const std::string& tileDataPath);
+
+    Form GetForm() const { return m_form; }
+    // The files read, as opened: the container; or the index, the art
+    // file and the patch file when its art entries were read.
+    const std::vector<std::string>& Files() const { return m_files; }
+    // Why the art cannot be read at all (a file that did not open, a
+    // container whose tables are broken); empty when it can. Every Decode
+    // then gives this as its reason.
+    const std::string& Damage() const { return m_damage; }
+    // How many art indices the index file holds, or the container names.
+    std::uint64_t IndexCount() const { return m_indexCount; }
+    // How many of the patch file's art entries applied.
+    int PatchEntriesApplied() const { return m_patchEntriesApplied; }
+
+    // One art index's picture, its files opened for the call alone.
+    ArtResult Decode(std::uint32_t artIndex) const;
+
+    // Decodes many pictures with each file opened once, for as long as the
+    // reader lives.
+    class Reader {
+    public:
+        explicit Reader(const ArtFolder& folder) : m_folder(folder) {}
+        ArtResult Decode(std::uint32_t artIndex);
+
+    private:
+        ArtResult DecodeFrom(ArtPlace::File file, const ArtPlace& place, std::uint32_t artIndex);
+
+        const ArtFolder& m_folder;
+        // Opened on first use, by file.
+        std::unique_ptr<FileByteSource> m_sources[4];
+        std::string m_openFailures[4];
+        std::vector<std::uint8_t> m_inflated;
+    };
+
+private:
+    Form m_form = Form::kNone;
+    std::vector<std::string> m_files;
+    std::string m_damage;
+    std::uint64_t m_indexCount = 0;
+    int m_patchEntriesApplied = 0;
+    std::vector<ArtPlace> m_places;
+    std::string m_paths[4];  // by ArtPlace::File
+};
+
+// What Load looks for, for a message when it finds neither form:
+// "artLegacyMUL.uop, art.mul and artidx.mul".
+std::string ArtNamesLookedFor();

@@ -1,0 +1,71 @@
+#include "ArtIndex.h"
+
+#include "ArtNumbering.h"
+#include "LittleEndian.h"
+#include "VerDataFile.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+constexpr std::uint32_t kNoLookup = 0xFFFFFFFF;
+
+// An entry of the index file or of the patch file's index: the art is
+// there unless the lookup is -1 or the length not positive.
+ArtPlace PlaceOf(ArtPlace::File file, std::uint32_t lookup, std::uint32_t length)
+{
+    if (lookup == kNoLookup || static_cast<std::int32_t>(length) <= 0)
+        return {};
+    return {file, lookup, length, length, kStoredAsIs};
+}
+
+} // namespace
+
+std::vector<ArtPlace> ReadArtIndex(ByteSource& index)
+{
+    std::vector<ArtPlace> places(kArtIndexCount);
+    const auto held = static_cast<std::uint32_t>(std::min<std::uint64_t>(index.Size() / kArtIndexEntrySize, kArtIndexCount));
+    const std::uint8_t* bytes = index.View(0, held * kArtIndexEntrySize).data();
+    for (std::uint32_t i = 0; i < held; ++i, bytes += kArtIndexEntrySize)
+        places[i] = PlaceOf(ArtPlace::File::kArtFile, Read32(bytes), Read32(bytes + 4));
+    return places;
+}
+
+int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places)
+{
+    const std::uint64_t size = patchFile.Size();
+    if (size < kVerDataCountSize)
+        return 0;
+    const std::uint32_t count = Read32(patchFile.View(0, kVerDataCountSize).data());
+    const auto held = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(count, (size - kVerDataCountSize) / kVerDataIndexEntrySize));
+    const std::uint8_t* bytes = patchFile.View(kVerDataCountSize, held * kVerDataIndexEntrySize).data();
+    int applied = 0;
+    for (std::uint32_t k = 0; k < held; ++k, bytes += kVerDataIndexEntrySize) {
+        const std::uint32_t artIndex = Read32(bytes + 4);
+        if (Read32(bytes) != kArtFileId || artIndex >= places.size())
+            continue;
+        places[artIndex] = PlaceOf(ArtPlace::File::kPatchFile, Read32(bytes + 8), Read32(bytes + 12));
+        ++applied;
+    }
+    return applied;
+}
+
+std::vector<ArtPlace> PlacesInContainer(const ContainerTables& tables)
+{
+    std::unordered_map<std::uint64_t, const ContainerEntry*> byHash;
+    for (const ContainerEntry& entry : tables.entries)
+        byHash.emplace(entry.nameHash, &entry);
+    std::vector<ArtPlace> places(kArtIndexCount);
+    if (byHash.empty())
+        return places;
+    for (std::uint32_t i = 0; i < kArtIndexCount; ++i) {
+        const auto found = byHash.find(ArtEntryNameHash(i));
+        if (found != byHash.end() && found->second->storedSize != 0) {
+            const ContainerEntry& entry = *found->second;
+            places[i] = {ArtPlace::File::kContainer, entry.dataOffset, entry.storedSize, entry.size, entry.compression};
+        }
+    }
+    return places;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ArtContainer.h"
+#include "ArtPlace.h"
+#include "ByteSource.h"
+
+#include <cstdint>
+#include <vector>
+
+// Where each art index's entry lies, for every art index a tile can have
+// (kArtIndexCount of them), from one of the two forms of the art files.
+
+inline constexpr char kArtIndexName[] = "artidx.mul";
+inline constexpr char kArtFileName[] = "art.mul";
+inline constexpr std::uint32_t kArtIndexEntrySize = 12;  // lookup, length, extra
+
+// The places the index file names in the art file. Entries past the
+// index's end, with lookup -1 or with no length have no art.
+std::vector<ArtPlace> ReadArtIndex(ByteSource& index);
+
+// Applies the patch file's art entries (file id 4, block the art index)
+// over `places`, in index order so that a later entry of an index wins;
+// one without lookup or length removes the art. Returns how many entries
+// applied. The index is read only as far as the file holds it.
+int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places);
+
+// The places of the art indices the container's tables name; the first
+// entry of a name counts.
+std::vector<ArtPlace> PlacesInContainer(const ContainerTables& tables);

@@ -40,11 +40,12 @@ deb: build
 windows-zip: windows
 	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
 
-$(SAMPLE)/tiledata.mul: | build
+# The sample with its art (a folder written before the sample had art is written afresh).
+$(SAMPLE)/artidx.mul: | build
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens.
-run: build $(SAMPLE)/tiledata.mul
+run: build $(SAMPLE)/artidx.mul
 	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary
@@ -59,6 +60,7 @@ bench: build bench-windows
 	@$(BUILD)/bench/store_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
 	@$(BUILD)/bench/tiles_bench
+	@$(BUILD)/bench/art_bench
 
 # The Win32 list fill and Load command, under Wine on its own display.
 bench-windows: windows
@@ -69,16 +71,25 @@ fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DQUARNEL_FUZZ=ON -DQUARNEL_WITH_GUI=OFF \
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz quarnel-tiles
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz art_fuzz quarnel-tiles
 
 # Seeds: each sample's patch file, and a small export of each half of each
 # sample in both formats, behind the byte that picks the layout and half
 # (and, for the patch file, the static blocks in use: 512 for the classic
-# sample, 2048 for the newer).
+# sample, 2048 for the newer). For the art: a land and a static entry of the
+# art file, the container's first 16 KB and the patch file, behind the byte
+# that picks what they are read as.
 $(FUZZ_BUILD)/corpus: | fuzz-build
-	@mkdir -p $@/verdata $@/import
+	@mkdir -p $@/verdata $@/import $@/art
 	@for layout in classic newer; do \
 	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
+	@$(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-container --art container > /dev/null
+	@{ printf '\x04'; head -c 2024 $(FUZZ_BUILD)/seed-classic/art.mul; } > $@/art/land
+	@read -r lookup length <<< "$$(od -An -tu4 -j $$((0x4000 * 12)) -N8 $(FUZZ_BUILD)/seed-classic/artidx.mul)"; \
+	  { printf '\x00'; dd if=$(FUZZ_BUILD)/seed-classic/art.mul iflag=skip_bytes,count_bytes \
+	    skip=$$lookup count=$$length status=none; } > $@/art/static
+	@{ printf '\x01'; head -c 16000 $(FUZZ_BUILD)/seed-container/artLegacyMUL.uop; } > $@/art/container
+	@{ printf '\x02'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $@/art/patch
 	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $@/verdata/classic.mul
 	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $@/verdata/newer.mul
 	@for format in csv jsonl; do \
@@ -93,12 +104,12 @@ $(FUZZ_BUILD)/corpus: | fuzz-build
 
 # Each target runs for the given time, one after the other.
 fuzz: fuzz-build $(FUZZ_BUILD)/corpus
-	@for target in verdata import; do \
+	@for target in verdata import art; do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
 	    $(FUZZ_BUILD)/corpus/$$target || exit 1; done
 
 fuzz-smoke: fuzz-build $(FUZZ_BUILD)/corpus
-	@for target in verdata import; do \
+	@for target in verdata import art; do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(SMOKE_SECONDS) $(FUZZ_FLAGS) \
 	    -print_final_stats=0 $(FUZZ_BUILD)/corpus/$$target > $(FUZZ_BUILD)/$$target-smoke.log 2>&1 \
 	    || { tail -n 40 $(FUZZ_BUILD)/$$target-smoke.log; exit 1; }; \

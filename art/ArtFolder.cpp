@@ -80,6 +80,8 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
     }
     if (!folder.m_damage.empty())
         folder.m_places.clear();
+    for (std::size_t slot = 0; slot < std::size(folder.m_paths); ++slot)
+        folder.m_names[slot] = NameOf(folder.m_paths[slot]);
     if (folder.m_form == Form::kContainer)
         for (const ArtPlace& place : folder.m_places)
             folder.m_indexCount += place.file != ArtPlace::File::kNone;
@@ -119,7 +121,7 @@ ArtResult ArtFolder::Reader::DecodeFrom(ArtPlace::File file, const ArtPlace& pla
     }
     if (!m_sources[slot])
         return ArtResult::Damaged(m_openFailures[slot]);
-    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, NameOf(path), m_inflated);
+    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, m_folder.m_names[slot], m_inflated);
     if (!entry.damage.empty())
         return ArtResult::Damaged(entry.damage);
     return DecodeArt(artIndex, entry.bytes);

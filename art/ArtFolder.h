@@ -66,6 +66,7 @@ private:
     int m_patchEntriesApplied = 0;
     std::vector<ArtPlace> m_places;
     std::string m_paths[4];  // by ArtPlace::File
+    std::string m_names[4];  // their file names, for the reasons of damage
 };
 
 // What Load looks for, for a message when it finds neither form:

@@ -19,7 +19,7 @@ _quarnel_tiles()
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W "export import diff info sample --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "export import diff info sample art --help" -- "$cur"))
         return
     fi
 
@@ -27,7 +27,7 @@ _quarnel_tiles()
     local i positional=0
     for ((i = 2; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --format | --ids | --layout) i=$((i + 1)) ;;  # and the option's value
+            --format | --ids | --layout | --art | --out | --sheet) i=$((i + 1)) ;;  # and the option's value
             -*) ;;
             *) positional=$((positional + 1)) ;;
         esac
@@ -36,7 +36,8 @@ _quarnel_tiles()
         case ${COMP_WORDS[1]} in
             export) COMPREPLY=($(compgen -W "--format --ids --land --help" -- "$cur")) ;;
             import) COMPREPLY=($(compgen -W "--land --help" -- "$cur")) ;;
-            sample) COMPREPLY=($(compgen -W "--layout --help" -- "$cur")) ;;
+            sample) COMPREPLY=($(compgen -W "--layout --art --help" -- "$cur")) ;;
+            art) COMPREPLY=($(compgen -W "--out --sheet --ids --land --help" -- "$cur")) ;;
             *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
         esac
         return
@@ -59,9 +60,19 @@ _quarnel_tiles()
             ;;
         diff) ((positional < 2)) && _quarnel_tiles_files "$cur" "$mul" ;;
         info) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+        art)
+            case $prev in
+                --out) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")) ;;
+                --sheet) _quarnel_tiles_files "$cur" '*.[pP][nN][gG]' ;;
+                --ids) ;;
+                *) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+            esac
+            ;;
         sample)
             if [[ $prev == --layout ]]; then
                 COMPREPLY=($(compgen -W "classic newer" -- "$cur"))
+            elif [[ $prev == --art ]]; then
+                COMPREPLY=($(compgen -W "index container" -- "$cur"))
             elif ((positional == 0)); then
                 compopt -o filenames 2>/dev/null
                 COMPREPLY=($(compgen -d -- "$cur"))

@@ -72,7 +72,7 @@ while IFS='|' read -r words offered; do
   got=$(completions quarnel-tiles "${typed[@]}")
   [[ $got == "$offered" ]] || fail "completing 'quarnel-tiles $words' offers '$got', not '$offered'"
 done <<'CASES'
-|--help diff export import info sample
+|--help art diff export import info sample
 ex|export
 export |TILEDATA.MUL game tiledata.mul
 export tiledata.mul --|--format --help --ids --land
@@ -86,5 +86,11 @@ diff tiledata.mul t|tiledata.mul
 sample |game
 sample game --layout |classic newer
 info |TILEDATA.MUL game tiledata.mul
+art |TILEDATA.MUL game tiledata.mul
+art tiledata.mul --|--help --ids --land --out --sheet
+art tiledata.mul --out |game
+art tiledata.mul --sheet |game
+art tiledata.mul --out png --ids 0000-00FF |
+sample game --art |container index
 CASES
 echo "$run_name: passed"

@@ -266,7 +266,7 @@ TEST_F(TilesToolTest, DiffOfAFileAgainstItselfPrintsNothing)
 
 TEST_F(TilesToolTest, HelpUsageAndRefusals)
 {
-    for (const char* command : {"export", "import", "diff", "info", "sample"}) {
+    for (const char* command : {"export", "import", "diff", "info", "sample", "art"}) {
         const ToolRun help = Tiles({command, "--help"});
         EXPECT_EQ(help.status, kExitOk);
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: quarnel-tiles ") + command));

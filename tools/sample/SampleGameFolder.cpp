@@ -204,10 +204,11 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
         }
         position += patch.size;
     }
+    AddSampleArtPatches(files.verData);
     return files;
 }
 
-void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout)
+void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout, SampleArtForm art)
 {
     std::filesystem::create_directories(folder);
     const SampleGameFiles files = MakeSampleGameFiles(layout);
@@ -221,4 +222,6 @@ void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLa
     };
     write(kSampleTileDataName, files.tileData);
     write(kSampleVerDataName, files.verData);
+    for (const auto& [name, bytes] : MakeSampleArtFiles(layout, art))
+        write(name.c_str(), bytes);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SampleArt.h"
 #include "TileDataLayout.h"
 
 #include <cstdint>
@@ -35,5 +36,7 @@ inline constexpr int kSampleHeavyTile = 41;       // weight 200
 
 SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout = kClassicLayout);
 
-// Writes tiledata.mul and verdata.mul into `folder`, creating it if needed.
-void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout = kClassicLayout);
+// Writes tiledata.mul, verdata.mul and the art files of `art`'s form into
+// `folder`, creating it if needed.
+void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout = kClassicLayout,
+                           SampleArtForm art = SampleArtForm::kIndexAndArtFile);

@@ -1,4 +1,5 @@
 // info: what a tile-data file holds and where, and what its patch file replaces.
+#include "ArtFolder.h"
 #include "LoadedGame.h"
 #include "PathParts.h"
 #include "TileIdRange.h"
@@ -17,7 +18,31 @@ constexpr char kInfoHelp[] =
     "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), the size\n"
     "of its land section, its static tiles in use, where its static section lies,\n"
     "what follows it, and how many static and land replacement blocks of the patch\n"
-    "file beside it apply.\n";
+    "file beside it apply; then the art beside it: which files, how many art indices\n"
+    "they hold, and how many art entries of the patch file replace theirs.\n";
+
+// The art's lines: its files, or what was looked for.
+void ArtLines(const std::string& path, std::ostream& out)
+{
+    const ArtFolder art = ArtFolder::Load(path);
+    if (art.GetForm() == ArtFolder::Form::kNone) {
+        out << "art: none (looked for " << ArtNamesLookedFor() << ")\n";
+        return;
+    }
+    out << "art files:";
+    for (const std::string& file : art.Files())
+        out << ' ' << file;
+    out << (art.GetForm() == ArtFolder::Form::kContainer ? " (the container)\n" : " (index and art file)\n");
+    if (!art.Damage().empty()) {
+        out << "art: damaged (" << art.Damage() << ")\n";
+        return;
+    }
+    out << "art indices: " << art.IndexCount() << '\n';
+    if (art.GetForm() == ArtFolder::Form::kContainer)
+        out << "art entries the patch file replaces: none (beside the container it is not read for art)\n";
+    else
+        out << "art entries the patch file replaces: " << art.PatchEntriesApplied() << '\n';
+}
 
 std::string BlocksApply(int count, const char* half)
 {
@@ -62,6 +87,7 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
             << BlocksApply(load.landPatchBlocksApplied, "land") << ")\n";
     else
         out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessage() << ")\n";
+    ArtLines(path, out);
     return kExitOk;
 }
 

@@ -20,10 +20,14 @@ constexpr char kToolHelp[] =
     "  import TILEDATA FILE [--land]                     the changes a CSV or JSON-lines file asks for\n"
     "  diff A B                                          the fields that differ between two tile-data files\n"
     "  info TILEDATA                                     the file's layout, its tiles in use and its patch file\n"
-    "  sample DIR [--layout classic|newer]               writes a made-up game folder into DIR\n"
+    "  sample DIR [--layout classic|newer] [--art index|container]\n"
+    "                                                    writes a made-up game folder into DIR\n"
+    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "                                                    the tiles' pictures as PNG files or one sheet\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
-    "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written.\n";
+    "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written,\n"
+    "5 art: some tiles' art is damaged (the others were written).\n";
 
 } // namespace
 
@@ -56,7 +60,7 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const std::vector<std::string> words(args.begin() + 1, args.end());
     for (const ToolCommand* command :
-         {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand()}) {
+         {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand()}) {
         if (name != command->name)
             continue;
         if (AsksForHelp(words)) {

@@ -11,6 +11,7 @@ enum TilesExit : int {
     kExitUsage = 2,
     kExitBadInput = 3,   // import: a record is bad; nothing was written
     kExitFileError = 4,  // a game file or the input cannot be read or written
+    kExitDamagedArt = 5, // art: some tiles' art is damaged; the others were written
 };
 
 // Runs one command line of quarnel-tiles (without the program name).

@@ -19,6 +19,7 @@ const ToolCommand& ImportCommand();
 const ToolCommand& DiffCommand();
 const ToolCommand& InfoCommand();
 const ToolCommand& SampleCommand();
+const ToolCommand& ArtCommand();
 
 // Starts one of the program's own lines on standard error: "quarnel-tiles: ",
 // or "quarnel-tiles export: " when a command's usage is at fault.

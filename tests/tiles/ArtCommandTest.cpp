@@ -1,0 +1,248 @@
+#include "ArtBytes.h"
+#include "ArtNumbering.h"
+#include "SampleGameFolder.h"
+#include "TempFolder.h"
+#include "TileColumns.h"
+#include "TilesTool.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#include <stb_image.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace {
+
+using namespace art_bytes;
+using ::testing::HasSubstr;
+
+struct ToolRun {
+    int status;
+    std::string err;
+};
+
+ToolRun Tiles(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = RunTilesTool(args, out, err);
+    return {status, err.str()};
+}
+
+// A PNG file's pixels as 8-bit RGBA, read back by stb_image; its size in `width` and `height`.
+Bytes PngPixels(const std::string& path, int& width, int& height)
+{
+    const Bytes file = ReadFileBytes(path);
+    int channels = 0;
+    unsigned char* pixels =
+        stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &width, &height, &channels, 4);
+    if (!pixels)
+        return {};
+    EXPECT_EQ(channels, 4) << path << " is not RGBA";
+    Bytes rgba(pixels, pixels + std::size_t(width) * height * 4);
+    stbi_image_free(pixels);
+    return rgba;
+}
+
+// A classic folder of random art in either form: pictures for some tiles
+// of each half, patched or compressed ones, and one damaged static entry.
+struct RandomArtFolder {
+    TempFolder folder;
+    std::string tileData = folder.File("tiledata.mul");
+    std::map<int, Picture> statics, land;  // by tile id: the pictures expected
+    int damaged = -1;                     // the static tile whose entry is cut short
+
+    explicit RandomArtFolder(bool container, std::uint32_t seed)
+    {
+        std::mt19937 random(seed);
+        WriteFileBytes(tileData, MakeSampleGameFiles().tileData);
+        std::vector<ContainerItem> items;
+        IndexAndArt files;
+        const auto add = [&](std::uint32_t artIndex, const Bytes& entry) {
+            items.push_back({artIndex, entry, static_cast<std::uint16_t>(items.size() % 2)});
+            files.Add(artIndex, entry);
+        };
+        for (int i = 0; i < 120; ++i) {
+            const int id = static_cast<int>(random() % 0x4000);
+            const Picture picture = RandomPicture(random, 1 + static_cast<int>(random() % 90),
+                                                  1 + static_cast<int>(random() % 90));
+            add(kFirstStaticArtIndex + id, EncodeStatic(picture, random));
+            statics[id] = picture;
+        }
+        for (int i = 0; i < 30; ++i) {
+            const int id = static_cast<int>(random() % 0x4000);
+            const Picture picture = RandomLand(random);
+            add(id, EncodeLand(picture));
+            land[id] = picture;
+        }
+        for (damaged = 0; statics.count(damaged); ++damaged) {
+        }
+        Bytes cut = EncodeStatic(RandomPicture(random, 12, 12), random);
+        cut.resize(cut.size() - 3);
+        add(kFirstStaticArtIndex + damaged, cut);
+        if (container) {
+            WriteFileBytes(folder.File("artLegacyMUL.uop"), Container(items, 16));
+            return;
+        }
+        // The patch file replaces one picture and removes another.
+        const int replaced = std::next(statics.begin())->first, removed = std::prev(statics.end())->first;
+        const Picture picture = RandomPicture(random, 40, 40);
+        WriteFileBytes(folder.File("verdata.mul"),
+                       PatchFile({{kArtFileId, kFirstStaticArtIndex + static_cast<std::uint32_t>(replaced),
+                                   EncodeStatic(picture, random)},
+                                  {kArtFileId, kFirstStaticArtIndex + static_cast<std::uint32_t>(removed), {}, true}}));
+        statics[replaced] = picture;
+        statics.erase(removed);
+        WriteFileBytes(folder.File("artidx.mul"), files.index);
+        WriteFileBytes(folder.File("art.mul"), files.art);
+    }
+};
+
+// Every tile of the half has a PNG file exactly when it has a picture, and
+// the file's pixels are the picture's.
+void ExpectPngFiles(const std::string& out, const std::map<int, Picture>& expected, int tiles)
+{
+    for (int id = 0; id < tiles; ++id) {
+        const std::string path = out + "/" + FormatTileId(id) + ".png";
+        const auto found = expected.find(id);
+        ASSERT_EQ(std::filesystem::exists(path), found != expected.end()) << path;
+        if (found == expected.end())
+            continue;
+        int width = 0, height = 0;
+        ASSERT_EQ(PngPixels(path, width, height), found->second.Rgba()) << path;
+        EXPECT_EQ(width, found->second.width);
+        EXPECT_EQ(height, found->second.height);
+    }
+}
+
+TEST(ArtCommand, WritesEveryPictureByteExactlyAndNamesTheDamagedTileInEitherForm)
+{
+    for (const bool container : {false, true}) {
+        SCOPED_TRACE(container ? "container" : "index and art file");
+        const RandomArtFolder art(container, container ? 7 : 8);
+        const std::string out = art.folder.File("png/static"), landOut = art.folder.File("png/land");
+
+        const ToolRun statics = Tiles({"art", art.tileData, "--out", out});
+        EXPECT_EQ(statics.status, kExitDamagedArt);
+        EXPECT_THAT(statics.err, HasSubstr("quarnel-tiles: " + FormatTileId(art.damaged) +
+                                           ": the art is damaged (row "));
+        EXPECT_THAT(statics.err, HasSubstr("art 0000-3FFF: " + std::to_string(art.statics.size()) +
+                                           " images written to " + out + ", " +
+                                           std::to_string(0x4000 - art.statics.size() - 1) +
+                                           " tiles without art, 1 damaged\n"));
+        ExpectPngFiles(out, art.statics, 0x4000);
+
+        const ToolRun land = Tiles({"art", art.tileData, "--out", landOut, "--land"});
+        EXPECT_EQ(land.status, kExitOk) << land.err;
+        ExpectPngFiles(landOut, art.land, 0x4000);
+    }
+}
+
+TEST(ArtCommand, ASheetHoldsEachPictureInItsCellOverItsId)
+{
+    const RandomArtFolder art(false, 9);
+    const std::string sheet = art.folder.File("sheet.png");
+    const ToolRun run = Tiles({"art", art.tileData, "--sheet", sheet});
+    ASSERT_EQ(run.status, kExitDamagedArt) << run.err;
+    int width = 0, height = 0;
+    const Bytes pixels = PngPixels(sheet, width, height);
+    // Cells of a 44-pixel picture area, its margins and a label line, 32 to a row.
+    constexpr int kCellWidth = 48, kCellHeight = 55, kColumns = 32;
+    const int cells = static_cast<int>(art.statics.size());
+    ASSERT_EQ(width, kColumns * kCellWidth);
+    ASSERT_EQ(height, (cells + kColumns - 1) / kColumns * kCellHeight);
+
+    const Bytes ground = {0xF0, 0xF0, 0xF0, 0xFF};
+    int cell = 0;
+    for (const auto& [id, picture] : art.statics) {
+        const int left = cell % kColumns * kCellWidth + 2, top = cell / kColumns * kCellHeight + 2;
+        ++cell;
+        if (picture.width > 44 || picture.height > 44)
+            continue;  // shrunk: its pixels are a sample of the picture's
+        const Bytes rgba = picture.Rgba();
+        const int x0 = left + (44 - picture.width) / 2, y0 = top + (44 - picture.height) / 2;
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                const std::uint8_t* want = &rgba[(std::size_t(y) * picture.width + x) * 4];
+                const std::uint8_t* got = &pixels[(std::size_t(y0 + y) * width + x0 + x) * 4];
+                ASSERT_EQ(Bytes(got, got + 4), want[3] ? Bytes(want, want + 4) : ground)
+                    << FormatTileId(id) << " at " << x << ", " << y;
+            }
+        int ink = 0;
+        for (int y = top + 44 + 2; y < top + 44 + 7; ++y)
+            for (int x = left; x < left + 44; ++x)
+                ink += pixels[(std::size_t(y) * width + x) * 4] < 0x40;
+        EXPECT_GT(ink, 12) << FormatTileId(id) << ": four digits under the picture";
+    }
+}
+
+TEST(ArtCommand, RefusesWhatItCannotDo)
+{
+    const RandomArtFolder art(false, 10);
+    const std::string out = art.folder.File("png");
+    EXPECT_EQ(Tiles({"art", art.tileData}).status, kExitUsage);
+    EXPECT_EQ(Tiles({"art", art.tileData, "--out", out, "--sheet", out + ".png"}).status, kExitUsage);
+    const ToolRun range = Tiles({"art", art.tileData, "--out", out, "--ids", "3FFF-4000"});
+    EXPECT_EQ(range.status, kExitUsage);
+    EXPECT_EQ(range.err, "quarnel-tiles art: --ids takes a hex id or range within 0000-3FFF, not 3FFF-4000\n");
+
+    // A sheet never goes over a game file.
+    const Bytes artFile = ReadFileBytes(art.folder.File("art.mul"));
+    EXPECT_EQ(Tiles({"art", art.tileData, "--sheet", art.folder.File("art.mul")}).status, kExitFileError);
+    EXPECT_EQ(ReadFileBytes(art.folder.File("art.mul")), artFile);
+
+    TempFolder empty;
+    WriteFileBytes(empty.File("tiledata.mul"), MakeSampleGameFiles().tileData);
+    const ToolRun none = Tiles({"art", empty.File("tiledata.mul"), "--out", out});
+    EXPECT_EQ(none.status, kExitFileError);
+    EXPECT_EQ(none.err, "quarnel-tiles: no art beside " + empty.File("tiledata.mul") +
+                            " (looked for artLegacyMUL.uop, art.mul and artidx.mul)\n");
+}
+
+TEST(ArtCommand, TheSamplesTwoFormsHoldTheSamePicturesButThePatchFilesOwn)
+{
+    TempFolder folder;
+    const std::string index = folder.File("index"), container = folder.File("container");
+    ASSERT_EQ(Tiles({"sample", index}).status, kExitOk);
+    ASSERT_EQ(Tiles({"sample", container, "--art", "container"}).status, kExitOk);
+    for (const std::string& game : {index, container}) {
+        const ToolRun run = Tiles({"art", game + "/tiledata.mul", "--out", game + "/png", "--ids", "0000-00FF"});
+        ASSERT_EQ(run.status, kExitOk) << run.err;
+    }
+    const std::set<int> patched = {kSampleArtReplacedTile, kSampleArtRemovedTile, kSampleArtAddedTile};
+    for (int id = 0; id < 0x100; ++id) {
+        const std::string name = "/png/" + FormatTileId(id) + ".png";
+        const bool inIndex = std::filesystem::exists(index + name), inContainer = std::filesystem::exists(container + name);
+        EXPECT_EQ(inContainer, SampleStaticHasArt(id)) << id;
+        if (patched.count(id)) {
+            EXPECT_EQ(inIndex, id != kSampleArtRemovedTile) << id;
+            if (inIndex && inContainer) {
+                EXPECT_NE(ReadFileBytes(index + name), ReadFileBytes(container + name)) << id;
+            }
+        } else {
+            ASSERT_EQ(inIndex, inContainer) << id;
+            if (inIndex) {
+                EXPECT_EQ(ReadFileBytes(index + name), ReadFileBytes(container + name)) << id;
+            }
+        }
+    }
+    // The container names 16116 static pictures and 760 land ones.
+    const std::string infoLines[] = {
+        "art files: " + index + "/artidx.mul " + index + "/art.mul " + index + "/verdata.mul (index and art file)\n"
+        "art indices: 32768\nart entries the patch file replaces: 5\n",
+        "art files: " + container + "/artLegacyMUL.uop (the container)\n"
+        "art indices: 16876\nart entries the patch file replaces: none (beside the container it is not read for art)\n",
+    };
+    for (const std::string& lines : infoLines) {
+        std::ostringstream out, err;
+        RunTilesTool({"info", (&lines == &infoLines[0] ? index : container) + "/tiledata.mul"}, out, err);
+        EXPECT_THAT(out.str(), ::testing::EndsWith(lines));
+    }
+}
+
+} // namespace

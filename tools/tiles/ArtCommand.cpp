@@ -1,0 +1,154 @@
+// art: the pictures of a range of tiles, as PNG files or one contact sheet.
+#include "ArtFolder.h"
+#include "ArtNumbering.h"
+#include "ContactSheet.h"
+#include "PathParts.h"
+#include "PngFile.h"
+#include "TileColumns.h"
+#include "TileDataLayout.h"
+#include "TileIdRange.h"
+#include "TilesTool.h"
+#include "ToolCommand.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+namespace {
+
+constexpr char kArtHelp[] =
+    "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "\n"
+    "Writes the pictures of the static tiles in use (with --land, of the 16384 land\n"
+    "tiles), or of the --ids range, from the art beside TILEDATA: artLegacyMUL.uop\n"
+    "when it is there, else artidx.mul and art.mul with the art entries of the patch\n"
+    "file (verdata.mul) applied; names in any letter case.\n"
+    "--out DIR writes DIR/XXXX.png (the id in 4 hex digits) for each tile with art,\n"
+    "8-bit RGBA, creating DIR if missing. --sheet FILE.png writes one contact sheet:\n"
+    "a grid of those pictures, each labelled with its id.\n"
+    "A summary goes to standard error, and each tile whose art is damaged with its\n"
+    "reason; the other pictures are still written, and the exit status is 5.\n";
+
+// Where the pictures go: one file a tile, or one sheet for all.
+struct Output {
+    std::string folder;  // --out
+    std::string sheet;   // --sheet
+};
+
+// The tiles of the half in use: every land tile, or the static tiles the
+// file's size gives. Nothing, after telling why, when the file cannot be measured.
+std::optional<int> TilesInUse(const std::string& path, bool land, std::ostream& err)
+{
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(PathFromUtf8(path), error);
+    if (error) {
+        ToolError(err) << path << ": " << error.message() << '\n';
+        return std::nullopt;
+    }
+    return land ? kLandTileCount : StaticTilesInUse(TileDataLayoutOfSize(size), size);
+}
+
+// Whether `path` names one of the game files the art was read from, or the tile-data file.
+bool IsGameFile(const std::string& path, const std::string& tileData, const ArtFolder& art)
+{
+    std::vector<std::string> games = art.Files();
+    games.push_back(tileData);
+    std::error_code error;
+    for (const std::string& game : games)
+        if (std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(game), error))
+            return true;
+    return false;
+}
+
+struct Tally {
+    int written = 0, withoutArt = 0, damaged = 0;
+};
+
+int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
+{
+    const Output output{arguments.Value("--out"), arguments.Value("--sheet")};
+    if (output.folder.empty() == output.sheet.empty())
+        return UsageError(ArtCommand(), err);
+    const std::string& path = arguments.Operand(0);
+    const bool land = arguments.Has("--land");
+    const std::string ids = arguments.Value("--ids");
+    const std::optional<TileIdRange> asked = ids.empty() ? std::nullopt : ParseTileIdRange(ids);
+    const std::optional<int> inUse = TilesInUse(path, land, err);
+    if (!inUse)
+        return kExitFileError;
+    const TileIdRange all{0, *inUse - 1};
+    if (!ids.empty() && (!asked || asked->last > all.last)) {
+        ToolError(err, ArtCommand()) << "--ids takes a hex id or range within " << all.Text() << ", not " << ids
+                                     << '\n';
+        return kExitUsage;
+    }
+    const TileIdRange range = asked.value_or(all);
+
+    const ArtFolder art = ArtFolder::Load(path);
+    if (art.GetForm() == ArtFolder::Form::kNone) {
+        ToolError(err) << "no art beside " << path << " (looked for " << ArtNamesLookedFor() << ")\n";
+        return kExitFileError;
+    }
+    if (!art.Damage().empty()) {
+        ToolError(err) << "the art is damaged (" << art.Damage() << ")\n";
+        return kExitDamagedArt;
+    }
+    if (!output.sheet.empty() && IsGameFile(output.sheet, path, art)) {
+        ToolError(err) << output.sheet << " is a game file; the sheet goes elsewhere\n";
+        return kExitFileError;
+    }
+    if (!output.folder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(PathFromUtf8(output.folder), error);
+        if (error) {
+            ToolError(err) << output.folder << ": " << error.message() << '\n';
+            return kExitFileError;
+        }
+    }
+
+    // Each picture is written, or put on the sheet, as it is decoded.
+    Tally tally;
+    ContactSheet sheet(range.last - range.first + 1);
+    ArtFolder::Reader reader(art);
+    std::string failure;
+    for (int id = range.first; id <= range.last; ++id) {
+        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id);
+        if (result.kind == ArtResult::Kind::kNoArt) {
+            ++tally.withoutArt;
+        } else if (result.kind == ArtResult::Kind::kDamaged) {
+            ++tally.damaged;
+            ToolError(err) << FormatTileId(id) << ": the art is damaged (" << result.reason << ")\n";
+        } else if (!output.sheet.empty()) {
+            sheet.Add(id, result.image);
+        } else if (WritePngFile(output.folder + "/" + FormatTileId(id) + ".png", result.image, failure)) {
+            ++tally.written;
+        } else {
+            ToolError(err) << failure << '\n';
+            return kExitFileError;
+        }
+    }
+    if (sheet.CellCount() > 0) {
+        if (!WritePngFile(output.sheet, sheet.Finish(), failure)) {
+            ToolError(err) << failure << '\n';
+            return kExitFileError;
+        }
+        tally.written = sheet.CellCount();
+    }
+
+    err << "art " << range.Text() << ": " << tally.written
+        << (output.sheet.empty() ? " images written to " + output.folder
+                                 : (tally.written == 0 ? " images, no sheet written" : " images on the sheet " + output.sheet))
+        << ", " << tally.withoutArt << " tiles without art";
+    if (tally.damaged)
+        err << ", " << tally.damaged << " damaged";
+    err << '\n';
+    return tally.damaged ? kExitDamagedArt : kExitOk;
+}
+
+} // namespace
+
+const ToolCommand& ArtCommand()
+{
+    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--ids"}, {"--land"}}, &Art};
+    return command;
+}

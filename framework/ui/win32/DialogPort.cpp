@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "ImageWindow.h"
 #include "NativeWindow.h"
+#include "ScopedValue.h"
 #include "WideText.h"
 #include "WindowsCodePage.h"
 
@@ -327,8 +328,14 @@ bool DialogPort::RouteInput(MSG& message)
         port->m_dialog.TranslateAccelerator(static_cast<int>(message.wParam), HeldModifiers()))
         return true;
     // The modal loop only gives its own dialog the dialog keys (Tab,
-    // Escape, Enter): a dialog shown beside it takes its own here.
-    return port->m_modeless && IsDialogMessageW(root, &message);
+    // Escape, Enter): a dialog shown beside it takes its own here. The
+    // system's handling of them calls this filter again, for the same
+    // message: that call leaves it alone.
+    static bool handingToDialog = false;
+    if (!port->m_modeless || handingToDialog)
+        return false;
+    const ScopedValue<bool> handing(handingToDialog, true);
+    return IsDialogMessageW(root, &message) != FALSE;
 }
 
 void DialogPort::ShowWaitCursor(bool show)

@@ -1,13 +1,12 @@
 // The Tile Art window beside the editor on Qt: opened by its system-menu
-// entry and by Ctrl+T, following the tile being edited, its three messages,
-// and closing without the editor.
+// entry and by Ctrl+T, following the tile being edited, its three messages
+// and the names screen readers give its parts, and closing without the
+// editor.
 
 #include "EditorFixture.h"
 #include "TestArtFiles.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -76,6 +75,12 @@ TEST_F(TileArtWindow, ItFollowsTheSelectionWithThePictureTheNameAndTheSize)
     editor.SelectLine(kNoArt);
     EXPECT_EQ(Line(), "0003 has no art");
     EXPECT_EQ(Art().m_image.GetScale(), 0);
+    // What a screen reader says of the picture and of the line.
+    QAccessibleInterface* image = QAccessible::queryAccessibleInterface(NativeControl(Art(), IDC_TILE_IMAGE));
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(NativeControl(Art(), IDC_TILE_TEXT));
+    ASSERT_TRUE(image && line);
+    EXPECT_EQ(image->text(QAccessible::Name), "Tile art");
+    EXPECT_EQ(line->text(QAccessible::Name), "0003 has no art");
     editor.SelectLine(kDamaged);
     EXPECT_TRUE(Line().startsWith("0004: the art is damaged (")) << Line().toStdString();
     EXPECT_TRUE(Line().endsWith(")") && Line().size() > 28) << "with its reason";
@@ -119,19 +124,6 @@ TEST_F(TileArtWindow, ClosingItLeavesTheEditorAndEndingTheEditorClosesIt)
     Dialog().SendSysCommand(IDM_TILEART);
     Dialog().EndDialog(IDCANCEL);
     EXPECT_FALSE(Art().IsWindowVisible());
-}
-
-TEST_F(TileArtWindow, ThePictureAndTheLineCarryNamesForScreenReaders)
-{
-    editor.Load(tileDataPath);
-    Dialog().SendSysCommand(IDM_TILEART);
-    editor.SelectLine(kNoArt);
-    QAccessibleInterface* image = QAccessible::queryAccessibleInterface(NativeControl(Art(), IDC_TILE_IMAGE));
-    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(NativeControl(Art(), IDC_TILE_TEXT));
-    ASSERT_NE(image, nullptr);
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(image->text(QAccessible::Name), "Tile art");
-    EXPECT_EQ(line->text(QAccessible::Name), "0003 has no art");
 }
 
 } // namespace

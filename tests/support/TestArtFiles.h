@@ -15,12 +15,6 @@ struct TestStaticArt {
     std::vector<std::uint16_t> pixels;  // 15-bit colours, row by row; 0 is transparent
 };
 
-// 8 bits from 5, as the game's colours widen.
-inline std::uint8_t WidenTestChannel(unsigned five)
-{
-    return static_cast<std::uint8_t>((five << 3) | (five >> 2));
-}
-
 class TestArtFiles {
 public:
     void AddStatic(int tileId, const TestStaticArt& art)

@@ -17,7 +17,6 @@ public:
         m_composed = std::move(composed);
         update();
     }
-    const ComposedImage& Composed() const { return m_composed; }
 
 protected:
     void paintEvent(QPaintEvent*) override

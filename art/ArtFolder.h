@@ -53,8 +53,8 @@ public:
 
         const ArtFolder& m_folder;
         // Opened on first use, by file.
-        std::unique_ptr<FileByteSource> m_sources[4];
-        std::string m_openFailures[4];
+        std::unique_ptr<FileByteSource> m_sources[ArtPlace::kFileKinds];
+        std::string m_openFailures[ArtPlace::kFileKinds];
         std::vector<std::uint8_t> m_inflated;
     };
 
@@ -65,8 +65,8 @@ private:
     std::uint64_t m_indexCount = 0;
     int m_patchEntriesApplied = 0;
     std::vector<ArtPlace> m_places;
-    std::string m_paths[4];  // by ArtPlace::File
-    std::string m_names[4];  // their file names, for the reasons of damage
+    std::string m_paths[ArtPlace::kFileKinds];  // by ArtPlace::File
+    std::string m_names[ArtPlace::kFileKinds];  // their file names, for the reasons of damage
 };
 
 // What Load looks for, for a message when it finds neither form:

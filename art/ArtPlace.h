@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Where one art index's entry lies: which of the art files holds it, and
@@ -12,6 +13,7 @@ struct ArtPlace {
         kPatchFile,  // verdata.mul
         kContainer,  // artLegacyMUL.uop
     };
+    static constexpr std::size_t kFileKinds = 4;  // of File, for tables by file
     File file = File::kNone;
     std::uint64_t offset = 0;
     std::uint32_t storedSize = 0;

@@ -12,7 +12,7 @@ constexpr std::uint32_t kStatic = kFirstStaticArtIndex + 0x0BB6;
 
 TEST(DecodeArt, GivesEveryStaticPictureBackAsEncoded)
 {
-    std::mt19937 random(19);
+    std::mt19937 random(7331);
     // Row starts are 16-bit word offsets: up to 200 x 150 stays within them.
     for (int round = 0; round < 400; ++round) {
         const int width = 1 + static_cast<int>(random() % (round % 4 == 0 ? 200 : 60));

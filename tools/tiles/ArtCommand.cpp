@@ -60,6 +60,12 @@ bool IsGameFile(const std::string& path, const std::string& tileData, const ArtF
     return false;
 }
 
+// "1 image", "2 images".
+std::string Counted(int count, const char* noun)
+{
+    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
 struct Tally {
     int written = 0, withoutArt = 0, damaged = 0;
 };
@@ -135,10 +141,10 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
         tally.written = sheet.CellCount();
     }
 
-    err << "art " << range.Text() << ": " << tally.written
-        << (output.sheet.empty() ? " images written to " + output.folder
-                                 : (tally.written == 0 ? " images, no sheet written" : " images on the sheet " + output.sheet))
-        << ", " << tally.withoutArt << " tiles without art";
+    err << "art " << range.Text() << ": " << Counted(tally.written, "image")
+        << (output.sheet.empty() ? " written to " + output.folder
+                                 : (tally.written == 0 ? ", no sheet written" : " on the sheet " + output.sheet))
+        << ", " << Counted(tally.withoutArt, "tile") << " without art";
     if (tally.damaged)
         err << ", " << tally.damaged << " damaged";
     err << '\n';

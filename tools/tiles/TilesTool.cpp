@@ -19,7 +19,7 @@ constexpr char kToolHelp[] =
     "                                                    every tile (or a range) to standard output\n"
     "  import TILEDATA FILE [--land]                     the changes a CSV or JSON-lines file asks for\n"
     "  diff A B                                          the fields that differ between two tile-data files\n"
-    "  info TILEDATA                                     the file's layout, its tiles in use and its patch file\n"
+    "  info TILEDATA                                     the file's layout, tiles in use, patch file and art\n"
     "  sample DIR [--layout classic|newer] [--art index|container]\n"
     "                                                    writes a made-up game folder into DIR\n"
     "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"

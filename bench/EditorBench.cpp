@@ -1,7 +1,7 @@
 // The editor's list fill, selection, Load and Save commands and one
 // keystroke in Name, each beside a baseline from the same run: a plain
 // one-widget-item-per-line list for the fill, the store's own work for the
-// rest. The fill is timed on a classic file's 16384 lines and on a newer
+// rest; and a selection with the Tile Art window open, beside one without. The fill is timed on a classic file's 16384 lines and on a newer
 // file's 65536: it must grow no faster than the lines do.
 
 #include "CEditorDlg.h"
@@ -99,6 +99,25 @@ void BM_Selection(benchmark::State& state)
     }
 }
 
+// The selection, and the Tile Art window's update: the picture decoded from
+// the sample's art, composed, painted, and its line set.
+void BM_SelectionWithTileArt(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.dialog->SendSysCommand(IDM_TILEART);
+    QWidget* image = NativeControl(e.dialog->m_tileArt, IDC_TILE_IMAGE);
+    int line = kSampleHeavyTile;
+    for (auto _ : state) {
+        line = line == kSampleWallpaperTile ? kSampleHeavyTile : kSampleWallpaperTile;
+        e.dialog->m_list.SetCurSel(line);
+        e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+        image->repaint();
+    }
+    if (e.dialog->m_tileArt.m_image.GetScale() == 0)
+        state.SkipWithError("the sample's tile shows no picture");
+    e.dialog->m_tileArt.ShowWindow(SW_HIDE);
+}
+
 void BM_LoadCommand(benchmark::State& state)
 {
     Editor& e = TheEditor();
@@ -169,6 +188,7 @@ BENCHMARK(BM_FillList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListNewer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPlainListWidget)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Selection)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectionWithTileArt)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadCommand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreLoad)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCommand)->Unit(benchmark::kMillisecond);
@@ -189,10 +209,12 @@ int main(int argc, char** argv)
                                                 {"BM_FillPlainListWidget", "BM_FillList", 0},
                                                 {"BM_LoadCommand", "BM_StoreLoad", 0},
                                                 {"BM_SaveCommand", "BM_StoreSave", 0},
-                                                {"BM_NameKeystroke", "BM_StoreName", 0}},
+                                                {"BM_NameKeystroke", "BM_StoreName", 0},
+                                                {"BM_SelectionWithTileArt", "BM_Selection", 0}},
                                                {{"BM_FillList", 5},
                                                 {"BM_FillListNewer", 15},
                                                 {"BM_Selection", 1},
+                                                {"BM_SelectionWithTileArt", 2},
                                                 {"BM_LoadCommand", 30},
                                                 {"BM_SaveCommand", 20},
                                                 {"BM_NameKeystroke", 1}});

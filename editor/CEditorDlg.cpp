@@ -22,6 +22,10 @@ constexpr char kCannotSave[] = "ERROR: cannot save";
 
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 
+constexpr Accelerator kAccelerators[] = {
+    {FCONTROL, 'T', IDM_TILEART},
+};
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CEditorDlg, CDialog)
@@ -75,6 +79,7 @@ END_MESSAGE_MAP()
 CEditorDlg::CEditorDlg(std::function<void()> showAbout, CWnd* parent)
     : CDialog(IDD, parent), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_showAbout(std::move(showAbout))
 {
+    SetAccelerators(kAccelerators);
 }
 
 void CEditorDlg::DoDataExchange(CDataExchange* pDX)
@@ -108,6 +113,9 @@ bool CEditorDlg::OnInitDialog()
             systemMenu->AppendMenu(MF_SEPARATOR);
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
         }
+        const std::string tileArtMenu = AfxLoadString(IDS_TILEART);
+        if (!tileArtMenu.empty())
+            systemMenu->AppendMenu(MF_STRING, IDM_TILEART, tileArtMenu);
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -122,6 +130,10 @@ void CEditorDlg::OnSysCommand(unsigned id, long lParam)
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         if (m_showAbout)
             m_showAbout();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_TILEART) {
+        OpenTileArt();
         return;
     }
     CDialog::OnSysCommand(id, lParam);
@@ -160,6 +172,7 @@ void CEditorDlg::FillList()
 void CEditorDlg::OnSelchangeList()
 {
     m_current = m_list.GetCurSel();
+    ShowTileArt();
     if (!EditedEntry())
         return;  // nothing selected: no entry to show
     const StaticTileEntry& entry = m_table[m_current];
@@ -191,6 +204,21 @@ StaticTileEntry* CEditorDlg::EditedEntry()
     return m_current >= 0 && m_current < m_table.count ? &m_table[m_current] : nullptr;
 }
 
+void CEditorDlg::OpenTileArt()
+{
+    m_tileArt.Open(*this);
+    ShowTileArt();
+}
+
+void CEditorDlg::ShowTileArt()
+{
+    // A hidden window is brought up to date when it opens.
+    if (!m_tileArt.IsWindowVisible())
+        return;
+    const StaticTileEntry* entry = EditedEntry();
+    m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view());
+}
+
 void CEditorDlg::OnLoad()
 {
     CFileDialog fileDialog(true, kFileExtension, kInitialFileName, OFN_HIDEREADONLY, kFileFilter);
@@ -215,6 +243,8 @@ void CEditorDlg::OnLoad()
         if (!load.patchFileLoaded)
             ShowFileMessage(kCannotLoad, load.patchFile.shown);
         FillList();
+        m_tileArt.LoadArt(m_path);
+        ShowTileArt();
         return;
     }
 }
@@ -304,4 +334,5 @@ void CEditorDlg::OnChangeName()
     // The sorted list puts the new line back at the same position.
     m_list.DeleteString(m_current);
     m_list.AddString(FormatListLine(m_current, *entry));
+    ShowTileArt();  // the line under the picture names the tile
 }

@@ -2,6 +2,7 @@
 
 #include "CDialog.h"
 #include "CListBox.h"
+#include "CTileArtDlg.h"
 #include "StaticTileEntry.h"
 #include "resource.h"
 
@@ -39,6 +40,8 @@ public:
     StaticTileTable m_table{};
     std::string m_path;
     int m_current = -1;
+    // Beside the editor, from the system menu's Tile Art entry or its key.
+    CTileArtDlg m_tileArt{this};
 
     // Refills the list: every entry's line, in index order, none selected.
     void FillList();
@@ -71,6 +74,9 @@ private:
     void ShowFileMessage(const char* leadIn, const std::string& path);
     // The entry at current, or null when current names no tile in use.
     StaticTileEntry* EditedEntry();
+    // The Tile Art window, opened, and shown the tile being edited while open.
+    void OpenTileArt();
+    void ShowTileArt();
 
     std::function<void()> m_showAbout;
 };

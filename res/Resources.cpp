@@ -84,15 +84,25 @@ constexpr auto MakeEditorItems()
 
 constexpr auto kEditorItems = MakeEditorItems();
 
+// Template 103: the Tile Art window, a picture over its line of text. The
+// line wraps: a message naming the files looked for is longer than the
+// window is wide.
+constexpr DialogItemTemplate kTileArtItems[] = {
+    {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 176, 160, 0},
+    {Label, IDC_TILE_TEXT, nullptr, 7, 172, 176, 26, kStaticNoPrefix | kLabelWordWrap},
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {IDD_ABOUTBOX, "About Quarnel", "MS Sans Serif", 8, 235, 55, kPopup | kCaption | kSysMenu | kModalFrame,
      kAboutItems},
     {IDD_EDITOR_DIALOG, "Quarnel Editor", "MS Sans Serif", 8, 383, 242,
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
+    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 205, kPopup | kCaption | kSysMenu, kTileArtItems},
 };
 
 constexpr StringResource kStrings[] = {
     {IDS_ABOUTBOX, "&About Quarnel..."},
+    {IDS_TILEART, "&Tile Art..."},
 };
 
 } // namespace

@@ -5,10 +5,14 @@
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDD_EDITOR_DIALOG = 102;
+inline constexpr int IDD_TILEART_DIALOG = 103;
+inline constexpr int IDS_TILEART = 104;
 inline constexpr int IDR_MAINFRAME = 128;
 
 // The system-menu command of the About entry.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+// The system-menu command of the Tile Art entry, and of its key.
+inline constexpr unsigned IDM_TILEART = 0x0020;
 
 inline constexpr int IDC_LOAD = 3;
 inline constexpr int IDC_SAVE = 4;
@@ -27,3 +31,6 @@ inline constexpr int IDC_UNKNOWN2 = 1044;
 inline constexpr int IDC_UNKNOWN3 = 1045;
 inline constexpr int IDC_UNKNOWN4 = 1046;
 inline constexpr int IDC_UNKNOWN5 = 1047;
+// The Tile Art window's picture and the line under it.
+inline constexpr int IDC_TILE_IMAGE = 1100;
+inline constexpr int IDC_TILE_TEXT = 1101;

@@ -1,8 +1,9 @@
 // The editor's list fill and Load command on the Win32 backend, beside a
 // fill that adds each line with one sorted LB_ADDSTRING, as a list box
 // with the sorted style does unaided, in one run; and the fill of a newer
-// file's 65536 lines beside that of a classic file's 16384. Run under Wine (make
-// bench-windows). Google Benchmark is not among the packages that can be
+// file's 65536 lines beside that of a classic file's 16384; and a selection
+// with the Tile Art window open (its picture decoded, composed and painted)
+// beside one without. Run under Wine (make bench-windows). Google Benchmark is not among the packages that can be
 // cross-built here, so this program times its own repetitions and reports
 // the median, with the same ratio-and-target lines as the other benchmarks.
 
@@ -92,15 +93,34 @@ int main(int argc, char** argv)
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     });
 
+    int line = kSampleHeavyTile;
+    const auto select = [&] {
+        line = line == kSampleWallpaperTile ? kSampleHeavyTile : kSampleWallpaperTile;
+        editor.m_list.SetCurSel(line);
+        editor.SendNotification(Notification::ListSelChange, IDC_LIST);
+    };
+    const double selection = MedianMilliseconds(repetitions * 10, select);
+    editor.SendSysCommand(IDM_TILEART);
+    const HWND picture = NativeControl(editor.m_tileArt, IDC_TILE_IMAGE);
+    const double selectionWithArt = MedianMilliseconds(repetitions * 10, [&] {
+        select();
+        UpdateWindow(picture);  // painted now, not when the queue is next read
+    });
+    const bool pictured = editor.m_tileArt.m_image.GetScale() > 0;
+
     std::printf("%-44s %12s\n", "measured (median of runs)", "time (ms)");
     std::printf("%-44s %12.2f\n", "the editor's list fill", fill);
     std::printf("%-44s %12.2f\n", "the editor's list fill, 65536 lines", newerFill);
     std::printf("%-44s %12.2f\n", "one sorted LB_ADDSTRING per line", sortedAdds);
     std::printf("%-44s %12.2f\n", "the Load command (file, patches, fill)", load);
+    std::printf("%-44s %12.3f\n", "a selection", selection);
+    std::printf("%-44s %12.3f\n", "a selection, the Tile Art window open", selectionWithArt);
     std::printf("\n%-44s %-34s %8s\n", "measured", "baseline", "ratio");
     std::printf("%-44s %-34s %8.2f\n", "one sorted LB_ADDSTRING per line", "the editor's list fill", sortedAdds / fill);
     std::printf("%-44s %-34s %8.2f %s 5.00\n", "the editor's list fill, 65536 lines", "the editor's list fill",
                 newerFill / fill, newerFill / fill <= 5.0 ? "<=" : "MISSED >");
+    std::printf("%-44s %-34s %8.2f\n", "a selection, the Tile Art window open", "a selection",
+                selectionWithArt / selection);
     std::printf("\n%-44s %12.2f %s 100.0 ms\n", "the editor's list fill", fill, fill <= 100.0 ? "<=" : "MISSED >");
-    return messages.shown.empty() && newerWhole && editor.m_list.GetCount() == kMinStaticTileCount ? 0 : 1;
+    return messages.shown.empty() && newerWhole && pictured && editor.m_list.GetCount() == kMinStaticTileCount ? 0 : 1;
 }

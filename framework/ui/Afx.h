@@ -39,7 +39,21 @@ inline constexpr unsigned kCaption = 1u << 9;
 inline constexpr unsigned kSysMenu = 1u << 10;
 inline constexpr unsigned kModalFrame = 1u << 11;
 inline constexpr unsigned kAppWindow = 1u << 12;  // shown in the task bar
+// A label whose text wraps at its width onto the lines below, as the
+// system's left-aligned static text always does; Qt's labels need telling.
+inline constexpr unsigned kLabelWordWrap = 1u << 13;
 } // namespace Style
+
+// A key that sends a command wherever the focus is in the dialog, as an
+// accelerator table's entry does. The key is a virtual-key code: for the
+// letters and digits, the upper-case character. The command goes to the
+// system-command handler, as the system sends an accelerator whose command
+// is an entry of the window's system menu.
+struct Accelerator {
+    unsigned modifiers;  // FCONTROL, FSHIFT, FALT together
+    int key;
+    unsigned command;
+};
 
 // What a control reports to its dialog.
 enum class Notification {

@@ -1,6 +1,7 @@
 #include "CDataExchange.h"
 
 #include "CDialog.h"
+#include "CImageCtrl.h"
 #include "CListBox.h"
 #include "MessageBox.h"
 #include "WindowsCodePage.h"
@@ -86,6 +87,12 @@ void CDataExchange::Fail()
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CListBox& control)
+{
+    if (!control.IsAttached())
+        control.SubclassDlgItem(id, pDX->m_pDlgWnd);
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CImageCtrl& control)
 {
     if (!control.IsAttached())
         control.SubclassDlgItem(id, pDX->m_pDlgWnd);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 class CDialog;
+class CImageCtrl;
 class CListBox;
 
 // Thrown to stop an exchange run at the failing control.
@@ -34,6 +35,7 @@ inline constexpr char kPromptParseInt[] = "Please enter an integer.";
 inline constexpr char kPromptMaxChars[] = "Please enter no more than %1 characters.";
 
 void DDX_Control(CDataExchange* pDX, int id, CListBox& control);
+void DDX_Control(CDataExchange* pDX, int id, CImageCtrl& control);
 // A signed decimal integer.
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 // 8-bit text in the Western code page.

@@ -126,6 +126,17 @@ void CDialog::RouteHelpKey()
         AfxGetApp()->OnCmdMsg(ID_HELP);
 }
 
+bool CDialog::TranslateAccelerator(int key, unsigned modifiers)
+{
+    for (const Accelerator& accelerator : m_accelerators) {
+        if (accelerator.key == key && accelerator.modifiers == modifiers) {
+            SendSysCommand(accelerator.command);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CDialog::BeginWaitCursor()
 {
     if (m_waitCursorDepth++ == 0)

@@ -7,6 +7,7 @@
 #include "WindowTypes.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,12 @@ class CDataExchange;
 class DialogPort;
 struct DialogTemplate;
 
-// A modal dialog built from a dialog template. Its controls report to the
-// dialog, which runs the handler its message map names; while an exchange
-// run is going on no notification reaches any handler. The window itself is
-// the backend's (its port); what the dialog does with it is the same on
-// every platform.
+// A dialog built from a dialog template, run modally or, made with Create
+// and shown, beside the window that owns it (its parent), which closes it
+// when it closes. Its controls report to the dialog, which runs the handler
+// its message map names; while an exchange run is going on no notification
+// reaches any handler. The window itself is the backend's (its port); what
+// the dialog does with it is the same on every platform.
 class CDialog : public CWnd {
 public:
     explicit CDialog(int templateId, CWnd* parent = nullptr);
@@ -27,8 +29,15 @@ public:
     CDialog& operator=(const CDialog&) = delete;
 
     // Creates the window and its controls from the template and runs the
-    // initialisation, without entering the modal loop.
+    // initialisation, without entering the modal loop; the window stays
+    // hidden until shown.
     void Create();
+    // SW_SHOW, SW_SHOWNOACTIVATE (shown, the focus staying where it is) or SW_HIDE.
+    void ShowWindow(int command);
+    bool IsWindowVisible() const;
+    // The window's frame on the screen, and a move of it that keeps its size.
+    void GetWindowRect(CRect* rect) const;
+    void MoveWindow(int x, int y);
     // Runs the dialog modally; returns how it ended.
     int DoModal();
     void EndDialog(int result);
@@ -64,6 +73,9 @@ public:
     void SendSysCommand(unsigned id, long lParam = 0);
     // The first command the program added to the system menu, or 0.
     unsigned FirstProgramSystemCommand() const;
+    // The keys that send system commands while the dialog is active; the
+    // table must outlive the dialog.
+    void SetAccelerators(std::span<const Accelerator> table) { m_accelerators = table; }
 
     // The backend's window; what it is, only the backend's own headers say.
     DialogPort& Port() const { return *m_port; }
@@ -95,10 +107,14 @@ private:
     // The window system's wait cursor, shown or taken away; the backend's.
     void ShowWaitCursor(bool show);
     void EndEveryWaitCursor();
+    // A key pressed in the dialog: sends the command of the accelerator it
+    // is, and answers whether it was one.
+    bool TranslateAccelerator(int key, unsigned modifiers);
 
     const DialogTemplate* m_template;
     CMenu m_systemMenu;
     int m_exchangeDepth = 0;
     int m_waitCursorDepth = 0;
+    std::span<const Accelerator> m_accelerators;
     std::unique_ptr<DialogPort> m_port;
 };

@@ -11,7 +11,8 @@ enum class ControlKind {
     Edit,
     AutoCheckBox,
     Label,
-    Icon,  // text holds the icon's resource id
+    Icon,   // text holds the icon's resource id
+    Image,  // pixels a CImageCtrl shows; text holds the name a screen reader gives it
 };
 
 struct DialogItemTemplate {

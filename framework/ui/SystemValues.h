@@ -38,3 +38,23 @@ inline constexpr int SM_CYICON = 12;
 #ifndef OFN_HIDEREADONLY
 inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
 #endif
+// How ShowWindow shows a window.
+#ifndef SW_HIDE
+inline constexpr int SW_HIDE = 0;
+#endif
+#ifndef SW_SHOWNOACTIVATE
+inline constexpr int SW_SHOWNOACTIVATE = 4;
+#endif
+#ifndef SW_SHOW
+inline constexpr int SW_SHOW = 5;
+#endif
+// The modifier keys of an accelerator.
+#ifndef FSHIFT
+inline constexpr unsigned FSHIFT = 0x04;
+#endif
+#ifndef FCONTROL
+inline constexpr unsigned FCONTROL = 0x08;
+#endif
+#ifndef FALT
+inline constexpr unsigned FALT = 0x10;
+#endif

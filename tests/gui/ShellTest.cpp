@@ -38,11 +38,14 @@ protected:
 
 TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox)
 {
+    // The About entry after a separator, and the Tile Art entry after it, last.
     const auto& items = dialog.GetSystemMenu(false)->Items();
-    ASSERT_GE(items.size(), 2u);
-    EXPECT_TRUE(items[items.size() - 2].IsSeparator());
-    EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
-    EXPECT_EQ(items.back().text, "&About Quarnel...");
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_TRUE(items[items.size() - 3].IsSeparator());
+    EXPECT_EQ(items[items.size() - 2].id, IDM_ABOUTBOX);
+    EXPECT_EQ(items[items.size() - 2].text, "&About Quarnel...");
+    EXPECT_EQ(items.back().id, IDM_TILEART);
+    EXPECT_EQ(items.back().text, "&Tile Art...");
 
     QString title;
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
@@ -57,7 +60,7 @@ TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        QAction* about = menu->actions().constLast();
+        QAction* about = menu->actions().at(menu->actions().size() - 2);  // the Tile Art entry follows it
         EXPECT_EQ(about->text(), "&About Quarnel...");
         OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); }, Qt::Key_Return);
         about->trigger();

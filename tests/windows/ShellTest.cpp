@@ -1,5 +1,5 @@
-// What only the Win32 backend can show: the "&About Quarnel..." entry in
-// the window's real system menu, icon 128 as the window's large and small
+// What only the Win32 backend can show: the "&About Quarnel..." and "&Tile
+// Art..." entries in the window's real system menu, icon 128 as the window's large and small
 // icon and the drag-icon handler's answer, the name box refusing a typed
 // character that the Western code page lacks, and the native list box
 // holding a newer file's 65536 lines.
@@ -25,17 +25,20 @@ protected:
     CEditorDlg dialog;
 };
 
-TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorAndTheAboutEntry)
+TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutEntryAndTheTileArtEntry)
 {
     const HMENU menu = GetSystemMenu(NativeWindow(dialog), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
     wchar_t text[64] = {};
-    GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
+    GetMenuStringW(menu, count - 2, text, 64, MF_BYPOSITION);
     EXPECT_EQ(std::wstring(text), L"&About Quarnel...");
-    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_TILEART));
+    GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text), L"&Tile Art...");
 }
 
 TEST_F(Win32Shell, IconOneTwentyEightIsTheWindowsIconAndTheDragIcon)

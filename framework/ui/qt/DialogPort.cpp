@@ -7,6 +7,7 @@
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "Icon.h"
+#include "ImageControl.h"
 #include "ListBoxControl.h"
 #include "ResourceModule.h"
 
@@ -40,6 +41,13 @@ public:
         return Acceptable;
     }
 };
+
+// An accelerator's modifiers for the keys held with a key press.
+unsigned AcceleratorModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return ((modifiers & Qt::ControlModifier) ? FCONTROL : 0u) | ((modifiers & Qt::ShiftModifier) ? FSHIFT : 0u) |
+           ((modifiers & Qt::AltModifier) ? FALT : 0u);
+}
 
 QWidget* NativeParent(CWnd* parent)
 {
@@ -75,18 +83,55 @@ int CDialog::DoModal()
 void CDialog::EndDialog(int result)
 {
     m_port->done(result);
+    // The windows it owns close with it, as the system's owned windows do.
+    for (QDialog* owned : m_port->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        owned->hide();
+}
+
+void CDialog::ShowWindow(int command)
+{
+    if (command == SW_HIDE) {
+        m_port->hide();
+        return;
+    }
+    m_port->setAttribute(Qt::WA_ShowWithoutActivating, command == SW_SHOWNOACTIVATE);
+    m_port->show();
+}
+
+bool CDialog::IsWindowVisible() const
+{
+    return m_port->isVisible();
+}
+
+void CDialog::GetWindowRect(CRect* rect) const
+{
+    const QRect frame = m_port->frameGeometry();
+    *rect = {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+void CDialog::MoveWindow(int x, int y)
+{
+    m_port->move(x, y);
 }
 
 std::u16string CDialog::GetItemText(int id) const
 {
-    const auto* edit = qobject_cast<const QLineEdit*>(m_port->Control(id));
-    return edit ? edit->text().toStdU16String() : std::u16string();
+    const QWidget* control = m_port->Control(id);
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text().toStdU16String();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text().toStdU16String();
+    return {};
 }
 
 void CDialog::SetItemText(int id, std::u16string_view text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(m_port->Control(id)))
-        edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    QWidget* control = m_port->Control(id);
+    const QString qtText = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(qtText);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(qtText);
 }
 
 void CDialog::LimitItemText(int id, int count)
@@ -242,6 +287,11 @@ void DialogPort::keyPressEvent(QKeyEvent* event)
         m_dialog.RouteHelpKey();
         return;
     }
+    // Qt's codes of letters and digits are their upper-case characters, as
+    // the virtual-key codes an accelerator names; controls pass on the
+    // control-key presses they have no use for.
+    if (m_dialog.TranslateAccelerator(event->key(), AcceleratorModifiers(event->modifiers())))
+        return;
     QDialog::keyPressEvent(event);
 }
 
@@ -314,7 +364,17 @@ void DialogPort::CreateControls()
             // Without the no-prefix style an ampersand marks a mnemonic, which
             // QLabel only shows when it has a buddy; the plain text is kept here.
             label->setText(text);
+            if (item.style & Style::kLabelWordWrap) {
+                label->setWordWrap(true);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            }
             control = label;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* image = new ImageControl(this);
+            image->setAccessibleName(text);
+            control = image;
             break;
         }
         case ControlKind::Icon: {
@@ -338,7 +398,7 @@ void DialogPort::CreateControls()
             if (previousTabStop)
                 setTabOrder(previousTabStop, control);
             previousTabStop = control;
-        } else if (item.kind != ControlKind::Label && item.kind != ControlKind::Icon) {
+        } else if (item.kind != ControlKind::Label && item.kind != ControlKind::Icon && item.kind != ControlKind::Image) {
             control->setFocusPolicy(Qt::ClickFocus);
         }
     }

@@ -4,7 +4,9 @@
 #include "DialogPort.h"
 
 #include "DialogTemplate.h"
+#include "ImageWindow.h"
 #include "NativeWindow.h"
+#include "ScopedValue.h"
 #include "WideText.h"
 #include "WindowsCodePage.h"
 
@@ -71,6 +73,7 @@ DWORD ItemStyle(const DialogItemTemplate& item)
                ((item.style & Style::kListNoIntegralHeight) ? LBS_NOINTEGRALHEIGHT : 0);
     case ControlKind::Label: return style | SS_LEFT | ((item.style & Style::kStaticNoPrefix) ? SS_NOPREFIX : 0);
     case ControlKind::Icon: return style | SS_ICON;
+    case ControlKind::Image: return style;
     }
     return style;
 }
@@ -84,7 +87,8 @@ WORD ItemClass(ControlKind kind)
     case ControlKind::Edit: return kEditClass;
     case ControlKind::ListBox: return kListBoxClass;
     case ControlKind::Label:
-    case ControlKind::Icon: return kStaticClass;
+    case ControlKind::Icon:
+    case ControlKind::Image: return kStaticClass;  // the image's class goes by name instead
     }
     return kStaticClass;
 }
@@ -126,6 +130,22 @@ LRESULT CALLBACK CodePage1252EditProc(HWND edit, UINT message, WPARAM wParam, LP
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// The property that marks a window as one of the framework's dialogs and
+// names its port, so that the message filter leaves the system's own
+// dialogs (message boxes, the file dialog) alone.
+constexpr wchar_t kPortProperty[] = L"QuarnelDialogPort";
+
+DialogPort* PortOfWindow(HWND window)
+{
+    return window ? static_cast<DialogPort*>(GetPropW(window, kPortProperty)) : nullptr;
+}
+
+unsigned HeldModifiers()
+{
+    auto held = [](int key) { return GetKeyState(key) < 0; };
+    return (held(VK_CONTROL) ? FCONTROL : 0u) | (held(VK_SHIFT) ? FSHIFT : 0u) | (held(VK_MENU) ? FALT : 0u);
+}
+
 } // namespace
 
 CDialog::CDialog(int templateId, CWnd* parent)
@@ -151,6 +171,28 @@ int CDialog::DoModal()
 void CDialog::EndDialog(int result)
 {
     ::EndDialog(m_port->Window(), result);
+}
+
+void CDialog::ShowWindow(int command)
+{
+    ::ShowWindow(m_port->Window(), command);
+}
+
+bool CDialog::IsWindowVisible() const
+{
+    return m_port->Window() && ::IsWindowVisible(m_port->Window()) != FALSE;
+}
+
+void CDialog::GetWindowRect(CRect* rect) const
+{
+    RECT frame{};
+    ::GetWindowRect(m_port->Window(), &frame);
+    *rect = {frame.left, frame.top, frame.right, frame.bottom};
+}
+
+void CDialog::MoveWindow(int x, int y)
+{
+    SetWindowPos(m_port->Window(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::u16string CDialog::GetItemText(int id) const
@@ -249,6 +291,7 @@ void DialogPort::Create()
 {
     if (m_window)
         return;
+    m_modeless = true;
     const std::vector<std::uint8_t> bytes = BuildTemplate();
     CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
                                ParentWindow(), &DialogProc, reinterpret_cast<LPARAM>(this));
@@ -257,11 +300,42 @@ void DialogPort::Create()
 int DialogPort::RunModal()
 {
     const std::vector<std::uint8_t> bytes = BuildTemplate();
+    // The modal loop is the system's: what it takes passes the filter first.
+    const HHOOK filter = SetWindowsHookExW(WH_MSGFILTER, &MessageFilter, nullptr, GetCurrentThreadId());
     const INT_PTR result =
         DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
                                 ParentWindow(), &DialogProc, reinterpret_cast<LPARAM>(this));
+    if (filter)
+        UnhookWindowsHookEx(filter);
     m_window = nullptr;
     return static_cast<int>(result);
+}
+
+LRESULT CALLBACK DialogPort::MessageFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX && RouteInput(*reinterpret_cast<MSG*>(lParam)))
+        return TRUE;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool DialogPort::RouteInput(MSG& message)
+{
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    DialogPort* port = PortOfWindow(root);
+    if (!port)
+        return false;
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+        port->m_dialog.TranslateAccelerator(static_cast<int>(message.wParam), HeldModifiers()))
+        return true;
+    // The modal loop only gives its own dialog the dialog keys (Tab,
+    // Escape, Enter): a dialog shown beside it takes its own here. The
+    // system's handling of them calls this filter again, for the same
+    // message: that call leaves it alone.
+    static bool handingToDialog = false;
+    if (!port->m_modeless || handingToDialog)
+        return false;
+    const ScopedValue<bool> handing(handingToDialog, true);
+    return IsDialogMessageW(root, &message) != FALSE;
 }
 
 void DialogPort::ShowWaitCursor(bool show)
@@ -278,6 +352,7 @@ INT_PTR CALLBACK DialogPort::DialogProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_INITDIALOG) {
         reinterpret_cast<DialogPort*>(lParam)->m_window = window;
         SetWindowLongPtrW(window, DWLP_USER, lParam);
+        SetPropW(window, kPortProperty, reinterpret_cast<HANDLE>(lParam));
     }
     auto* port = reinterpret_cast<DialogPort*>(GetWindowLongPtrW(window, DWLP_USER));
     return port ? port->HandleMessage(message, wParam, lParam) : FALSE;
@@ -321,6 +396,7 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_dialog.RouteHelpKey();
         return TRUE;
     case WM_NCDESTROY:
+        RemovePropW(m_window, kPortProperty);
         m_window = nullptr;
         return FALSE;
     default:
@@ -359,8 +435,13 @@ std::vector<std::uint8_t> DialogPort::BuildTemplate() const
         out.Short(static_cast<short>(item.cx));
         out.Short(static_cast<short>(item.cy));
         out.Dword(static_cast<DWORD>(item.id));
-        out.Word(0xFFFF);
-        out.Word(ItemClass(item.kind));
+        if (item.kind == ControlKind::Image) {
+            RegisterImageWindowClass();
+            out.Text(kImageWindowClass);
+        } else {
+            out.Word(0xFFFF);
+            out.Word(ItemClass(item.kind));
+        }
         if (item.kind == ControlKind::Icon) {
             out.Word(0xFFFF);  // the icon resource, by number
             out.Word(static_cast<WORD>(std::stoi(item.text)));

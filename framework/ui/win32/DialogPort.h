@@ -29,6 +29,10 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // While a modal loop runs: accelerators, and the dialog keys of the
+    // dialogs made with Create.
+    static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);
+    static bool RouteInput(MSG& message);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<std::uint8_t> BuildTemplate() const;
     HWND ParentWindow() const;
@@ -38,4 +42,5 @@ private:
     HWND m_window = nullptr;
     HCURSOR m_cursorBeforeWait = nullptr;
     bool m_useDefault = false;
+    bool m_modeless = false;
 };

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The line of text under the Tile Art window's picture, as the window shows
+// it. Tile names are in the Western code page; paths and reasons in UTF-8.
+
+// "0BB6  Shipwright  44 x 61"; an unnamed tile gives "0BB6  44 x 61".
+std::u16string TileArtLine(int tileId, std::string_view codePageName, int width, int height);
+// "0BB6 has no art".
+std::u16string NoArtLine(int tileId);
+// "0BB6: the art is damaged (reason)".
+std::u16string DamagedArtLine(int tileId, std::string_view reason);
+// "No art beside tiledata.mul (looked for artLegacyMUL.uop, art.mul and
+// artidx.mul)", with the tile-data file's own name.
+std::u16string NoArtFilesLine(std::string_view tileDataPath);
+// Before any file is loaded, and while no tile is selected.
+std::u16string NoFileLine();
+std::u16string NoTileLine();

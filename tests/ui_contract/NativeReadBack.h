@@ -1,0 +1,20 @@
+#pragma once
+
+#include "CDialog.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What a control looks like and is called, read back from the window
+// system rather than from the framework: each backend has its own reading.
+struct RenderedControl {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xFFRRGGBB, row by row
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+RenderedControl RenderControl(const CDialog& dialog, int id);
+// The name a screen reader gives the control.
+std::u16string AccessibleNameOf(const CDialog& dialog, int id);

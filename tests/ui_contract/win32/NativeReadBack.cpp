@@ -1,0 +1,40 @@
+#include "NativeReadBack.h"
+
+#include "NativeWindow.h"
+
+RenderedControl RenderControl(const CDialog& dialog, int id)
+{
+    const HWND control = NativeControl(dialog, id);
+    RECT client{};
+    GetClientRect(control, &client);
+    RenderedControl rendered{client.right, client.bottom, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = rendered.width;
+    info.bmiHeader.biHeight = -rendered.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ before = SelectObject(dc, bitmap);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < rendered.width * rendered.height; ++i)
+        rendered.pixels.push_back(0xFF000000u | pixels[i]);
+    SelectObject(dc, before);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return rendered;
+}
+
+std::u16string AccessibleNameOf(const CDialog& dialog, int id)
+{
+    // The system's accessibility takes a window's own text as its name.
+    const HWND control = NativeControl(dialog, id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return {text.begin(), text.end()};
+}

@@ -36,8 +36,9 @@ void CTileArtDlg::Open(const CDialog& owner)
 
 void CTileArtDlg::LoadArt(const std::string& tileDataPath)
 {
+    // Read when a tile is next shown: a Load with the window closed reads no art.
     m_tileDataPath = tileDataPath;
-    m_art = ArtFolder::Load(tileDataPath);
+    m_art.reset();
     m_decodedTile = -1;
 }
 
@@ -45,12 +46,14 @@ void CTileArtDlg::ShowTile(int tileId, std::string_view codePageName)
 {
     if (m_tileDataPath.empty())
         return ShowNoPicture(NoFileLine());
-    if (m_art.GetForm() == ArtFolder::Form::kNone)
+    if (!m_art)
+        m_art = ArtFolder::Load(m_tileDataPath);
+    if (m_art->GetForm() == ArtFolder::Form::kNone)
         return ShowNoPicture(NoArtFilesLine(m_tileDataPath));
     if (tileId < 0)
         return ShowNoPicture(NoTileLine());
     if (tileId != m_decodedTile) {
-        m_decoded = m_art.Decode(kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId));
+        m_decoded = m_art->Decode(kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId));
         m_decodedTile = tileId;
     }
     switch (m_decoded.kind) {

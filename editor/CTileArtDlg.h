@@ -5,6 +5,7 @@
 #include "CImageCtrl.h"
 #include "resource.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,8 @@ public:
     // Shows the window beside `owner`, the first time it opens, without
     // taking the focus from it.
     void Open(const CDialog& owner);
-    // Reads the art beside a tile-data file just loaded.
+    // Takes the art beside a tile-data file just loaded; it is read when
+    // the window next shows a tile.
     void LoadArt(const std::string& tileDataPath);
     // Shows static tile `tileId` (-1: none), named `codePageName`.
     void ShowTile(int tileId, std::string_view codePageName);
@@ -37,7 +39,7 @@ private:
     void ShowNoPicture(const std::u16string& line);
 
     std::string m_tileDataPath;  // empty before the first load
-    ArtFolder m_art;
+    std::optional<ArtFolder> m_art;  // none until a tile is shown after a load
     // The tile whose picture is shown, so that a rename does not decode it again.
     int m_decodedTile = -1;
     ArtResult m_decoded;

@@ -7,12 +7,13 @@ void CImageCtrl::SetImage(int width, int height, std::span<const std::uint8_t> r
     int areaWidth = 0;
     int areaHeight = 0;
     ClientSize(&areaWidth, &areaHeight);
-    m_shown = ComposeImage(width, height, rgba, areaWidth, areaHeight);
-    Show();
+    ComposedImage composed = ComposeImage(width, height, rgba, areaWidth, areaHeight);
+    m_scale = composed.scale;
+    Show(std::move(composed));
 }
 
 void CImageCtrl::Clear()
 {
-    m_shown = {};
-    Show();
+    m_scale = 0;
+    Show({});
 }

@@ -27,13 +27,14 @@ public:
     void SetImage(int width, int height, std::span<const std::uint8_t> rgba);
     void Clear();
     // The whole factor the picture is shown at; 0 while there is none.
-    int GetScale() const { return m_shown.scale; }
+    int GetScale() const { return m_scale; }
 
 private:
-    // The backend's: the control's size, and the composed picture handed to it and drawn.
+    // The backend's: the control's size, and the composed picture handed to
+    // it, which keeps it to draw.
     void ClientSize(int* width, int* height) const;
-    void Show();
+    void Show(ComposedImage composed);
 
-    ComposedImage m_shown;
+    int m_scale = 0;
     std::unique_ptr<ImagePort> m_port;
 };

@@ -3,6 +3,8 @@
 #include "ImageControl.h"
 #include "NativeWindow.h"
 
+#include <utility>
+
 // What a CImageCtrl holds on this platform: the control's widget.
 class ImagePort {
 public:
@@ -25,7 +27,7 @@ void CImageCtrl::ClientSize(int* width, int* height) const
     *height = m_port->control.height();
 }
 
-void CImageCtrl::Show()
+void CImageCtrl::Show(ComposedImage composed)
 {
-    m_port->control.SetComposed(m_shown);
+    m_port->control.SetComposed(std::move(composed));
 }

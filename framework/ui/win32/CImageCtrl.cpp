@@ -3,6 +3,8 @@
 #include "ImageWindow.h"
 #include "NativeWindow.h"
 
+#include <utility>
+
 // What a CImageCtrl holds on this platform: the control's window.
 class ImagePort {
 public:
@@ -27,7 +29,7 @@ void CImageCtrl::ClientSize(int* width, int* height) const
     *height = client.bottom - client.top;
 }
 
-void CImageCtrl::Show()
+void CImageCtrl::Show(ComposedImage composed)
 {
-    SetImageWindowPicture(m_port->window, m_shown);
+    SetImageWindowPicture(m_port->window, std::move(composed));
 }

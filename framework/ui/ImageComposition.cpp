@@ -16,14 +16,14 @@ ComposedPixel Blend(const std::uint8_t* rgba, ComposedPixel under)
     return 0xFF000000u | channel(rgba[0], 16) | channel(rgba[1], 8) | channel(rgba[2], 0);
 }
 
-} // namespace
-
 int WholeImageScale(int width, int height, int areaWidth, int areaHeight)
 {
     if (width <= 0 || height <= 0)
         return 0;
     return std::clamp(std::min(areaWidth / width, areaHeight / height), 1, kMaxImageScale);
 }
+
+} // namespace
 
 ComposedImage ComposeImage(int width, int height, std::span<const std::uint8_t> rgba, int areaWidth,
                            int areaHeight)

@@ -26,10 +26,8 @@ struct ComposedImage {
     std::vector<ComposedPixel> pixels;  // row by row
 };
 
-// The largest whole factor, up to kMaxImageScale, at which `width` x
-// `height` fits `areaWidth` x `areaHeight`; 1 when not even that fits.
-int WholeImageScale(int width, int height, int areaWidth, int areaHeight);
-
-// `rgba`: `width` x `height` pixels of red, green, blue and alpha bytes.
+// `rgba`: `width` x `height` pixels of red, green, blue and alpha bytes,
+// shown at the largest whole factor, up to kMaxImageScale, at which they fit
+// `areaWidth` x `areaHeight`; 1 when not even that fits.
 ComposedImage ComposeImage(int width, int height, std::span<const std::uint8_t> rgba, int areaWidth,
                            int areaHeight);

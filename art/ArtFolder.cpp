@@ -8,6 +8,7 @@
 #include "PathParts.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -26,9 +27,12 @@ std::string FindBeside(const std::string& tileDataPath, const char* name)
     return std::filesystem::is_regular_file(PathFromUtf8(path), error) ? path : std::string();
 }
 
-std::string NameOf(const std::string& path)
+// The file name of a path, for the reasons of damage: a view into it,
+// so that naming costs nothing until a reason is written.
+std::string_view NameOf(std::string_view path)
 {
-    return path.substr(FolderPart(path).size());
+    const std::size_t separator = path.find_last_of(kFolderSeparators);
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
 } // namespace
@@ -42,8 +46,9 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
 {
     ArtFolder folder;
     const std::string container = FindBeside(tileDataPath, kArtContainerName);
-    const std::string index = FindBeside(tileDataPath, kArtIndexName);
-    const std::string art = FindBeside(tileDataPath, kArtFileName);
+    // The index and art file are looked for only where there is no container.
+    const std::string index = container.empty() ? FindBeside(tileDataPath, kArtIndexName) : std::string();
+    const std::string art = container.empty() ? FindBeside(tileDataPath, kArtFileName) : std::string();
     try {
         CFileException cause;
         if (!container.empty()) {
@@ -55,7 +60,7 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
                 throw cause;
             ContainerTables tables = ReadContainerTables(source);
             if (!tables.damage.empty())
-                folder.m_damage = NameOf(container) + ": " + tables.damage;
+                folder.m_damage = std::string(NameOf(container)) + ": " + tables.damage;
             else
                 folder.m_places = PlacesInContainer(tables);
         } else if (!index.empty() && !art.empty()) {
@@ -80,8 +85,6 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
     }
     if (!folder.m_damage.empty())
         folder.m_places.clear();
-    for (std::size_t slot = 0; slot < std::size(folder.m_paths); ++slot)
-        folder.m_names[slot] = NameOf(folder.m_paths[slot]);
     if (folder.m_form == Form::kContainer)
         for (const ArtPlace& place : folder.m_places)
             folder.m_indexCount += place.file != ArtPlace::File::kNone;
@@ -121,7 +124,7 @@ ArtResult ArtFolder::Reader::DecodeFrom(ArtPlace::File file, const ArtPlace& pla
     }
     if (!m_sources[slot])
         return ArtResult::Damaged(m_openFailures[slot]);
-    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, m_folder.m_names[slot], m_inflated);
+    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, NameOf(path), m_inflated);
     if (!entry.damage.empty())
         return ArtResult::Damaged(entry.damage);
     return DecodeArt(artIndex, entry.bytes);

@@ -66,7 +66,6 @@ private:
     int m_patchEntriesApplied = 0;
     std::vector<ArtPlace> m_places;
     std::string m_paths[ArtPlace::kFileKinds];  // by ArtPlace::File
-    std::string m_names[ArtPlace::kFileKinds];  // their file names, for the reasons of damage
 };
 
 // What Load looks for, for a message when it finds neither form:

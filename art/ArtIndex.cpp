@@ -38,15 +38,15 @@ int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places)
     if (size < kVerDataCountSize)
         return 0;
     const std::uint32_t count = LoadLittleEndian32(patchFile.View(0, kVerDataCountSize).data());
-    const auto held = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(count, (size - kVerDataCountSize) / kVerDataIndexEntrySize));
+    const std::uint32_t held = VerDataEntriesHeld(count, size);
     const std::uint8_t* bytes = patchFile.View(kVerDataCountSize, held * kVerDataIndexEntrySize).data();
     int applied = 0;
     for (std::uint32_t k = 0; k < held; ++k, bytes += kVerDataIndexEntrySize) {
-        const std::uint32_t artIndex = LoadLittleEndian32(bytes + 4);
-        if (LoadLittleEndian32(bytes) != kArtFileId || artIndex >= places.size())
+        // The block is the art index itself, not counted from a section.
+        const VerDataIndexEntry entry = DecodeIndexEntry(bytes);
+        if (entry.fileId != kArtFileId || entry.block >= places.size())
             continue;
-        places[artIndex] = PlaceOf(ArtPlace::File::kPatchFile, LoadLittleEndian32(bytes + 8), LoadLittleEndian32(bytes + 12));
+        places[entry.block] = PlaceOf(ArtPlace::File::kPatchFile, entry.position, entry.length);
         ++applied;
     }
     return applied;

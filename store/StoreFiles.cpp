@@ -1,12 +1,12 @@
 #include "StoreFiles.h"
 
-namespace store_detail {
-
 VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes)
 {
     return {LoadLittleEndian32(bytes), LoadLittleEndian32(bytes + 4), LoadLittleEndian32(bytes + 8),
             LoadLittleEndian32(bytes + 12), LoadLittleEndian32(bytes + 16)};
 }
+
+namespace store_detail {
 
 bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure)
 {

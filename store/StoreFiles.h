@@ -26,8 +26,6 @@ namespace store_detail {
 #endif
 inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
 
-VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes);
-
 // Opens a game file exclusively.
 bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
 
@@ -74,8 +72,7 @@ void ForEachPatchBlock(CFile& file, const Table& table, Visit&& visit)
         return;  // no count, so no index
     const std::uint32_t count = LoadLittleEndian32(countBytes.data());
     const std::uint64_t length = file.GetLength();
-    const auto held = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(count, (length - kVerDataCountSize) / kVerDataIndexEntrySize));
+    const std::uint32_t held = VerDataEntriesHeld(count, length);
     // Every byte the index claims that the file holds; no block may reach into it.
     const std::uint64_t indexEnd =
         std::min<std::uint64_t>(kVerDataCountSize + std::uint64_t{kVerDataIndexEntrySize} * count, length);

@@ -16,11 +16,24 @@ struct VerDataIndexEntry {
     std::uint32_t fileId = 0;
     std::uint32_t block = 0;     // counted from the start of the replaced file
     std::uint32_t position = 0;  // of the replacement block in the patch file
-    std::uint32_t length = 0;    // not used
+    std::uint32_t length = 0;    // of the replacement (art entries; a tile-data block's is its layout's)
     std::uint32_t extra = 0;     // not used
 };
 inline constexpr std::uint32_t kVerDataCountSize = 4;
 inline constexpr std::uint32_t kVerDataIndexEntrySize = 20;
+
+// The index entry whose 20 bytes are at `bytes`.
+VerDataIndexEntry DecodeIndexEntry(const std::uint8_t* bytes);
+
+// How many of the `count` index entries the count claims a patch file of
+// `fileSize` bytes holds whole: a file cut short holds fewer.
+constexpr std::uint32_t VerDataEntriesHeld(std::uint32_t count, std::uint64_t fileSize)
+{
+    if (fileSize < kVerDataCountSize)
+        return 0;
+    const std::uint64_t whole = (fileSize - kVerDataCountSize) / kVerDataIndexEntrySize;
+    return count < whole ? count : static_cast<std::uint32_t>(whole);
+}
 
 // Applies every replacement block of the patch file at `path` that belongs
 // to the table's section (static block numbers from 512 on for a

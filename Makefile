@@ -12,6 +12,8 @@ MAKEFLAGS    += --no-print-directory
 SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
+# The libFuzzer targets, each built as NAME_fuzz with a corpus of its own.
+FUZZ_TARGETS := verdata import art
 # A small quarantine and short allocation stacks: the import target frees
 # and allocates megabytes an input, and would otherwise touch fresh pages each time.
 export ASAN_OPTIONS ?= quarantine_size_mb=8:malloc_context_size=2
@@ -71,12 +73,13 @@ fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DQUARNEL_FUZZ=ON -DQUARNEL_WITH_GUI=OFF \
 	  -DQUARNEL_WITH_TESTS=OFF -DQUARNEL_WITH_BENCH=OFF -DQUARNEL_INDEX_BATCH_ENTRIES=4 >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target verdata_fuzz import_fuzz art_fuzz quarnel-tiles
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(addsuffix _fuzz,$(FUZZ_TARGETS)) quarnel-tiles
 
-# The seeds are laid once; a folder seeded before a target of its own was
-# added is seeded again.
-CORPUS        := $(FUZZ_BUILD)/corpus
-CORPUS_SEEDED := $(CORPUS)/art
+# The seeds are laid once, into a folder a target; a corpus that lacks the
+# folder of a target added since is seeded again.
+CORPUS         := $(FUZZ_BUILD)/corpus
+CORPUS_FOLDERS := $(addprefix $(CORPUS)/,$(FUZZ_TARGETS))
+FUZZ_TILES     := $(FUZZ_BUILD)/tools/tiles/quarnel-tiles
 
 # Seeds: each sample's patch file, and a small export of each half of each
 # sample in both formats, behind the byte that picks the layout and half
@@ -84,11 +87,11 @@ CORPUS_SEEDED := $(CORPUS)/art
 # sample, 2048 for the newer). For the art: a land and a static entry of the
 # art file, the container's first 16 KB and the patch file, behind the byte
 # that picks what they are read as.
-$(CORPUS_SEEDED): | fuzz-build
-	@mkdir -p $(CORPUS)/verdata $(CORPUS)/import $(CORPUS)/art
+$(CORPUS_FOLDERS) &: | fuzz-build
+	@mkdir -p $(CORPUS_FOLDERS)
 	@for layout in classic newer; do \
-	  $(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
-	@$(FUZZ_BUILD)/tools/tiles/quarnel-tiles sample $(FUZZ_BUILD)/seed-container --art container > /dev/null
+	  $(FUZZ_TILES) sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
+	@$(FUZZ_TILES) sample $(FUZZ_BUILD)/seed-container --art container > /dev/null
 	@{ printf '\x04'; head -c 2024 $(FUZZ_BUILD)/seed-classic/art.mul; } > $(CORPUS)/art/land
 	@read -r lookup length <<< "$$(od -An -tu4 -j $$((0x4000 * 12)) -N8 $(FUZZ_BUILD)/seed-classic/artidx.mul)"; \
 	  { printf '\x00'; dd if=$(FUZZ_BUILD)/seed-classic/art.mul iflag=skip_bytes,count_bytes \
@@ -98,23 +101,23 @@ $(CORPUS_SEEDED): | fuzz-build
 	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $(CORPUS)/verdata/classic.mul
 	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $(CORPUS)/verdata/newer.mul
 	@for format in csv jsonl; do \
-	  { printf '\x00'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
+	  { printf '\x00'; $(FUZZ_TILES) export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
 	    --format $$format --ids 0000-000F; } > $(CORPUS)/import/classic.$$format; \
-	  { printf '\x01'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
+	  { printf '\x01'; $(FUZZ_TILES) export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
 	    --format $$format --ids 0000-000F; } > $(CORPUS)/import/newer.$$format; \
-	  { printf '\x02'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
+	  { printf '\x02'; $(FUZZ_TILES) export $(FUZZ_BUILD)/seed-classic/tiledata.mul \
 	    --land --format $$format --ids 0060-006F; } > $(CORPUS)/import/classic-land.$$format; \
-	  { printf '\x03'; $(FUZZ_BUILD)/tools/tiles/quarnel-tiles export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
+	  { printf '\x03'; $(FUZZ_TILES) export $(FUZZ_BUILD)/seed-newer/tiledata.mul \
 	    --land --format $$format --ids 0060-006F; } > $(CORPUS)/import/newer-land.$$format; done
 
 # Each target runs for the given time, one after the other.
-fuzz: fuzz-build $(CORPUS_SEEDED)
-	@for target in verdata import art; do \
+fuzz: fuzz-build $(CORPUS_FOLDERS)
+	@for target in $(FUZZ_TARGETS); do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
 	    $(CORPUS)/$$target || exit 1; done
 
-fuzz-smoke: fuzz-build $(CORPUS_SEEDED)
-	@for target in verdata import art; do \
+fuzz-smoke: fuzz-build $(CORPUS_FOLDERS)
+	@for target in $(FUZZ_TARGETS); do \
 	  $(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(SMOKE_SECONDS) $(FUZZ_FLAGS) \
 	    -print_final_stats=0 $(CORPUS)/$$target > $(FUZZ_BUILD)/$$target-smoke.log 2>&1 \
 	    || { tail -n 40 $(FUZZ_BUILD)/$$target-smoke.log; exit 1; }; \

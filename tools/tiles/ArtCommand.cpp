@@ -2,6 +2,7 @@
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
 #include "ContactSheet.h"
+#include "LoadedGame.h"
 #include "PathParts.h"
 #include "PngFile.h"
 #include "TileColumns.h"
@@ -39,13 +40,10 @@ struct Output {
 // file's size gives. Nothing, after telling why, when the file cannot be measured.
 std::optional<int> TilesInUse(const std::string& path, bool land, std::ostream& err)
 {
-    std::error_code error;
-    const std::uint64_t size = std::filesystem::file_size(PathFromUtf8(path), error);
-    if (error) {
-        ToolError(err) << path << ": " << error.message() << '\n';
+    const std::optional<std::uint64_t> size = TileDataFileSize(path, err);
+    if (!size)
         return std::nullopt;
-    }
-    return land ? kLandTileCount : StaticTilesInUse(TileDataLayoutOfSize(size), size);
+    return land ? kLandTileCount : StaticTilesInUse(TileDataLayoutOfSize(*size), *size);
 }
 
 // Whether `path` names one of the game files the art was read from, or the tile-data file.
@@ -77,18 +75,13 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
         return UsageError(ArtCommand(), err);
     const std::string& path = arguments.Operand(0);
     const bool land = arguments.Has("--land");
-    const std::string ids = arguments.Value("--ids");
-    const std::optional<TileIdRange> asked = ids.empty() ? std::nullopt : ParseTileIdRange(ids);
     const std::optional<int> inUse = TilesInUse(path, land, err);
     if (!inUse)
         return kExitFileError;
-    const TileIdRange all{0, *inUse - 1};
-    if (!ids.empty() && (!asked || asked->last > all.last)) {
-        ToolError(err, ArtCommand()) << "--ids takes a hex id or range within " << all.Text() << ", not " << ids
-                                     << '\n';
+    const std::optional<TileIdRange> asked = IdsWithin(arguments.Value("--ids"), *inUse, ArtCommand(), err);
+    if (!asked)
         return kExitUsage;
-    }
-    const TileIdRange range = asked.value_or(all);
+    const TileIdRange range = *asked;
 
     const ArtFolder art = ArtFolder::Load(path);
     if (art.GetForm() == ArtFolder::Form::kNone) {

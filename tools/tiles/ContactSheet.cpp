@@ -1,5 +1,6 @@
 #include "ContactSheet.h"
 
+#include "ArtDecoder.h"
 #include "HexGlyphs.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 namespace {
 
 // A cell: a picture area the size of a land tile, a margin, and a label line.
-constexpr int kPictureSide = 44;
+constexpr int kPictureSide = kLandArtSide;
 constexpr int kMargin = 2;
 constexpr int kLabelHeight = kGlyphHeight + 2 * kMargin;
 constexpr int kCellWidth = kPictureSide + 2 * kMargin;

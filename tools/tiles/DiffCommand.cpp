@@ -57,8 +57,8 @@ int Diff(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     if (!LoadFolder(arguments.Operand(0), a, err) || !LoadFolder(arguments.Operand(1), b, err))
         return kExitFileError;
     // The static lines as they have always been, then the land ones, marked.
-    const bool staticsDiffer = DiffHalf(*a.statics.patched, *b.statics.patched, "", out);
-    const bool landDiffers = DiffHalf(*a.land.patched, *b.land.patched, "land ", out);
+    const bool staticsDiffer = DiffHalf(*a.statics, *b.statics, "", out);
+    const bool landDiffers = DiffHalf(*a.land, *b.land, "land ", out);
     return staticsDiffer || landDiffers ? kExitDifferent : kExitOk;
 }
 

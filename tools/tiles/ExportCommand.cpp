@@ -41,19 +41,14 @@ template <typename Table>
 int ExportHalf(const std::string& path, RecordFormat format, const std::string& ids, std::ostream& out,
                std::ostream& err)
 {
-    // An id range is checked, and refused, with the tiles the file has in view.
-    const std::optional<TileIdRange> asked = ids.empty() ? std::nullopt : ParseTileIdRange(ids);
     LoadedGame<Table> game;
     if (!LoadGame(path, game, err))
         return kExitFileError;
     const Table& tiles = *game.patched;
-    const TileIdRange inUse{0, tiles.count - 1};
-    if (!ids.empty() && (!asked || asked->last > inUse.last)) {
-        ToolError(err, ExportCommand()) << "--ids takes a hex id or range within " << inUse.Text() << ", not " << ids
-                                        << '\n';
+    // An id range is checked, and refused, with the tiles the file has in view.
+    const std::optional<TileIdRange> range = IdsWithin(ids, tiles.count, ExportCommand(), err);
+    if (!range)
         return kExitUsage;
-    }
-    const TileIdRange range = asked.value_or(inUse);
 
     const std::vector<TileColumn> columns = TileColumns(*tiles.layout, kHalfOfTable<Table>);
     RecordWriter writer = ColumnsWriter(format, columns);
@@ -68,7 +63,7 @@ int ExportHalf(const std::string& path, RecordFormat format, const std::string& 
     };
     writer.AppendHeader(text);
     std::vector<std::string> values;
-    for (int id = range.first; id <= range.last; ++id) {
+    for (int id = range->first; id <= range->last; ++id) {
         TileValues(id, tiles[id], *tiles.layout, columns, values);
         writer.AppendRecord(text, values);
         if (text.size() >= kPieceSize)

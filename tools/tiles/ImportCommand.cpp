@@ -69,6 +69,7 @@ int ImportHalf(const std::string& path, const std::string& input, const std::str
                std::ostream& err)
 {
     LoadedGame<Table> game;
+    game.fileValues = CleanTable<Table>();
     if (!LoadGame(path, game, err))
         return kExitFileError;
 

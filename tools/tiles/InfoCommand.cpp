@@ -1,13 +1,11 @@
 // info: what a tile-data file holds and where, and what its patch file replaces.
 #include "ArtFolder.h"
 #include "LoadedGame.h"
-#include "PathParts.h"
 #include "TileIdRange.h"
 #include "TileSection.h"
 #include "TilesTool.h"
 #include "ToolCommand.h"
 
-#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -55,14 +53,12 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     LoadedFolder folder;
     if (!LoadFolder(path, folder, err))
         return kExitFileError;
-    std::error_code error;
-    const std::uint64_t fileSize = std::filesystem::file_size(PathFromUtf8(path), error);
-    if (error) {
-        ToolError(err) << path << ": " << error.message() << '\n';
+    const std::optional<std::uint64_t> measured = TileDataFileSize(path, err);
+    if (!measured)
         return kExitFileError;
-    }
-    const StaticTileTable& tiles = *folder.statics.patched;
-    const LandTileTable& land = *folder.land.patched;
+    const std::uint64_t fileSize = *measured;
+    const StaticTileTable& tiles = *folder.statics;
+    const LandTileTable& land = *folder.land;
     const TileDataLayout& layout = *tiles.layout;
     const std::uint64_t sectionStart = BlockOffset(tiles, 0);
     const std::uint64_t sectionEnd = SectionEnd(tiles);
@@ -80,7 +76,7 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     else
         out << "after the static section: 0 bytes (the file ends " << sectionEnd - fileSize
             << " bytes short of it; saving fills it in)\n";
-    const GameFolderLoad& load = folder.statics.load;
+    const GameFolderLoad& load = folder.load;
     out << "patch file: " << load.patchFile.opened;
     if (load.patchFileLoaded)
         out << " (" << BlocksApply(load.patchBlocksApplied, "static") << ", "

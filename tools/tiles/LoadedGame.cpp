@@ -1,8 +1,11 @@
 #include "LoadedGame.h"
 
+#include "PathParts.h"
 #include "ToolCommand.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -34,6 +37,17 @@ PooledTable<Table> CleanTable()
     return table;
 }
 
+std::optional<std::uint64_t> TileDataFileSize(const std::string& path, std::ostream& err)
+{
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(PathFromUtf8(path), error);
+    if (error) {
+        ToolError(err) << path << ": " << error.message() << '\n';
+        return std::nullopt;
+    }
+    return size;
+}
+
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
 {
     if (failure.reason == FileOpenFailure::Reason::kLayoutChanged)
@@ -43,9 +57,9 @@ std::string OpenFailureText(const std::string& path, const FileOpenFailure& fail
 
 namespace {
 
-// Tells on `err` why a load failed, or that it found no patch file unless
-// `quiet`; false when it failed.
-bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostream& err, bool quiet)
+// Tells on `err` why a load failed, or that it found no patch file; false
+// when it failed.
+bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostream& err)
 {
     switch (load.result) {
     case GameFolderLoad::Result::kTileDataRefused:
@@ -57,7 +71,7 @@ bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostrea
     case GameFolderLoad::Result::kLoaded:
         break;
     }
-    if (!load.patchFileLoaded && !quiet)
+    if (!load.patchFileLoaded)
         ToolError(err) << "note: no patch file read (" << load.patchFileFailure.cause.GetErrorMessage()
                        << "); the tiles are as " << path << " holds them\n";
     return true;
@@ -66,26 +80,21 @@ bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostrea
 } // namespace
 
 template <typename Table>
-bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err, bool quiet)
+bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err)
 {
     game.load = LoadGameFolder(*game.patched, path, game.fileValues.get());
-    return ReportLoad(path, game.load, err, quiet);
+    return ReportLoad(path, game.load, err);
 }
 
-bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err, bool quiet)
+bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err)
 {
-    const GameFolderHalves unpatched{*folder.statics.fileValues, *folder.land.fileValues};
-    const GameFolderLoad load =
-        LoadGameFolder(GameFolderHalves{*folder.statics.patched, *folder.land.patched}, path, &unpatched);
-    folder.statics.load = load;
-    folder.land.load = load;
-    folder.land.load.patchBlocksApplied = load.landPatchBlocksApplied;
-    return ReportLoad(path, load, err, quiet);
+    folder.load = LoadGameFolder(GameFolderHalves{*folder.statics, *folder.land}, path);
+    return ReportLoad(path, folder.load, err);
 }
 
 template struct ReturnToPool<StaticTileTable>;
 template struct ReturnToPool<LandTileTable>;
 template PooledTable<StaticTileTable> CleanTable<StaticTileTable>();
 template PooledTable<LandTileTable> CleanTable<LandTileTable>();
-template bool LoadGame(const std::string&, LoadedGame<StaticTileTable>&, std::ostream&, bool);
-template bool LoadGame(const std::string&, LoadedGame<LandTileTable>&, std::ostream&, bool);
+template bool LoadGame(const std::string&, LoadedGame<StaticTileTable>&, std::ostream&);
+template bool LoadGame(const std::string&, LoadedGame<LandTileTable>&, std::ostream&);

@@ -3,8 +3,10 @@
 #include "GameFolder.h"
 #include "TileColumns.h"
 
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A table to read a game folder into, as a new one is, lent from a pool
@@ -24,24 +26,33 @@ PooledTable<Table> CleanTable();
 // One half of a game folder as read: Table is StaticTileTable or LandTileTable.
 template <typename Table>
 struct LoadedGame {
-    PooledTable<Table> fileValues = CleanTable<Table>();  // the tile-data file's own
-    PooledTable<Table> patched = CleanTable<Table>();     // with the patches applied
+    PooledTable<Table> patched = CleanTable<Table>();  // with the patches applied
+    // The tile-data file's own tiles, which an import writes its edits
+    // over: read only when the caller has set a table here, as copying
+    // every tile again is wasted on a command that only reads them.
+    PooledTable<Table> fileValues;
     GameFolderLoad load;
 };
 
 // Loads a half of the game folder of the tile-data file at `path`; false
-// after telling why on `err`. A missing patch file is noted unless `quiet`.
+// after telling why on `err`. A missing patch file is noted.
 template <typename Table>
-bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err, bool quiet = false);
+bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& err);
 
-// Both halves of a game folder as read, each game file read once for both.
+// Both halves of a game folder as read, with the patches applied, each
+// game file read once for both.
 struct LoadedFolder {
-    LoadedGame<StaticTileTable> statics;
-    LoadedGame<LandTileTable> land;
+    PooledTable<StaticTileTable> statics = CleanTable<StaticTileTable>();
+    PooledTable<LandTileTable> land = CleanTable<LandTileTable>();
+    GameFolderLoad load;
 };
 
 // Loads both halves as LoadGame loads one.
-bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err, bool quiet = false);
+bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err);
+
+// The size of the tile-data file at `path`; nothing, after telling why on
+// `err`, when it cannot be measured.
+std::optional<std::uint64_t> TileDataFileSize(const std::string& path, std::ostream& err);
 
 // Why a game file did not open, for the program's own line of error.
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure);

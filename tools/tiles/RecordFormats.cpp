@@ -288,13 +288,15 @@ private:
     std::size_t m_i = 0;
 };
 
-} // namespace
-
+// The text after a UTF-8 byte-order mark at its very start (spreadsheets
+// and some editors write one); both readers skip it, and only there.
 std::string_view WithoutByteOrderMark(std::string_view text)
 {
     constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
     return text.starts_with(kUtf8ByteOrderMark) ? text.substr(kUtf8ByteOrderMark.size()) : text;
 }
+
+} // namespace
 
 void AppendCsvRow(std::string& out, const std::vector<std::string>& cells)
 {
@@ -359,8 +361,7 @@ void AppendJsonLine(std::string& out, const std::vector<std::string>& keys, cons
     out += "}\n";
 }
 
-} // namespace
-
+// JSON lines: one flat object per line, of string and integer values.
 void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord)
 {
     text = WithoutByteOrderMark(text);
@@ -388,6 +389,17 @@ void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const
     }
 }
 
+// The format a file of records is in: JSON lines when its first character
+// past a byte-order mark and white space opens an object, CSV otherwise.
+RecordFormat RecordFormatOf(std::string_view text)
+{
+    const std::string_view content = WithoutByteOrderMark(text);
+    const std::size_t first = content.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && content[first] == '{' ? RecordFormat::kJsonLines : RecordFormat::kCsv;
+}
+
+} // namespace
+
 std::optional<RecordFormat> RecordFormatNamed(std::string_view name)
 {
     if (name == "csv")
@@ -395,13 +407,6 @@ std::optional<RecordFormat> RecordFormatNamed(std::string_view name)
     if (name == "jsonl")
         return RecordFormat::kJsonLines;
     return std::nullopt;
-}
-
-RecordFormat RecordFormatOf(std::string_view text)
-{
-    const std::string_view content = WithoutByteOrderMark(text);
-    const std::size_t first = content.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && content[first] == '{' ? RecordFormat::kJsonLines : RecordFormat::kCsv;
 }
 
 void ReadRecords(std::string_view text, std::vector<InputError>& errors,

@@ -27,10 +27,6 @@ struct InputError {
 // Called for each record in turn, with the column names its indices refer to.
 using RecordHandler = std::function<void(const InputRecord& record, const std::vector<std::string>& names)>;
 
-// The text after a UTF-8 byte-order mark at its very start (spreadsheets
-// and some editors write one); both readers skip it, and only there.
-std::string_view WithoutByteOrderMark(std::string_view text);
-
 // CSV (RFC 4180: commas, double quotes doubled inside quoted cells), its
 // first row naming the columns. `acceptHeader` sees those names first; the
 // rows are read only when it returns true.
@@ -38,20 +34,18 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& cells);
 void ReadCsv(std::string_view text, std::vector<InputError>& errors,
              const std::function<bool(const std::vector<std::string>&)>& acceptHeader, const RecordHandler& onRecord);
 
-// JSON lines: one flat object per line. Reading takes string and integer values.
-void ReadJsonLines(std::string_view text, std::vector<InputError>& errors, const RecordHandler& onRecord);
-
 // The two forms a file of records takes.
 enum class RecordFormat { kCsv, kJsonLines };
 
 // The format of that name ("csv", "jsonl"), or nothing.
 std::optional<RecordFormat> RecordFormatNamed(std::string_view name);
-// The format a file of records is in: JSON lines when its first character
-// past a byte-order mark and white space opens an object, CSV otherwise.
-RecordFormat RecordFormatOf(std::string_view text);
 
-// Reads the records of a file in the format it is in. `acceptHeader` sees a
-// CSV header's column names before its rows are read.
+// Reads the records of a file in the format it is in: JSON lines (one flat
+// object a line, of string and integer values) when its first character
+// past a byte-order mark and white space opens an object, CSV otherwise.
+// A UTF-8 byte-order mark at its very start (spreadsheets and some editors
+// write one) is skipped, and only there. `acceptHeader` sees a CSV header's
+// column names before its rows are read.
 void ReadRecords(std::string_view text, std::vector<InputError>& errors,
                  const std::function<bool(const std::vector<std::string>&)>& acceptHeader,
                  const RecordHandler& onRecord);

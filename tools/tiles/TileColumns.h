@@ -29,9 +29,9 @@ inline constexpr TileHalf kHalfOfTable =
 // The columns of a half of a file of `layout`, in the order they are
 // written: a flag-bit column for each bit the layout's flag word has, then
 // the half's numbers (a static tile's weight ... height, a land tile's texture).
-std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half = TileHalf::kStatic);
+std::vector<TileColumn> TileColumns(const TileDataLayout& layout, TileHalf half);
 // The column of that name in the half in any layout, or null.
-const TileColumn* FindTileColumn(const std::string& name, TileHalf half = TileHalf::kStatic);
+const TileColumn* FindTileColumn(const std::string& name, TileHalf half);
 // Why a column the half lacks is not one of its own: unknown, or the other half's.
 std::string NotAColumnOf(const std::string& name, TileHalf half);
 

@@ -1,11 +1,12 @@
 #include "TileIdRange.h"
 
 #include "TileColumns.h"
+#include "ToolCommand.h"
 
-std::string TileIdRange::Text() const
-{
-    return FormatTileId(first) + "-" + FormatTileId(last);
-}
+#include <ostream>
+#include <string_view>
+
+namespace {
 
 std::optional<TileIdRange> ParseTileIdRange(std::string_view text)
 {
@@ -15,4 +16,24 @@ std::optional<TileIdRange> ParseTileIdRange(std::string_view text)
     if (!from || !to || *from > *to)
         return std::nullopt;
     return TileIdRange{*from, *to};
+}
+
+} // namespace
+
+std::string TileIdRange::Text() const
+{
+    return FormatTileId(first) + "-" + FormatTileId(last);
+}
+
+std::optional<TileIdRange> IdsWithin(const std::string& ids, int count, const ToolCommand& command,
+                                     std::ostream& err)
+{
+    const TileIdRange all{0, count - 1};
+    if (ids.empty())
+        return all;
+    const std::optional<TileIdRange> asked = ParseTileIdRange(ids);
+    if (asked && asked->last <= all.last)
+        return asked;
+    ToolError(err, command) << "--ids takes a hex id or range within " << all.Text() << ", not " << ids << '\n';
+    return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
-#include <string_view>
+
+struct ToolCommand;
 
 // A range of tile ids, both ends included.
 struct TileIdRange {
@@ -13,7 +15,10 @@ struct TileIdRange {
     std::string Text() const;
 };
 
-// One hex id ("0005") or a range of two ("0000-00FF") whose first is not
-// past its last; nothing otherwise. Whether a file has those tiles is the
-// caller's to check.
-std::optional<TileIdRange> ParseTileIdRange(std::string_view text);
+// The range a command's --ids value asks for among the `count` tiles in
+// use: one hex id ("0005") or a range of two ("0000-00FF") whose first is
+// not past its last, or every tile when `ids` is empty. Nothing, after the
+// command's line telling what --ids takes, when the value is neither or
+// reaches past the tiles in use.
+std::optional<TileIdRange> IdsWithin(const std::string& ids, int count, const ToolCommand& command,
+                                     std::ostream& err);

@@ -9,27 +9,6 @@
 
 namespace {
 
-constexpr char16_t kReplacement = u'\uFFFD';
-
-std::u16string Utf16FromUtf8(std::string_view text)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::optional<char32_t> character = NextUtf8(text, i);
-        if (!character) {
-            out += kReplacement;  // a byte that is no UTF-8 is shown, not dropped
-            ++i;
-        } else if (*character > 0xFFFF) {
-            const char32_t above = *character - 0x10000;
-            out += static_cast<char16_t>(0xD800 + (above >> 10));
-            out += static_cast<char16_t>(0xDC00 + (above & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(*character);
-        }
-    }
-    return out;
-}
-
 std::u16string TileId(int tileId)
 {
     char digits[8];

@@ -3,6 +3,7 @@
 #include "ListBoxControl.h"
 #include "SampleGameFolder.h"
 #include "StaticTileEntry.h"
+#include "Utf8.h"
 #include "resource.h"
 
 #include <QApplication>
@@ -159,6 +160,14 @@ protected:
             throw std::runtime_error("out of memory");
     }
 };
+
+TEST(Utf16FromUtf8, ShowsEachByteThatIsNoUtf8AsOneReplacementAndKeepsWhatFollows)
+{
+    // A lone lead byte, a cut-short sequence, a stray continuation byte, then good text.
+    EXPECT_EQ(Utf16FromUtf8("a\xC3" "b"), u"a\uFFFD" "b");
+    EXPECT_EQ(Utf16FromUtf8("\xE2\x82x\xA9\xC3\xA9"), u"\uFFFD\uFFFDx\uFFFD\u00E9");
+    EXPECT_EQ(Utf16FromUtf8("\xF0\x9F\x98\x80!"), u"\U0001F600!");
+}
 
 TEST(LockOut, EndsHoweverAnExchangeIsLeft)
 {

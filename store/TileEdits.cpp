@@ -66,6 +66,27 @@ template void ApplyTileEdit(const TileEdit&, StaticTileEntry&);
 template void ApplyTileEdit(const TileEdit&, LandTileEntry&);
 
 template <typename Entry>
+TileEdit EditToMatch(int tile, const Entry& entry)
+{
+    TileEdit edit;
+    edit.tile = tile;
+    ForEachNumberField<Entry>([&](const auto& field, int place) {
+        edit.numbers[kFirstTileNumber<Entry> + place] = entry.*field.member;
+    });
+    edit.setFlags = entry.flags;
+    edit.clearFlags = ~entry.flags;
+    const std::string_view name = TileName(entry);
+    edit.name = std::string(name);
+    // Whatever follows the terminator goes too; a 20-byte name has none.
+    if (name.size() < kTileNameSize)
+        edit.nameTail = std::string(entry.name.begin() + static_cast<std::ptrdiff_t>(name.size()) + 1, entry.name.end());
+    return edit;
+}
+
+template TileEdit EditToMatch(int, const StaticTileEntry&);
+template TileEdit EditToMatch(int, const LandTileEntry&);
+
+template <typename Entry>
 std::uint32_t GetTileNumber(const Entry& entry, TileNumber number)
 {
     std::uint32_t value = 0;
@@ -93,9 +114,13 @@ bool TileEdit::IsEmpty() const
            setFlags == 0 && clearFlags == 0 && !name && !nameTail;
 }
 
+namespace {
+
+// Makes each edit in the open tile-data file, entry by entry: every other
+// byte of the file keeps its value. `loaded` is the table as the file
+// loaded, standing in for entries that lie beyond the end of a short file.
 template <typename Table>
-bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
-                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const Table& loaded)
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
@@ -111,40 +136,58 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded,
     std::stable_sort(inFileOrder.begin(), inFileOrder.end(),
                      [](const TileEdit* a, const TileEdit* b) { return a->tile < b->tile; });
 
-    const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, layout, failure); };
+    const std::uint64_t length = file.GetLength();
+    std::vector<std::uint8_t> span;
+    for (std::size_t first = 0; first < inFileOrder.size();) {
+        const std::uint64_t start = EntryOffset(loaded, inFileOrder[first]->tile);
+        std::size_t last = first;
+        while (last + 1 < inFileOrder.size() && EntryOffset(loaded, inFileOrder[last + 1]->tile) - start < kSpanLimit)
+            ++last;
+        span.assign(EntryOffset(loaded, inFileOrder[last]->tile) + entrySize - start, 0);
+        file.Seek(static_cast<std::int64_t>(start), CFile::begin);
+        const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
+        for (std::size_t i = first; i <= last; ++i) {
+            const TileEdit& edit = *inFileOrder[i];
+            const std::size_t at = EntryOffset(loaded, edit.tile) - start;
+            // What the file does not hold of the entry is as it loaded.
+            Entry entry = loaded[edit.tile];
+            ReadEntryFields(span.data() + at, delivered > at ? delivered - at : 0, entry, layout);
+            ApplyTileEdit(edit, entry);
+            WriteEntryFields(entry, span.data() + at, layout);
+        }
+        file.Seek(static_cast<std::int64_t>(start), CFile::begin);
+        file.Write(span.data(), static_cast<std::uint32_t>(span.size()));
+        first = last + 1;
+    }
+    // A short file that an edit has lengthened must still measure as its
+    // layout, or the next load would read it in the other one: it then
+    // goes on, as a save extends it, through the end of the tiles in use.
+    const std::uint64_t end = std::max(length, file.GetLength());
+    if (&TileDataLayoutOfSize(end) != &layout) {
+        const std::uint8_t zero = 0;  // the last entry's last byte, as the gap before it
+        file.Seek(static_cast<std::int64_t>(SectionEnd(loaded) - 1), CFile::begin);
+        file.Write(&zero, 1);
+    }
+}
+
+} // namespace
+
+template <typename Table>
+bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *loaded.layout, failure); };
+    return WithGameFile(open, CFile::modeReadWrite, waitCursor,
+                        [&](CFile& file) { WriteEditsInOpenFile(file, edits, loaded); });
+}
+
+bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+{
+    const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *statics.loaded.layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        const std::uint64_t length = file.GetLength();
-        std::vector<std::uint8_t> span;
-        for (std::size_t first = 0; first < inFileOrder.size();) {
-            const std::uint64_t start = EntryOffset(loaded, inFileOrder[first]->tile);
-            std::size_t last = first;
-            while (last + 1 < inFileOrder.size() && EntryOffset(loaded, inFileOrder[last + 1]->tile) - start < kSpanLimit)
-                ++last;
-            span.assign(EntryOffset(loaded, inFileOrder[last]->tile) + entrySize - start, 0);
-            file.Seek(static_cast<std::int64_t>(start), CFile::begin);
-            const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
-            for (std::size_t i = first; i <= last; ++i) {
-                const TileEdit& edit = *inFileOrder[i];
-                const std::size_t at = EntryOffset(loaded, edit.tile) - start;
-                // What the file does not hold of the entry is as it loaded.
-                Entry entry = loaded[edit.tile];
-                ReadEntryFields(span.data() + at, delivered > at ? delivered - at : 0, entry, layout);
-                ApplyTileEdit(edit, entry);
-                WriteEntryFields(entry, span.data() + at, layout);
-            }
-            file.Seek(static_cast<std::int64_t>(start), CFile::begin);
-            file.Write(span.data(), static_cast<std::uint32_t>(span.size()));
-            first = last + 1;
-        }
-        // A short file that an edit has lengthened must still measure as its
-        // layout, or the next load would read it in the other one: it then
-        // goes on, as a save extends it, through the end of the tiles in use.
-        const std::uint64_t end = std::max(length, file.GetLength());
-        if (&TileDataLayoutOfSize(end) != &layout) {
-            const std::uint8_t zero = 0;  // the last entry's last byte, as the gap before it
-            file.Seek(static_cast<std::int64_t>(SectionEnd(loaded) - 1), CFile::begin);
-            file.Write(&zero, 1);
-        }
+        WriteEditsInOpenFile(file, land.edits, land.loaded);
+        WriteEditsInOpenFile(file, statics.edits, statics.loaded);
     });
 }
 

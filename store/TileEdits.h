@@ -66,6 +66,11 @@ struct TileEdit {
 template <typename Entry>
 void ApplyTileEdit(const TileEdit& edit, Entry& entry);
 
+// The edit that makes any entry of tile `tile` hold exactly `entry`'s
+// fields: every number, every flag bit and all 20 bytes of the name field.
+template <typename Entry>
+TileEdit EditToMatch(int tile, const Entry& entry);
+
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
 // standing in for entries that lie beyond the end of a short file. Opens
@@ -74,6 +79,18 @@ template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
                         FileOpenFailure* failure = nullptr);
+
+// The edits of one half of the tile-data file, over the table it loaded as.
+template <typename Table>
+struct HalfEdits {
+    const std::vector<TileEdit>& edits;
+    const Table& loaded;
+};
+
+// Makes both halves' edits as the function above makes one half's, in one
+// open of the file: the land half's first, as the file holds it first.
+bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
+                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr);
 
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the

@@ -14,9 +14,10 @@ constexpr char kDiffHelp[] =
     "usage: quarnel-tiles diff A B\n"
     "\n"
     "Prints one line per field that differs between two tile-data files, each read\n"
-    "with its own patch file applied, over the tiles both hold, and one line per\n"
-    "range of ids that only one of them holds; then the same for the land tiles, each\n"
-    "line starting with \"land\". The layouts may differ: a classic file's flag bits\n"
+    "with its own patch file applied (whether a tile came from it is no field), over\n"
+    "the tiles both hold, and one line per range of ids that only one of them holds;\n"
+    "then the same for the land tiles, each line starting with \"land\". The layouts\n"
+    "may differ: a classic file's flag bits\n"
     "32-63 are 0. Exit status 0 when both halves are equal, 1 when not.\n";
 
 // Prints a line per field that differs between one half of two folders,
@@ -35,8 +36,11 @@ bool DiffHalf(const Table& left, const Table& right, const char* prefix, std::os
         TileValues(id, left[id], wider, columns, leftValues);
         TileValues(id, right[id], wider, columns, rightValues);
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            // The flag word's change shows bit by bit in the flag columns.
-            if (columns[c].kind == TileColumn::Kind::kFlags || leftValues[c] == rightValues[c])
+            // The flag word's change shows bit by bit in the flag columns. The
+            // patched mark is no field of the tile: a tile the patch file gives
+            // equals the same tile held by the tile-data file itself.
+            const TileColumn::Kind kind = columns[c].kind;
+            if (kind == TileColumn::Kind::kFlags || kind == TileColumn::Kind::kPatched || leftValues[c] == rightValues[c])
                 continue;
             different = true;
             out << prefix << leftValues[0] << ' ' << columns[c].name << ": " << leftValues[c] << " -> "

@@ -1,6 +1,7 @@
 // info: what a tile-data file holds and where, and what its patch file replaces.
 #include "ArtFolder.h"
 #include "LoadedGame.h"
+#include "TileFold.h"
 #include "TileIdRange.h"
 #include "TileSection.h"
 #include "TilesTool.h"
@@ -15,8 +16,9 @@ constexpr char kInfoHelp[] =
     "\n"
     "Tells the file's layout (classic: 32-bit flags; newer: 64-bit flags), the size\n"
     "of its land section, its static tiles in use, where its static section lies,\n"
-    "what follows it, and how many static and land replacement blocks of the patch\n"
-    "file beside it apply; then the art beside it: which files, how many art indices\n"
+    "what follows it, how many static and land replacement blocks of the patch\n"
+    "file beside it apply and how many of the tiles they replace the file holds\n"
+    "otherwise (what fold would write); then the art beside it: which files, how many art indices\n"
     "they hold, and how many art entries of the patch file replace theirs.\n";
 
 // The art's lines: its files, or what was looked for.
@@ -51,6 +53,8 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const std::string& path = arguments.Operand(0);
     LoadedFolder folder;
+    folder.fileStatics = CleanTable<StaticTileTable>();
+    folder.fileLand = CleanTable<LandTileTable>();
     if (!LoadFolder(path, folder, err))
         return kExitFileError;
     const std::optional<std::uint64_t> measured = TileDataFileSize(path, err);
@@ -80,7 +84,9 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     out << "patch file: " << load.patchFile.opened;
     if (load.patchFileLoaded)
         out << " (" << BlocksApply(load.patchBlocksApplied, "static") << ", "
-            << BlocksApply(load.landPatchBlocksApplied, "land") << ")\n";
+            << BlocksApply(load.landPatchBlocksApplied, "land") << ")\n"
+            << "patched tiles the file holds otherwise: " << PlanFold(tiles, *folder.fileStatics).edits.size()
+            << " static, " << PlanFold(land, *folder.fileLand).edits.size() << " land\n";
     else
         out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessage() << ")\n";
     ArtLines(path, out);

@@ -44,6 +44,10 @@ bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& er
 struct LoadedFolder {
     PooledTable<StaticTileTable> statics = CleanTable<StaticTileTable>();
     PooledTable<LandTileTable> land = CleanTable<LandTileTable>();
+    // The tile-data file's own tiles of both halves, as for LoadedGame:
+    // read only when the caller has set both tables here.
+    PooledTable<StaticTileTable> fileStatics;
+    PooledTable<LandTileTable> fileLand;
     GameFolderLoad load;
 };
 

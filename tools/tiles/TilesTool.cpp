@@ -60,7 +60,8 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const std::vector<std::string> words(args.begin() + 1, args.end());
     for (const ToolCommand* command :
-         {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand()}) {
+         {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand(),
+          &FoldCommand()}) {
         if (name != command->name)
             continue;
         if (AsksForHelp(words)) {

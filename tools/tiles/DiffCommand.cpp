@@ -17,8 +17,8 @@ constexpr char kDiffHelp[] =
     "with its own patch file applied (whether a tile came from it is no field), over\n"
     "the tiles both hold, and one line per range of ids that only one of them holds;\n"
     "then the same for the land tiles, each line starting with \"land\". The layouts\n"
-    "may differ: a classic file's flag bits\n"
-    "32-63 are 0. Exit status 0 when both halves are equal, 1 when not.\n";
+    "may differ: a classic file's flag bits 32-63 are 0. Exit status 0 when both\n"
+    "halves are equal, 1 when not.\n";
 
 // Prints a line per field that differs between one half of two folders,
 // each behind `prefix`, and a line per range of ids only one holds; true

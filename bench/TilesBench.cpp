@@ -1,8 +1,11 @@
 // quarnel-tiles: export and import of every static tile of the classic
 // sample (16384) and of the newer one (65536), beside the store's own load
 // and save of the same pair; the newer file's figures beside the classic's;
-// and of every land tile of each (16384), beside the classic static figures.
+// and of every land tile of each (16384), beside the classic static figures;
+// a fold of both halves of the newer sample beside one plain read of both
+// game files and one plain write of the tile-data file.
 
+#include "CFile.h"
 #include "FileSystemCalls.h"
 #include "GameFolder.h"
 #include "NoSyncCalls.h"
@@ -143,6 +146,43 @@ void BM_StoreSave(benchmark::State& state, Subject subject)
     }
 }
 
+// Each fold starts from the sample as generated, put back untimed.
+void BM_FoldBothHalves(benchmark::State& state, Subject subject)
+{
+    Pair& p = ThePair(subject);
+    const std::vector<std::uint8_t> original = ReadFileBytes(p.tileData);
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFileBytes(p.tileData, original);
+        state.ResumeTiming();
+        if (Tiles({"fold", p.tileData, "--all"}) != kExitOk)
+            state.SkipWithError("fold failed");
+    }
+    WriteFileBytes(p.tileData, original);
+}
+
+// What a fold can hardly beat: both whole files read, and the tile-data
+// file written back whole, one call each.
+void BM_PlainReadWrite(benchmark::State& state, Subject subject)
+{
+    Pair& p = ThePair(subject);
+    std::vector<std::uint8_t> tileBytes = ReadFileBytes(p.tileData), patchBytes = ReadFileBytes(p.verData);
+    const auto transfer = [](const std::string& path, unsigned mode, std::vector<std::uint8_t>& bytes) {
+        CFile file;
+        file.Open(path, mode | CFile::shareExclusive);
+        if (mode & CFile::modeReadWrite)
+            file.Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+        else
+            benchmark::DoNotOptimize(file.Read(bytes.data(), static_cast<std::uint32_t>(bytes.size())));
+        file.Close();
+    };
+    for (auto _ : state) {
+        transfer(p.tileData, CFile::modeRead, tileBytes);
+        transfer(p.verData, CFile::modeRead, patchBytes);
+        transfer(p.tileData, CFile::modeReadWrite, tileBytes);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -168,6 +208,9 @@ int main(int argc, char** argv)
         for (const auto& [name, run] : tool)
             add(name, run, {layout, true});
     }
+    for (const auto& [name, run] : {std::pair{"BM_FoldBothHalves", &BM_FoldBothHalves},
+                                    std::pair{"BM_PlainReadWrite", &BM_PlainReadWrite}})
+        add(name, run, {&kNewerLayout, false});
     return RunBenchmarksWithRatios(argc, argv,
                                    {{"BM_ExportCsv/classic", "BM_StoreLoad/classic", 0},
                                     {"BM_ImportUnchanged/classic", "BM_StoreLoad/classic", 0},
@@ -182,7 +225,8 @@ int main(int argc, char** argv)
                                     {"BM_ImportChangingEveryTile/land-classic", "BM_ImportChangingEveryTile/classic", 1},
                                     // a newer file's 16384 land tiles beside a quarter of its 65536 static ones
                                     {"BM_ExportCsv/land-newer", "BM_ExportCsv/newer", 0.25},
-                                    {"BM_ImportUnchanged/land-newer", "BM_ImportUnchanged/newer", 0.25}},
+                                    {"BM_ImportUnchanged/land-newer", "BM_ImportUnchanged/newer", 0.25},
+                                    {"BM_FoldBothHalves/newer", "BM_PlainReadWrite/newer", 0}},
                                    {{"BM_ExportCsv/classic", 50},
                                     {"BM_ExportJsonLines/classic", 50},
                                     {"BM_ImportUnchanged/classic", 50},

@@ -19,7 +19,7 @@ _quarnel_tiles()
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W "export import diff info sample art --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "export import diff info sample art fold --help" -- "$cur"))
         return
     fi
 
@@ -38,6 +38,7 @@ _quarnel_tiles()
             import) COMPREPLY=($(compgen -W "--land --help" -- "$cur")) ;;
             sample) COMPREPLY=($(compgen -W "--layout --art --help" -- "$cur")) ;;
             art) COMPREPLY=($(compgen -W "--out --sheet --ids --land --help" -- "$cur")) ;;
+            fold) COMPREPLY=($(compgen -W "--land --all --help" -- "$cur")) ;;
             *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
         esac
         return
@@ -59,7 +60,7 @@ _quarnel_tiles()
             esac
             ;;
         diff) ((positional < 2)) && _quarnel_tiles_files "$cur" "$mul" ;;
-        info) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+        info | fold) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
         art)
             case $prev in
                 --out) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")) ;;

@@ -72,7 +72,7 @@ while IFS='|' read -r words offered; do
   got=$(completions quarnel-tiles "${typed[@]}")
   [[ $got == "$offered" ]] || fail "completing 'quarnel-tiles $words' offers '$got', not '$offered'"
 done <<'CASES'
-|--help art diff export import info sample
+|--help art diff export fold import info sample
 ex|export
 export |TILEDATA.MUL game tiledata.mul
 export tiledata.mul --|--format --help --ids --land
@@ -92,5 +92,8 @@ art tiledata.mul --out |game
 art tiledata.mul --sheet |game
 art tiledata.mul --out png --ids 0000-00FF |
 sample game --art |container index
+fold |TILEDATA.MUL game tiledata.mul
+fold tiledata.mul --|--all --help --land
+fold tiledata.mul |
 CASES
 echo "$run_name: passed"

@@ -1,3 +1,5 @@
+#include "FailingCalls.h"
+#include "GameFolder.h"
 #include "NameText.h"
 #include "RecordFormats.h"
 #include "SampleGameFolder.h"
@@ -11,6 +13,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -266,7 +270,7 @@ TEST_F(TilesToolTest, DiffOfAFileAgainstItselfPrintsNothing)
 
 TEST_F(TilesToolTest, HelpUsageAndRefusals)
 {
-    for (const char* command : {"export", "import", "diff", "info", "sample", "art"}) {
+    for (const char* command : {"export", "import", "diff", "info", "sample", "art", "fold"}) {
         const ToolRun help = Tiles({command, "--help"});
         EXPECT_EQ(help.status, kExitOk);
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: quarnel-tiles ") + command));
@@ -325,6 +329,165 @@ TEST_F(TilesToolTest, TheNewerLayoutTakesEveryBitAndTheClassicOneOnlyTheLowHalf)
     ASSERT_EQ(Tiles({"import", newer, input}).status, kExitOk);
     EXPECT_THAT(Tiles({"info", newer}).out, HasSubstr("layout: newer"));
     EXPECT_THAT(Tiles({"import", newer, input}).out, HasSubstr("no changes"));
+}
+
+// The tile-data file as a fold of the halves asked for must leave it, from
+// the bytes alone: each replacement block the patch file holds whole copied,
+// in index order, over its entries; the tiles the blocks replace, and how
+// many entries then differ from the file's.
+struct Folding {
+    std::vector<std::uint8_t> bytes;
+    int tiles = 0, changed = 0;
+};
+
+Folding Folded(const std::vector<std::uint8_t>& tileData, const std::vector<std::uint8_t>& verData, const Shape& shape,
+               bool statics, bool land)
+{
+    Folding folding{tileData};
+    const std::size_t landEntry = shape.flags + 22;
+    std::set<std::uint32_t> blocks;
+    std::set<std::pair<std::size_t, std::size_t>> entries;  // offset, size
+    for (std::uint32_t k = 0; k < Read32(verData, 0); ++k) {
+        const std::uint32_t block = Read32(verData, 8 + 20 * k), position = Read32(verData, 12 + 20 * k);
+        const bool isStatic = block >= 512;
+        if (Read32(verData, 4 + 20 * k) != 30 || !(isStatic ? statics && block < 512u + shape.blocks : land))
+            continue;
+        blocks.insert(block);
+        const std::size_t entry = isStatic ? shape.entry : landEntry;
+        if (position + 4 + 32 * entry > verData.size())
+            continue;  // past the patch file's end: the tiles keep the file's bytes
+        const std::size_t at = isStatic ? TileOffset((block - 512) * 32, shape) : (4 + 32 * landEntry) * block + 4;
+        folding.bytes.resize(std::max(folding.bytes.size(), at + 32 * entry));
+        std::memcpy(&folding.bytes[at], &verData[position + 4], 32 * entry);
+        for (std::size_t slot = 0; slot < 32; ++slot)
+            entries.emplace(at + slot * entry, entry);
+    }
+    folding.tiles = 32 * static_cast<int>(blocks.size());
+    for (const auto& [at, size] : entries)
+        folding.changed += at + size > tileData.size() || std::memcmp(&tileData[at], &folding.bytes[at], size) != 0;
+    return folding;
+}
+
+class FoldTest : public ::testing::TestWithParam<std::tuple<const TileDataLayout*, const char*>> {
+protected:
+    void Write(const SampleGameFiles& pair)
+    {
+        files = pair;
+        WriteFileBytes(tileData, files.tileData);
+        WriteFileBytes(verData, files.verData);
+    }
+    // Runs fold and checks that neither file, nor the tile-data file's time, changed.
+    ToolRun FoldChangingNothing(const std::vector<std::string>& args)
+    {
+        const auto before = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+        std::filesystem::last_write_time(tileData, before);
+        const ToolRun run = Tiles(args);
+        EXPECT_EQ(std::filesystem::last_write_time(tileData), before);
+        EXPECT_EQ(ReadFileBytes(tileData), files.tileData);
+        if (std::filesystem::exists(verData))
+            EXPECT_EQ(ReadFileBytes(verData), files.verData);
+        return run;
+    }
+
+    TempFolder folder;
+    SampleGameFiles files;
+    std::string tileData = folder.File("tiledata.mul"), verData = folder.File("verdata.mul");
+};
+
+TEST_P(FoldTest, WritesThePatchFilesEntriesAndNothingElse)
+{
+    const auto [layout, option] = GetParam();
+    Write(MakeSampleGameFiles(*layout));
+    const bool statics = option != std::string("--land"), land = *option != 0;
+    const Folding folding = Folded(files.tileData, files.verData, layout == &kNewerLayout ? kNewer : kClassic, statics, land);
+    std::vector<std::string> args{"fold", tileData};
+    if (land)
+        args.emplace_back(option);
+
+    const ToolRun fold = Tiles(args);
+    ASSERT_EQ(fold.status, kExitOk) << fold.err;
+    EXPECT_THAT(fold.out, HasSubstr(" from " + verData + " into " + tileData + " (" + std::to_string(folding.changed) +
+                                    " changed, " + std::to_string(folding.tiles - folding.changed) + " already the same)\n"));
+    EXPECT_EQ(ReadFileBytes(tileData), folding.bytes);
+    EXPECT_EQ(ReadFileBytes(verData), files.verData);
+    files.tileData = folding.bytes;
+    EXPECT_THAT(FoldChangingNothing(args).out, HasSubstr("nothing to fold: " + tileData + " already holds the "));
+    EXPECT_THAT(Tiles({"info", tileData}).out, HasSubstr(statics ? "otherwise: 0 static, " : ", 0 land\n"));
+
+    // Without its patch file, the folder reads as it did with it, in the folded halves.
+    std::filesystem::create_directory(folder.Path() / "bare");
+    WriteFileBytes(folder.File("bare/tiledata.mul"), folding.bytes);
+    const ToolRun diff = Tiles({"diff", tileData, folder.File("bare/tiledata.mul")});
+    std::istringstream lines(diff.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(line.rfind("land ", 0) == 0, statics) << line;
+    EXPECT_EQ(diff.status, statics && land ? kExitOk : kExitDifferent);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachHalf, FoldTest,
+                         ::testing::Combine(::testing::Values(&kClassicLayout, &kNewerLayout),
+                                            ::testing::Values("", "--land", "--all")),
+                         [](const auto& test) {
+                             const char* option = std::get<1>(test.param);
+                             return std::string(std::get<0>(test.param)->name) + (*option ? option + 2 : "static");
+                         });
+
+TEST_F(FoldTest, NothingToFoldUsageAndErrorsLeaveBothFilesAsTheyWere)
+{
+    Write({MakeSampleGameFiles().tileData, {0, 0, 0, 0}});  // an index of no entries
+    EXPECT_EQ(FoldChangingNothing({"fold", tileData}).out,
+              "nothing to fold: " + verData + " replaces no static tiles of " + tileData + "\n");
+    std::filesystem::remove(verData);
+    EXPECT_EQ(FoldChangingNothing({"fold", tileData, "--all"}).out,
+              "nothing to fold: no patch file read beside " + tileData + "\n");
+
+    Write(MakeSampleGameFiles());
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"fold"}, {"fold", tileData, "--land", "--all"},
+                                                 {"fold", tileData, verData}, {"fold", tileData, "--ids", "0001"}}) {
+        const ToolRun run = FoldChangingNothing(args);
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_THAT(run.err, HasSubstr("usage: quarnel-tiles fold TILEDATA [--land | --all]"));
+    }
+    {
+        FailingCalls diskFull(FailingCalls::Call::kWrite, os_error::kDiskFull);
+        ScopedFileSystemCalls seam(diskFull);
+        const ToolRun run = FoldChangingNothing({"fold", tileData});
+        EXPECT_EQ(run.status, kExitFileError);
+        EXPECT_EQ(run.err, "quarnel-tiles: Disk full while accessing " + tileData + ".\n");
+    }
+    {   // A fold cut short by a failing second write is finished by folding again.
+        FailingCalls secondWrite(FailingCalls::Call::kWrite, os_error::kHardwareIo, 1);
+        ScopedFileSystemCalls seam(secondWrite);
+        EXPECT_EQ(Tiles({"fold", tileData}).status, kExitFileError);
+    }
+    EXPECT_NE(ReadFileBytes(tileData), files.tileData);
+    EXPECT_EQ(Tiles({"fold", tileData}).status, kExitOk);
+    EXPECT_EQ(ReadFileBytes(tileData), Folded(files.tileData, files.verData, kClassic, true, false).bytes);
+
+    // A replacement block said to lie past 2 GiB: the patch file is damaged.
+    files.verData[12] = files.verData[13] = files.verData[14] = 0xFF, files.verData[15] = 0x7F;
+    Write(files);
+    const ToolRun seek = FoldChangingNothing({"fold", tileData});
+    EXPECT_EQ(seek.status, kExitFileError);
+    EXPECT_EQ(seek.err, "quarnel-tiles: Seek failed on an unnamed file\n");
+}
+
+TEST_F(FoldTest, AShortFileIsExtendedAsTheEditorsSaveExtendsIt)
+{
+    // 150 whole static blocks and part of the next: blocks 200 and 511 lie past the end.
+    SampleGameFiles sample = MakeSampleGameFiles();
+    sample.tileData.resize(TileOffset(150 * 32) + 7);
+    Write(sample);
+    const std::vector<std::uint8_t> expected = Folded(sample.tileData, sample.verData, kClassic, true, false).bytes;
+    ASSERT_EQ(expected.size(), kLandSection + 512 * kBlock);  // block 511's header as the gap's zeros
+    ASSERT_EQ(Tiles({"fold", tileData}).status, kExitOk);
+    EXPECT_EQ(ReadFileBytes(tileData), expected);
+
+    WriteFileBytes(tileData, sample.tileData);
+    const auto table = std::make_unique<StaticTileTable>();
+    ASSERT_EQ(LoadGameFolder(*table, tileData).result, GameFolderLoad::Result::kLoaded);
+    ASSERT_EQ(SaveGameFolder(*table, tileData).result, GameFolderSave::Result::kSaved);
+    EXPECT_EQ(ReadFileBytes(tileData), expected);
 }
 
 TEST(NameText, EveryByteSurvivesARoundTrip)

@@ -18,8 +18,9 @@ constexpr char kInfoHelp[] =
     "of its land section, its static tiles in use, where its static section lies,\n"
     "what follows it, how many static and land replacement blocks of the patch\n"
     "file beside it apply and how many of the tiles they replace the file holds\n"
-    "otherwise (what fold would write); then the art beside it: which files, how many art indices\n"
-    "they hold, and how many art entries of the patch file replace theirs.\n";
+    "otherwise (what fold would write); then the art beside it: which files, how\n"
+    "many art indices they hold, and how many art entries of the patch file replace\n"
+    "theirs.\n";
 
 // The art's lines: its files, or what was looked for.
 void ArtLines(const std::string& path, std::ostream& out)

@@ -88,11 +88,12 @@ bool LoadGame(const std::string& path, LoadedGame<Table>& game, std::ostream& er
 
 bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err)
 {
+    const GameFolderHalves tables{*folder.statics, *folder.land};
     if (folder.fileStatics && folder.fileLand) {
         const GameFolderHalves fileValues{*folder.fileStatics, *folder.fileLand};
-        folder.load = LoadGameFolder(GameFolderHalves{*folder.statics, *folder.land}, path, &fileValues);
+        folder.load = LoadGameFolder(tables, path, &fileValues);
     } else {
-        folder.load = LoadGameFolder(GameFolderHalves{*folder.statics, *folder.land}, path);
+        folder.load = LoadGameFolder(tables, path);
     }
     return ReportLoad(path, folder.load, err);
 }

@@ -1,5 +1,5 @@
-// What only the Win32 backend can show: the "&About Quarnel..." and "&Tile
-// Art..." entries in the window's real system menu, icon 128 as the window's large and small
+// What only the Win32 backend can show: the "&About Quarnel...", "&Tile
+// Art..." and "&Find Tile..." entries in the window's real system menu, icon 128 as the window's large and small
 // icon and the drag-icon handler's answer, the name box refusing a typed
 // character that the Western code page lacks, and the native list box
 // holding a newer file's 65536 lines.
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,20 +26,21 @@ protected:
     CEditorDlg dialog;
 };
 
-TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutEntryAndTheTileArtEntry)
+TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutTileArtAndFindTileEntries)
 {
     const HMENU menu = GetSystemMenu(NativeWindow(dialog), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 3);
-    EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
-    wchar_t text[64] = {};
-    GetMenuStringW(menu, count - 2, text, 64, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(text), L"&About Quarnel...");
-    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_TILEART));
-    GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(text), L"&Tile Art...");
+    ASSERT_GE(count, 4);
+    EXPECT_TRUE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR);
+    const std::pair<unsigned, std::wstring> entries[] = {
+        {IDM_ABOUTBOX, L"&About Quarnel..."}, {IDM_TILEART, L"&Tile Art..."}, {IDM_FINDTILE, L"&Find Tile..."}};
+    for (int k = 0; k < 3; ++k) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, count - 3 + k, text, 64, MF_BYPOSITION);
+        EXPECT_EQ(GetMenuItemID(menu, count - 3 + k), static_cast<UINT>(entries[k].first));
+        EXPECT_EQ(std::wstring(text), entries[k].second);
+    }
 }
 
 TEST_F(Win32Shell, IconOneTwentyEightIsTheWindowsIconAndTheDragIcon)

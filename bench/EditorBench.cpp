@@ -244,7 +244,7 @@ int main(int argc, char** argv)
                                                 {"BM_SaveCommand", "BM_StoreSave", 0},
                                                 {"BM_NameKeystroke", "BM_StoreName", 0},
                                                 {"BM_SelectionWithTileArt", "BM_Selection", 0},
-                                                {"BM_FindMissNewer", "BM_PlainNamePass", 0}},
+                                                {"BM_FindMissNewer", "BM_PlainNamePass", 2}},
                                                {{"BM_FillList", 5},
                                                 {"BM_FillListNewer", 15},
                                                 {"BM_Selection", 1},

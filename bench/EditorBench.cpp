@@ -1,7 +1,9 @@
 // The editor's list fill, selection, Load and Save commands and one
 // keystroke in Name, each beside a baseline from the same run: a plain
 // one-widget-item-per-line list for the fill, the store's own work for the
-// rest; and a selection with the Tile Art window open, beside one without. The fill is timed on a classic file's 16384 lines and on a newer
+// rest; a selection with the Tile Art window open, beside one without; and
+// F3's search that finds nothing in a newer file's 65536 names, beside a
+// plain case-sensitive pass over the same names. The fill is timed on a classic file's 16384 lines and on a newer
 // file's 65536: it must grow no faster than the lines do.
 
 #include "CEditorDlg.h"
@@ -184,6 +186,35 @@ void BM_StoreName(benchmark::State& state)
     }
 }
 
+// A text no name holds, so that every name is looked at.
+constexpr char kMissingName[] = "no such tile name";
+
+void BM_FindMissNewer(benchmark::State& state)
+{
+    Editor& e = TheEditor(kNewerLayout);
+    e.dialog->m_findText = u"no such tile name";
+    for (auto _ : state) {
+        e.dialog->SendSysCommand(IDM_FINDNEXT);
+        e.messages.shown.clear();
+    }
+    e.dialog->SendSysCommand(IDM_FINDNEXT);
+    if (e.messages.shown.size() != 1 || e.dialog->m_list.GetCount() != kMaxStaticTileCount)
+        state.SkipWithError("the search did not miss over every tile of the newer file");
+    e.messages.shown.clear();
+}
+
+void BM_PlainNamePass(benchmark::State& state)
+{
+    Editor& e = TheEditor(kNewerLayout);
+    for (auto _ : state) {
+        int found = -1;
+        for (int i = 0; i < e.dialog->m_table.count && found < 0; ++i)
+            if (TileName(e.dialog->m_table[i]).find(kMissingName) != std::string_view::npos)
+                found = i;
+        benchmark::DoNotOptimize(found);
+    }
+}
+
 BENCHMARK(BM_FillList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListNewer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPlainListWidget)->Unit(benchmark::kMillisecond);
@@ -195,6 +226,8 @@ BENCHMARK(BM_SaveCommand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NameKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StoreName)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindMissNewer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainNamePass)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -210,14 +243,16 @@ int main(int argc, char** argv)
                                                 {"BM_LoadCommand", "BM_StoreLoad", 0},
                                                 {"BM_SaveCommand", "BM_StoreSave", 0},
                                                 {"BM_NameKeystroke", "BM_StoreName", 0},
-                                                {"BM_SelectionWithTileArt", "BM_Selection", 0}},
+                                                {"BM_SelectionWithTileArt", "BM_Selection", 0},
+                                                {"BM_FindMissNewer", "BM_PlainNamePass", 2}},
                                                {{"BM_FillList", 5},
                                                 {"BM_FillListNewer", 15},
                                                 {"BM_Selection", 1},
                                                 {"BM_SelectionWithTileArt", 2},
                                                 {"BM_LoadCommand", 30},
                                                 {"BM_SaveCommand", 20},
-                                                {"BM_NameKeystroke", 1}});
+                                                {"BM_NameKeystroke", 1},
+                                                {"BM_FindMissNewer", 5}});
     g_editor.reset();
     g_newerEditor.reset();
     return status;

@@ -2,12 +2,16 @@
 
 #include "CDataExchange.h"
 #include "CFileDialog.h"
+#include "CFindTileDlg.h"
 #include "DialogWaitCursor.h"
 #include "GameFolder.h"
 #include "ListLine.h"
 #include "MessageBox.h"
 #include "ResourceModule.h"
+#include "TileNameSearch.h"
+#include "Utf8.h"
 
+#include <span>
 #include <utility>
 
 namespace {
@@ -20,10 +24,14 @@ constexpr char kCannotOpen[] = "ERROR: cannot open";
 constexpr char kCannotLoad[] = "ERROR: cannot load";
 constexpr char kCannotSave[] = "ERROR: cannot save";
 
+constexpr char kNotFound[] = "No tile name contains \"%1\".";
+
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 
 constexpr Accelerator kAccelerators[] = {
     {FCONTROL, 'T', IDM_TILEART},
+    {FCONTROL, 'F', IDM_FINDTILE},
+    {0, VK_F3, IDM_FINDNEXT},
 };
 
 } // namespace
@@ -116,6 +124,9 @@ bool CEditorDlg::OnInitDialog()
         const std::string tileArtMenu = AfxLoadString(IDS_TILEART);
         if (!tileArtMenu.empty())
             systemMenu->AppendMenu(MF_STRING, IDM_TILEART, tileArtMenu);
+        const std::string findMenu = AfxLoadString(IDS_FINDTILE);
+        if (!findMenu.empty())
+            systemMenu->AppendMenu(MF_STRING, IDM_FINDTILE, findMenu);
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -134,6 +145,18 @@ void CEditorDlg::OnSysCommand(unsigned id, long lParam)
     }
     if ((id & 0xFFF0) == IDM_TILEART) {
         OpenTileArt();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_FINDTILE) {
+        OpenFindTile();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_FINDNEXT) {
+        // Before any search there is nothing to repeat: the dialog asks for one.
+        if (m_findText.empty())
+            OpenFindTile();
+        else
+            FindNext(m_findText);
         return;
     }
     CDialog::OnSysCommand(id, lParam);
@@ -217,6 +240,30 @@ void CEditorDlg::ShowTileArt()
         return;
     const StaticTileEntry* entry = EditedEntry();
     m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view());
+}
+
+void CEditorDlg::OpenFindTile()
+{
+    CFindTileDlg find([this](const std::u16string& text) { return FindNext(text); }, this);
+    find.m_text = m_findText;
+    find.DoModal();
+}
+
+bool CEditorDlg::FindNext(const std::u16string& text)
+{
+    m_findText = text;
+    // The list's lines, not the table's size: before a load the list is empty.
+    const auto lines = std::span<const StaticTileEntry>(m_table.begin(), static_cast<std::size_t>(m_list.GetCount()));
+    const int line = FindTileName(lines, m_list.GetCurSel(), text);
+    if (line < 0) {
+        std::string message = kNotFound;
+        message.replace(message.find("%1"), 2, Utf8FromUtf16(text));
+        AfxMessageBox(message, MessageIcon::Exclamation);
+        return false;
+    }
+    m_list.SetCurSel(line);
+    OnSelchangeList();
+    return true;
 }
 
 void CEditorDlg::OnLoad()

@@ -42,6 +42,8 @@ public:
     int m_current = -1;
     // Beside the editor, from the system menu's Tile Art entry or its key.
     CTileArtDlg m_tileArt{this};
+    // The text last looked for in the tiles' names, shown when Find Tile opens again.
+    std::u16string m_findText;
 
     // Refills the list: every entry's line, in index order, none selected.
     void FillList();
@@ -77,6 +79,11 @@ private:
     // The Tile Art window, opened, and shown the tile being edited while open.
     void OpenTileArt();
     void ShowTileArt();
+    // Find Tile: the dialog, and the search it and the repeat key run: the
+    // next line whose tile name holds the text, selected as a click selects
+    // it, or a message that none does.
+    void OpenFindTile();
+    bool FindNext(const std::u16string& text);
 
     std::function<void()> m_showAbout;
 };

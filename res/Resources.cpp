@@ -92,17 +92,27 @@ constexpr DialogItemTemplate kTileArtItems[] = {
     {Label, IDC_TILE_TEXT, nullptr, 7, 172, 176, 26, kStaticNoPrefix | kLabelWordWrap},
 };
 
+// Template 105: Find Tile, the text to look for in the tiles' names.
+constexpr DialogItemTemplate kFindItems[] = {
+    {Label, IDC_STATIC, "Find &what:", 7, 9, 40, 8, 0},
+    {Edit, IDC_FIND_TEXT, nullptr, 49, 7, 110, 12, kEdit},
+    {DefPushButton, IDOK, "Find Next", 166, 6, 50, 14, kTabStop},
+    {PushButton, IDCANCEL, "Cancel", 166, 24, 50, 14, kTabStop},
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {IDD_ABOUTBOX, "About Quarnel", "MS Sans Serif", 8, 235, 55, kPopup | kCaption | kSysMenu | kModalFrame,
      kAboutItems},
     {IDD_EDITOR_DIALOG, "Quarnel Editor", "MS Sans Serif", 8, 383, 242,
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
     {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 205, kPopup | kCaption | kSysMenu, kTileArtItems},
+    {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };
 
 constexpr StringResource kStrings[] = {
     {IDS_ABOUTBOX, "&About Quarnel..."},
     {IDS_TILEART, "&Tile Art..."},
+    {IDS_FINDTILE, "&Find Tile..."},
 };
 
 } // namespace

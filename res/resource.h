@@ -7,12 +7,18 @@ inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDD_EDITOR_DIALOG = 102;
 inline constexpr int IDD_TILEART_DIALOG = 103;
 inline constexpr int IDS_TILEART = 104;
+inline constexpr int IDD_FIND_DIALOG = 105;
+inline constexpr int IDS_FINDTILE = 106;
 inline constexpr int IDR_MAINFRAME = 128;
 
 // The system-menu command of the About entry.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 // The system-menu command of the Tile Art entry, and of its key.
 inline constexpr unsigned IDM_TILEART = 0x0020;
+// The system-menu command of the Find Tile entry, and of its key; and the
+// command of the key that repeats the last search, which has no entry.
+inline constexpr unsigned IDM_FINDTILE = 0x0030;
+inline constexpr unsigned IDM_FINDNEXT = 0x0040;
 
 inline constexpr int IDC_LOAD = 3;
 inline constexpr int IDC_SAVE = 4;
@@ -34,3 +40,5 @@ inline constexpr int IDC_UNKNOWN5 = 1047;
 // The Tile Art window's picture and the line under it.
 inline constexpr int IDC_TILE_IMAGE = 1100;
 inline constexpr int IDC_TILE_TEXT = 1101;
+// The Find Tile dialog's text to look for.
+inline constexpr int IDC_FIND_TEXT = 1102;

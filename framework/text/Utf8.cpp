@@ -7,8 +7,13 @@ void AppendUtf8(std::string& out, char32_t c)
     } else if (c < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (c >> 6)));
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
+    } else if (c < 0x10000) {
         out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
@@ -48,6 +53,25 @@ std::u16string Utf16FromUtf8(std::string_view text)
             out += static_cast<char16_t>(0xDC00 + (above & 0x3FF));
         } else {
             out += static_cast<char16_t>(*character);
+        }
+    }
+    return out;
+}
+
+std::string Utf8FromUtf16(std::u16string_view text)
+{
+    constexpr char32_t kReplacement = 0xFFFD;
+    auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isHigh(c) && i + 1 < text.size() && isLow(text[i + 1])) {
+            AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[++i] - 0xDC00));
+        } else if (isHigh(c) || isLow(c)) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            AppendUtf8(out, c);
         }
     }
     return out;

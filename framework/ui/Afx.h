@@ -46,7 +46,8 @@ inline constexpr unsigned kLabelWordWrap = 1u << 13;
 
 // A key that sends a command wherever the focus is in the dialog, as an
 // accelerator table's entry does. The key is a virtual-key code: for the
-// letters and digits, the upper-case character. The command goes to the
+// letters and digits, the upper-case character; for a function key, as
+// SystemValues.h names it. The command goes to the
 // system-command handler, as the system sends an accelerator whose command
 // is an entry of the window's system menu.
 struct Accelerator {

@@ -126,6 +126,15 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value)
         value = std::move(*bytes);
 }
 
+void DDX_Text(CDataExchange* pDX, int id, std::u16string& value)
+{
+    pDX->PrepareEditCtrl(id);
+    if (pDX->m_bSaveAndValidate)
+        value = pDX->m_pDlgWnd->GetItemText(id);
+    else
+        SetTextIfChanged(pDX->m_pDlgWnd, id, value);
+}
+
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count)
 {
     if (!pDX->m_bSaveAndValidate) {

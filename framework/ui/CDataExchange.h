@@ -40,6 +40,8 @@ void DDX_Control(CDataExchange* pDX, int id, CImageCtrl& control);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 // 8-bit text in the Western code page.
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+// Text as typed, any character let in.
+void DDX_Text(CDataExchange* pDX, int id, std::u16string& value);
 // Show: limits the edit to `count` characters. Take: prompts when the value is longer.
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count);
 // 1 checked, 0 clear; on showing, a value outside 0..2 becomes 0.

@@ -58,3 +58,7 @@ inline constexpr unsigned FCONTROL = 0x08;
 #ifndef FALT
 inline constexpr unsigned FALT = 0x10;
 #endif
+// The virtual-key code of a function key an accelerator names.
+#ifndef VK_F3
+inline constexpr int VK_F3 = 0x72;
+#endif

@@ -169,6 +169,13 @@ TEST(Utf16FromUtf8, ShowsEachByteThatIsNoUtf8AsOneReplacementAndKeepsWhatFollows
     EXPECT_EQ(Utf16FromUtf8("\xF0\x9F\x98\x80!"), u"\U0001F600!");
 }
 
+TEST(Utf8FromUtf16, JoinsSurrogatePairsAndShowsALoneHalfAsOneReplacement)
+{
+    EXPECT_EQ(Utf8FromUtf16(u"\u00E9\U0001F600"), "\xC3\xA9\xF0\x9F\x98\x80");
+    const char16_t halves[] = {0xDE00, u'x', 0xD83D, 0};  // a low half first, a high one at the end
+    EXPECT_EQ(Utf8FromUtf16(halves), "\xEF\xBF\xBDx\xEF\xBF\xBD");
+}
+
 TEST(LockOut, EndsHoweverAnExchangeIsLeft)
 {
     ThrowingExchangeDialog dialog;

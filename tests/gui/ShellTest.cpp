@@ -38,14 +38,14 @@ protected:
 
 TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox)
 {
-    // The About entry after a separator, and the Tile Art entry after it, last.
+    // The About entry after a separator, then the Tile Art and Find Tile entries.
     const auto& items = dialog.GetSystemMenu(false)->Items();
-    ASSERT_GE(items.size(), 3u);
-    EXPECT_TRUE(items[items.size() - 3].IsSeparator());
-    EXPECT_EQ(items[items.size() - 2].id, IDM_ABOUTBOX);
-    EXPECT_EQ(items[items.size() - 2].text, "&About Quarnel...");
-    EXPECT_EQ(items.back().id, IDM_TILEART);
-    EXPECT_EQ(items.back().text, "&Tile Art...");
+    ASSERT_GE(items.size(), 4u);
+    EXPECT_TRUE(items[items.size() - 4].IsSeparator());
+    EXPECT_EQ(items[items.size() - 3].id, IDM_ABOUTBOX);
+    EXPECT_EQ(items[items.size() - 3].text, "&About Quarnel...");
+    EXPECT_EQ(items[items.size() - 2].id, IDM_TILEART);
+    EXPECT_EQ(items[items.size() - 2].text, "&Tile Art...");
 
     QString title;
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
@@ -60,7 +60,7 @@ TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        QAction* about = menu->actions().at(menu->actions().size() - 2);  // the Tile Art entry follows it
+        QAction* about = menu->actions().at(menu->actions().size() - 3);  // Tile Art and Find Tile follow it
         EXPECT_EQ(about->text(), "&About Quarnel...");
         OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); }, Qt::Key_Return);
         about->trigger();

@@ -1,5 +1,5 @@
-// What only the Win32 backend can show: the "&About Quarnel..." and "&Tile
-// Art..." entries in the window's real system menu, icon 128 as the window's large and small
+// What only the Win32 backend can show: the "&About Quarnel...", "&Tile
+// Art..." and "&Find Tile..." entries in the window's real system menu, icon 128 as the window's large and small
 // icon and the drag-icon handler's answer, the name box refusing a typed
 // character that the Western code page lacks, and the native list box
 // holding a newer file's 65536 lines.
@@ -25,12 +25,16 @@ protected:
     CEditorDlg dialog;
 };
 
-TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutEntryAndTheTileArtEntry)
+TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutEntryTheTileArtEntryAndTheFindTileEntry)
 {
     const HMENU menu = GetSystemMenu(NativeWindow(dialog), FALSE);
     ASSERT_NE(menu, nullptr);
-    const int count = GetMenuItemCount(menu);
+    const int count = GetMenuItemCount(menu) - 1;  // before the Find Tile entry
     ASSERT_GE(count, 3);
+    wchar_t find[64] = {};
+    GetMenuStringW(menu, count, find, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(find), L"&Find Tile...");
+    EXPECT_EQ(GetMenuItemID(menu, count), static_cast<UINT>(IDM_FINDTILE));
     EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
     wchar_t text[64] = {};
     GetMenuStringW(menu, count - 2, text, 64, MF_BYPOSITION);

@@ -3,7 +3,8 @@
 # the About box from the system menu, a missing file typed into the file
 # dialog and its message box, then the sample loaded through the real file
 # dialog, line 0005 picked, a name and a weight typed and a flag clicked,
-# saved, the Tile Art window opened by its key and closed, and quit. Both
+# saved, Find Tile's miss, F3 and find, the Tile Art window opened by its
+# key and closed, and quit. Both
 # game files must then be, byte for byte, what an independent reading of the
 # originals predicts. Every step waits for the window it needs, up to a
 # deadline.
@@ -44,7 +45,7 @@ focus "$window"
 
 # The About box, from the window's system menu; its OK button closes it.
 key alt+space
-key Up Up Return                             # "&About Quarnel...", above the last, "&Tile Art..." (Wine adds its own "About Wine" above)
+key Up Up Up Return                          # "&About Quarnel...", above "&Tile Art..." and the last, "&Find Tile..." (Wine adds its own "About Wine" above)
 wait_until "the About box" window_named '^About Quarnel$'
 key space                                    # OK, which has the focus (Return's release would reach the editor)
 wait_until "the About box to close" no_window_named '^About Quarnel$'
@@ -83,6 +84,27 @@ key Tab                                      # Weight, its text selected
 xdotool type --delay 30 '77'
 key Tab Tab Tab Tab Tab Tab space            # Height, Layer, Gump, Class, Hue, then "Background"
 key alt+s                                    # &Save
+# Find Tile: a miss says so over the dialog, which stays; F3 repeats the
+# search; the dialog shows the text again, selected, and a find closes it.
+key ctrl+f
+wait_until "the Find Tile dialog" window_named '^Find Tile$'
+xdotool type --delay 30 'no such name'
+key Return                                   # Find Next, the default
+wait_until "the miss message" window_named '^Quarnel$'
+key space
+wait_until "the miss message to close" no_window_named '^Quarnel$'
+window_named '^Find Tile$' >/dev/null
+key Escape
+wait_until "the Find Tile dialog to close" no_window_named '^Find Tile$'
+key F3
+wait_until "F3's miss message" window_named '^Quarnel$'
+key space
+wait_until "F3's message to close" no_window_named '^Quarnel$'
+key ctrl+f
+wait_until "the Find Tile dialog" window_named '^Find Tile$'
+xdotool type --delay 30 'WINE N'             # over the last text: the renamed tile, the selected line, found last
+key Return
+wait_until "the Find Tile dialog to close on a find" no_window_named '^Find Tile$'
 key ctrl+t                                   # the Tile Art window, beside
 wait_until "the Tile Art window" window_named '^Tile Art$'
 focus "$(window_named '^Tile Art$' | head -n 1)"

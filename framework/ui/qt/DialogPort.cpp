@@ -49,6 +49,16 @@ unsigned AcceleratorModifiers(Qt::KeyboardModifiers modifiers)
            ((modifiers & Qt::AltModifier) ? FALT : 0u);
 }
 
+// The virtual-key code an accelerator names for a key Qt reports. Qt's
+// codes of letters and digits are their upper-case characters already; its
+// function keys, like the system's, follow one another.
+int AcceleratorKey(int qtKey)
+{
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return VK_F3 + (qtKey - Qt::Key_F3);
+    return qtKey;
+}
+
 QWidget* NativeParent(CWnd* parent)
 {
     auto* dialog = dynamic_cast<CDialog*>(parent);
@@ -287,10 +297,9 @@ void DialogPort::keyPressEvent(QKeyEvent* event)
         m_dialog.RouteHelpKey();
         return;
     }
-    // Qt's codes of letters and digits are their upper-case characters, as
-    // the virtual-key codes an accelerator names; controls pass on the
-    // control-key presses they have no use for.
-    if (m_dialog.TranslateAccelerator(event->key(), AcceleratorModifiers(event->modifiers())))
+    // Controls pass on the control-key and function-key presses they have
+    // no use for.
+    if (m_dialog.TranslateAccelerator(AcceleratorKey(event->key()), AcceleratorModifiers(event->modifiers())))
         return;
     QDialog::keyPressEvent(event);
 }

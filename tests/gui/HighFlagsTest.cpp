@@ -1,114 +1,73 @@
-// The boxes of flag bits 32-63: shown, with the room they take, only while
-// a newer file is loaded; each shows and stores its own bit of the selected
-// tile, judged against the files' bytes read here.
+// The boxes of flag bits 32-63, shown with the room they take only while a
+// newer file is loaded, judged against the files' bytes read here.
 
-#include "DialogUnits.h"
 #include "EditorFixture.h"
 #include "ExpectedFiles.h"
-#include "SampleLayout.h"
 
 #include <QTest>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
 using namespace sample_layout;
 
-constexpr int kHighBits = 32;
 // A tile of a block the newer sample's patch file replaces, past 3FFF.
-constexpr int kPatchedHighTile = kSamplePatchedHighStaticBlocks[0] * 32 + 3;
-constexpr int kBit37 = 37;
-
-int HighBox(int bit)
-{
-    return IDC_FLAG32 + (bit - 32);
-}
-
-// Flag bits 32-63 of a tile, as a newer file's bytes hold them.
-std::uint32_t HighFlagsInBytes(const std::vector<std::uint8_t>& tileData, int tile)
-{
-    return Read32(tileData, TileOffset(tile, kNewer) + kFlags + 4);
-}
+constexpr int kTile = kSamplePatchedHighStaticBlocks[0] * 32 + 3;
 
 class HighFlagsTest : public EditorFixture {
 protected:
-    HighFlagsTest() : newer(MakeSampleGameFiles(kNewerLayout)), newerFolder(folder.Path() / "newer")
+    HighFlagsTest() : newer(MakeSampleGameFiles(kNewerLayout)), newerPath(folder.File(kSampleTileDataName))
     {
-        std::filesystem::create_directories(newerFolder);
-        newerTileDataPath = (newerFolder / kSampleTileDataName).string();
-        WriteFileBytes(newerTileDataPath, newer.tileData);
-        WriteFileBytes((newerFolder / kSampleVerDataName).string(), newer.verData);
+        WriteFileBytes(newerPath, newer.tileData);
+        WriteFileBytes(folder.File(kSampleVerDataName), newer.verData);
     }
-
-    std::vector<int> HighBoxesShown()
-    {
-        std::vector<int> shown;
-        for (int bit = 32; bit < 32 + kHighBits; ++bit)
-            if (editor.Control(HighBox(bit))->isVisibleTo(&editor.Window()))
-                shown.push_back(bit);
-        return shown;
-    }
-    // The ids of the controls shown, and the order Tab takes through them.
-    std::vector<int> ShownControls()
+    // The ids the Tab key reaches among the controls shown, from Quit.
+    std::vector<int> ShownTabStops()
     {
         std::vector<int> ids;
-        QWidget* start = editor.Control(IDOK);
-        QWidget* widget = start;
+        QWidget* widget = editor.Control(IDOK);
         do {
             if (widget->isVisibleTo(&editor.Window()) && (widget->focusPolicy() & Qt::TabFocus))
                 ids.push_back(widget->objectName().toInt());
-            widget = widget->nextInFocusChain();
-        } while (widget != start);
+        } while ((widget = widget->nextInFocusChain()) != editor.Control(IDOK));
         return ids;
+    }
+    bool ExpectSavedAsRead(const ExpectedFiles& expected)
+    {
+        return ReadFileBytes(newerPath) == expected.tileData &&
+               ReadFileBytes(folder.File(kSampleVerDataName)) == expected.VerData();
     }
 
     SampleGameFiles newer;
-    std::filesystem::path newerFolder;
-    std::string newerTileDataPath;
+    std::string newerPath;
 };
 
-TEST_F(HighFlagsTest, ANewerFileShowsEveryHighBitAndABit37ClickIsSavedInBothFiles)
+TEST_F(HighFlagsTest, ANewerFileShowsEachHighBitOfTheTileAndABit37ClickIsSavedInBothFiles)
 {
     const QSize classicSize = editor.Window().size();
-    const DialogUnits units(editor.Window().font());
-    EXPECT_EQ(classicSize, QSize(units.ToPixelsX(383), units.ToPixelsY(242))) << "before any load";
-    EXPECT_TRUE(HighBoxesShown().empty());
-
-    editor.Load(newerTileDataPath);
-    ASSERT_TRUE(editor.messages.shown.empty());
-    EXPECT_EQ(HighBoxesShown().size(), std::size_t{kHighBits});
-    EXPECT_EQ(editor.Window().width(), classicSize.width());
-    // The window grows to hold them, below everything the classic window shows.
-    for (int bit = 32; bit < 32 + kHighBits; ++bit) {
-        const QRect box = editor.Control(HighBox(bit))->geometry();
-        EXPECT_EQ(editor.Check(HighBox(bit))->text(), QString("Bit %1").arg(bit));
-        EXPECT_GE(box.top(), classicSize.height()) << bit;
-        EXPECT_LE(box.bottom(), editor.Window().height()) << bit;
-    }
-
-    editor.SelectLine(kPatchedHighTile);
+    editor.Load(newerPath);
+    editor.SelectLine(kTile);
     ExpectedFiles expected(newer.tileData, newer.verData, kNewer);
-    const std::uint32_t high = HighFlagsInBytes(expected.tileData, kPatchedHighTile);
-    for (int bit = 32; bit < 32 + kHighBits; ++bit)
-        EXPECT_EQ(editor.Check(HighBox(bit))->isChecked(), ((high >> (bit - 32)) & 1) != 0) << bit;
-
-    const TileFlags before = Dialog().m_table[kPatchedHighTile].flags;
-    editor.ClickCheck(kBit37);
-    EXPECT_EQ(Dialog().m_table[kPatchedHighTile].flags, before ^ TileFlag::Bit(kBit37)) << "that bit alone";
+    const std::uint32_t high = Read32(expected.tileData, TileOffset(kTile, kNewer) + kFlags + 4);
+    for (int bit = 32; bit < 64; ++bit) {
+        QCheckBox* box = editor.Check(IDC_FLAG32 + bit - 32);
+        EXPECT_EQ(box->text(), QString("Bit %1").arg(bit));
+        EXPECT_EQ(box->isChecked(), ((high >> (bit - 32)) & 1) != 0) << bit;
+        EXPECT_TRUE(box->isVisibleTo(&editor.Window()));
+        EXPECT_GE(box->geometry().top(), classicSize.height()) << "below the classic window";
+        EXPECT_LE(box->geometry().bottom(), editor.Window().height()) << "inside the grown one";
+    }
+    editor.ClickCheck(37);
     editor.Save();
     EXPECT_TRUE(editor.messages.shown.empty());
-
-    const std::uint32_t toggled = high ^ (1u << (kBit37 - 32));
-    expected.Edit(kPatchedHighTile, kFlags + 4,
-                  {std::uint8_t(toggled), std::uint8_t(toggled >> 8), std::uint8_t(toggled >> 16),
-                   std::uint8_t(toggled >> 24)});
-    EXPECT_TRUE(ReadFileBytes(newerTileDataPath) == expected.tileData);
-    EXPECT_TRUE(ReadFileBytes((newerFolder / kSampleVerDataName).string()) == expected.VerData());
+    const std::uint32_t toggled = high ^ (1u << 5);
+    expected.Edit(kTile, kFlags + 4, {std::uint8_t(toggled), std::uint8_t(toggled >> 8), std::uint8_t(toggled >> 16),
+                                      std::uint8_t(toggled >> 24)});
+    EXPECT_TRUE(ExpectSavedAsRead(expected));
 }
 
-// An editor that clicks the Bit 37 box in the middle of its next exchange.
+// An editor that clicks a box in the middle of its next exchange.
 class ClickingEditor final : public CEditorDlg {
 public:
     QCheckBox* clickDuringExchange = nullptr;
@@ -122,56 +81,36 @@ protected:
     }
 };
 
-TEST(HighFlagsLockOut, AClickWithNoTileSelectedOrDuringAnExchangeStoresNothing)
+TEST_F(HighFlagsTest, AClickWithNoTileSelectedOrDuringAnExchangeStoresNothing)
 {
-    TempFolder folder;
-    const SampleGameFiles newer = MakeSampleGameFiles(kNewerLayout);
-    const std::string tileDataPath = folder.File(kSampleTileDataName);
-    WriteFileBytes(tileDataPath, newer.tileData);
-    WriteFileBytes(folder.File(kSampleVerDataName), newer.verData);
     auto owned = std::make_unique<ClickingEditor>();
     ClickingEditor& dialog = *owned;
-    EditorHarness editor(std::move(owned));
-    editor.Load(tileDataPath);
-
-    editor.ClickCheck(kBit37);  // nothing selected
-    EXPECT_EQ(dialog.m_current, -1);
-    EXPECT_EQ(dialog.m_flags[kBit37], 0) << "the member is not taken";
-
-    dialog.clickDuringExchange = editor.Check(HighBox(kBit37));
-    editor.SelectLine(kPatchedHighTile);  // its show run is the exchange
-    ASSERT_EQ(dialog.clickDuringExchange, nullptr) << "the click was made";
-    ASSERT_EQ(dialog.m_current, kPatchedHighTile);
-
-    editor.Save();
-    const ExpectedFiles unchanged(newer.tileData, newer.verData, kNewer);
-    EXPECT_TRUE(editor.messages.shown.empty());
-    EXPECT_TRUE(ReadFileBytes(tileDataPath) == unchanged.tileData);
-    EXPECT_TRUE(ReadFileBytes(folder.File(kSampleVerDataName)) == unchanged.VerData());
+    EditorHarness clicking(std::move(owned));
+    clicking.Load(newerPath);
+    clicking.ClickCheck(37);  // nothing selected
+    EXPECT_EQ(dialog.m_flags[37], 0) << "nothing taken";
+    dialog.clickDuringExchange = clicking.Check(IDC_FLAG32 + 5);
+    clicking.SelectLine(kTile);  // its show run is the exchange
+    ASSERT_EQ(dialog.clickDuringExchange, nullptr);
+    ASSERT_EQ(dialog.m_current, kTile);
+    clicking.Save();
+    EXPECT_TRUE(ExpectSavedAsRead(ExpectedFiles(newer.tileData, newer.verData, kNewer)));
 }
 
-TEST_F(HighFlagsTest, AClassicFileAfterANewerOneHidesThemAndGivesBackTheWindowExactly)
+TEST_F(HighFlagsTest, AClassicFileAfterANewerOneGivesBackTheWindowExactlyAndAFailedLoadNothing)
 {
     const QSize classicSize = editor.Window().size();
-    const std::vector<int> classicControls = ShownControls();
-    EXPECT_EQ(std::count_if(classicControls.begin(), classicControls.end(), [](int id) { return id >= IDC_FLAG32; }), 0);
-
-    editor.Load(newerTileDataPath);
+    const std::vector<int> classicStops = ShownTabStops();
+    editor.Load(newerPath);
     const QSize newerSize = editor.Window().size();
     EXPECT_GT(newerSize.height(), classicSize.height());
-    EXPECT_EQ(ShownControls().size(), classicControls.size() + kHighBits);
-
-    // A load that fails leaves the window as it was.
+    EXPECT_EQ(ShownTabStops().size(), classicStops.size() + 32);
     editor.Load((gameFolder / "nosuch.mul").string());
-    EXPECT_EQ(editor.messages.shown.size(), 1u);
     EXPECT_EQ(editor.Window().size(), newerSize);
-    EXPECT_EQ(HighBoxesShown().size(), std::size_t{kHighBits});
-
+    EXPECT_EQ(ShownTabStops().size(), classicStops.size() + 32);
     editor.Load(tileDataPath);
-    EXPECT_EQ(editor.messages.shown.size(), 1u);
-    EXPECT_TRUE(HighBoxesShown().empty());
     EXPECT_EQ(editor.Window().size(), classicSize);
-    EXPECT_EQ(ShownControls(), classicControls) << "the same controls, in the same tab order";
+    EXPECT_EQ(ShownTabStops(), classicStops) << "the same controls, in the same tab order";
 }
 
 } // namespace

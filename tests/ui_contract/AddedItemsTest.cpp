@@ -1,10 +1,8 @@
-// The contract of a second list of items added to a dialog, on every
-// backend: made hidden and out of the Tab key's reach, shown and hidden
-// again, reached in tab order after the dialog's own; the client area
-// sized to a template and back to exactly its first size; and a range
-// entry of the message map, which names the control that reported.
+// A second template's items added to a dialog, on every backend: made
+// hidden and out of the Tab key's reach, shown after the dialog's own in
+// tab order, hidden again; the client area sized to a template and back to
+// exactly its own; and a message-map range entry told which control reported.
 
-#include "CDataExchange.h"
 #include "CDialog.h"
 #include "NativeReadBack.h"
 #include "ResourceModule.h"
@@ -17,62 +15,40 @@
 
 namespace {
 
-constexpr int kOwnId = 400, kAddedId = 401;
-constexpr int kEdit = 10, kButton = 11, kFirstAdded = 20, kLastAdded = 22, kPastRange = 23;
+constexpr int kOwnId = 400, kAddedId = 401, kEdit = 10, kFirst = 20, kLast = 22, kPast = 23;
 
 using enum ControlKind;
 using namespace Style;
 constexpr DialogItemTemplate kOwnItems[] = {
     {DefPushButton, IDOK, "OK", 5, 5, 40, 14, kTabStop},
     {Edit, kEdit, nullptr, 5, 25, 60, 12, kBorder | kTabStop},
-    {PushButton, kButton, "Button", 70, 25, 40, 14, kTabStop},
-    {PushButton, kPastRange, "Past", 70, 5, 40, 14, kTabStop},
+    {PushButton, kPast, "Past", 70, 5, 40, 14, kTabStop},
 };
 constexpr DialogItemTemplate kAddedItems[] = {
     {GroupBox, IDC_STATIC, "More", 5, 45, 110, 30, 0},
-    {AutoCheckBox, kFirstAdded, "One", 10, 57, 30, 10, kTabStop},
-    {AutoCheckBox, kFirstAdded + 1, "Two", 45, 57, 30, 10, kTabStop},
-    {AutoCheckBox, kLastAdded, "Three", 80, 57, 30, 10, kTabStop},
+    {AutoCheckBox, kFirst, "One", 10, 57, 30, 10, kTabStop},
+    {AutoCheckBox, kFirst + 1, "Two", 45, 57, 30, 10, kTabStop},
+    {AutoCheckBox, kLast, "Three", 80, 57, 30, 10, kTabStop},
 };
-// The added template is taller by 37 units and wider by 3 (neither a multiple of 4 or 8).
+// Sizes that are no multiples of 4 or 8 units, so a rounding shows.
 constexpr DialogTemplate kDialogs[] = {
-    {kOwnId, "Own", "MS Sans Serif", 8, 120, 43, kPopup | kCaption | kSysMenu | kModalFrame, kOwnItems},
-    {kAddedId, nullptr, "MS Sans Serif", 8, 123, 80, 0, kAddedItems},
+    {kOwnId, "Own", "MS Sans Serif", 8, 117, 43, kPopup | kCaption | kSysMenu | kModalFrame, kOwnItems},
+    {kAddedId, nullptr, "MS Sans Serif", 8, 123, 81, 0, kAddedItems},
 };
 const ResourceModule kResources = {kDialogs, {}, nullptr, "1.0.0.1"};
-
-const std::vector<int> kOwnTabOrder = {IDOK, kEdit, kButton, kPastRange};
 
 class GrowingDlg : public CDialog {
 public:
     GrowingDlg() : CDialog(kOwnId) {}
-    int m_checks[3] = {};
-    std::vector<std::string> handled;
+    std::vector<int> clicked;
 
 protected:
-    bool OnInitDialog() override
-    {
-        AddItems(kAddedId);  // before the first exchange, which then reaches them
-        return CDialog::OnInitDialog();
-    }
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        for (int i = 0; i < 3; ++i)
-            DDX_Check(pDX, kFirstAdded + i, m_checks[i]);
-    }
-    void OnClickedAdded(int id)
-    {
-        UpdateData(true);
-        handled.push_back("added " + std::to_string(id) + " " + std::to_string(m_checks[id - kFirstAdded]));
-    }
-    void OnClickedButton() { handled.push_back("button"); }
-
+    void OnClickedAdded(int id) { clicked.push_back(id); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(GrowingDlg, CDialog)
-    ON_BN_CLICKED(kButton, OnClickedButton)
-    ON_CONTROL_RANGE(Notification::ButtonClicked, kFirstAdded, kLastAdded, OnClickedAdded)
+    ON_CONTROL_RANGE(Notification::ButtonClicked, kFirst, kLast, OnClickedAdded)
 END_MESSAGE_MAP()
 
 class AddedItems : public ::testing::Test {
@@ -80,82 +56,64 @@ protected:
     AddedItems()
     {
         dialog.Create();
-        dialog.ShowWindow(SW_SHOWNOACTIVATE);  // the Tab key's walk passes windows that are not shown
+        dialog.AddItems(kAddedId);
+        dialog.ShowWindow(SW_SHOWNOACTIVATE);  // the Tab key's walk passes windows not shown
     }
     ~AddedItems() override { dialog.ShowWindow(SW_HIDE); }
 
-    std::vector<int> AddedShown() const
+    // Which added boxes show, then the Tab key's walk from OK.
+    std::vector<int> Shown() const
     {
-        std::vector<int> shown;
-        for (int id = kFirstAdded; id <= kLastAdded; ++id)
+        std::vector<int> ids;
+        for (int id = kFirst; id <= kLast; ++id)
             if (IsControlShown(dialog, id))
-                shown.push_back(id);
-        return shown;
+                ids.push_back(id);
+        std::vector<int> tabs = TabOrder(dialog);
+        std::rotate(tabs.begin(), std::find(tabs.begin(), tabs.end(), IDOK), tabs.end());
+        ids.push_back(-1);
+        ids.insert(ids.end(), tabs.begin(), tabs.end());
+        return ids;
     }
-    CRect Client() const
+    void ExpectClient(const CRect& size) const
     {
         CRect client;
         dialog.GetClientRect(&client);
-        return client;
-    }
-    // The walk from the first own tab stop, wherever the backend starts it.
-    static std::vector<int> FromOk(std::vector<int> ids)
-    {
-        const auto ok = std::find(ids.begin(), ids.end(), IDOK);
-        std::rotate(ids.begin(), ok == ids.end() ? ids.begin() : ok, ids.end());
-        return ids;
+        EXPECT_EQ(client.Width(), size.Width());
+        EXPECT_EQ(client.Height(), size.Height());
     }
 
     bool resourcesHandedOver = (AfxSetResourceHandle(kResources), true);  // before the dialog is made
     GrowingDlg dialog;
 };
 
-TEST_F(AddedItems, AreMadeHiddenThenShownAfterTheOwnInTabOrderThenHiddenAgain)
+TEST_F(AddedItems, AreMadeHiddenShownLastInTabOrderAndHiddenAgainOnce)
 {
-    EXPECT_EQ(AddedShown(), std::vector<int>{});
-    EXPECT_EQ(FromOk(TabOrder(dialog)), kOwnTabOrder) << "hidden boxes are out of the Tab key's reach";
-
+    const std::vector<int> hidden = {-1, IDOK, kEdit, kPast};
+    EXPECT_EQ(Shown(), hidden);
     dialog.ShowItems(kAddedId, true);
-    EXPECT_EQ(AddedShown(), (std::vector<int>{20, 21, 22}));
-    EXPECT_EQ(FromOk(TabOrder(dialog)), (std::vector<int>{IDOK, kEdit, kButton, kPastRange, 20, 21, 22}));
-
+    EXPECT_EQ(Shown(), (std::vector<int>{20, 21, 22, -1, IDOK, kEdit, kPast, 20, 21, 22}));
     dialog.ShowItems(kAddedId, false);
-    EXPECT_EQ(AddedShown(), std::vector<int>{});
-    EXPECT_EQ(FromOk(TabOrder(dialog)), kOwnTabOrder);
-
+    EXPECT_EQ(Shown(), hidden);
     dialog.AddItems(kAddedId);  // a second time makes nothing more
     dialog.ShowItems(kAddedId, true);
-    EXPECT_EQ(FromOk(TabOrder(dialog)).size(), kOwnTabOrder.size() + 3);
+    EXPECT_EQ(Shown().size(), 10u);
 }
 
-TEST_F(AddedItems, TheClientAreaTakesATemplatesSizeAndReturnsToExactlyItsOwn)
+TEST_F(AddedItems, TheClientAreaTakesATemplatesSizeAndGoesBackToExactlyItsOwn)
 {
-    const CRect made = Client();
-    const CRect own = DialogUnitsToPixels(dialog, 120, 43);
-    EXPECT_EQ(made.Width(), own.Width());
-    EXPECT_EQ(made.Height(), own.Height());
-
+    ExpectClient(DialogUnitsToPixels(dialog, 117, 43));
     dialog.SizeClientTo(kAddedId);
-    const CRect grown = DialogUnitsToPixels(dialog, 123, 80);
-    EXPECT_EQ(Client().Width(), grown.Width());
-    EXPECT_EQ(Client().Height(), grown.Height());
-    EXPECT_GT(grown.Height(), own.Height());
-
+    ExpectClient(DialogUnitsToPixels(dialog, 123, 81));
     dialog.SizeClientTo(kOwnId);
-    EXPECT_EQ(Client().Width(), made.Width());
-    EXPECT_EQ(Client().Height(), made.Height());
+    ExpectClient(DialogUnitsToPixels(dialog, 117, 43));
 }
 
-TEST_F(AddedItems, ARangeEntryNamesTheControlThatReportedAndOnlyThoseInItsRange)
+TEST_F(AddedItems, ARangeEntryIsToldWhichControlInItsRangeReported)
 {
-    dialog.ShowItems(kAddedId, true);
-    ClickControl(dialog, kLastAdded);
-    ClickControl(dialog, kFirstAdded);
-    ClickControl(dialog, kLastAdded);
-    ClickControl(dialog, kButton);
-    dialog.SendNotification(Notification::ButtonClicked, kPastRange);
-    dialog.SendNotification(Notification::EditChange, kFirstAdded);
-    EXPECT_EQ(dialog.handled, (std::vector<std::string>{"added 22 1", "added 20 1", "added 22 0", "button"}));
+    for (const int id : {kLast, kFirst, kPast, kEdit})
+        dialog.SendNotification(Notification::ButtonClicked, id);
+    dialog.SendNotification(Notification::EditChange, kFirst);
+    EXPECT_EQ(dialog.clicked, (std::vector<int>{kLast, kFirst}));
 }
 
 } // namespace

@@ -23,7 +23,5 @@ std::u16string AccessibleNameOf(const CDialog& dialog, int id);
 CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy);
 // Whether the control would show with its window (the window itself may be hidden).
 bool IsControlShown(const CDialog& dialog, int id);
-// The ids of the controls the Tab key reaches, in order, from the first tab stop.
+// The ids of the controls the Tab key reaches, in order.
 std::vector<int> TabOrder(const CDialog& dialog);
-// A click on the control as the mouse gives it.
-void ClickControl(const CDialog& dialog, int id);

@@ -3,8 +3,6 @@
 #include "DialogUnits.h"
 #include "NativeWindow.h"
 
-#include <QAbstractButton>
-#include <QTest>
 
 #include <QImage>
 #include <QWidget>
@@ -46,10 +44,4 @@ std::vector<int> TabOrder(const CDialog& dialog)
             ids.push_back(widget->objectName().toInt());
     }
     return ids;
-}
-
-void ClickControl(const CDialog& dialog, int id)
-{
-    QWidget* control = NativeControl(dialog, id);
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, control->height() / 2));
 }

@@ -65,8 +65,3 @@ std::vector<int> TabOrder(const CDialog& dialog)
     }
     return ids;
 }
-
-void ClickControl(const CDialog& dialog, int id)
-{
-    SendMessageW(NativeControl(dialog, id), BM_CLICK, 0, 0);
-}

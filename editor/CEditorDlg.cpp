@@ -109,6 +109,8 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX)
 
 bool CEditorDlg::OnInitDialog()
 {
+    // Hidden until a newer file is loaded; made before the first exchange, so every run reaches them.
+    AddItems(IDD_EDITOR_HIGH_FLAGS);
     CDialog::OnInitDialog();
 
     if (CMenu* systemMenu = GetSystemMenu(false)) {
@@ -123,8 +125,6 @@ bool CEditorDlg::OnInitDialog()
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
-    // Hidden until a newer file is loaded; the exchange reaches them from the next run.
-    AddItems(IDD_EDITOR_HIGH_FLAGS);
 
     m_path.clear();
     m_current = -1;

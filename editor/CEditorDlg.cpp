@@ -82,6 +82,7 @@ BEGIN_MESSAGE_MAP(CEditorDlg, CDialog)
     ON_BN_CLICKED(IDC_FLAG0 + 29, OnClickedFlag<29>)
     ON_BN_CLICKED(IDC_FLAG0 + 30, OnClickedFlag<30>)
     ON_BN_CLICKED(IDC_FLAG0 + 31, OnClickedFlag<31>)
+    ON_CONTROL_RANGE(Notification::ButtonClicked, IDC_FLAG32, IDC_FLAG63, OnClickedHighFlag)
 END_MESSAGE_MAP()
 
 CEditorDlg::CEditorDlg(std::function<void()> showAbout, CWnd* parent)
@@ -104,6 +105,9 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_WEIGHT, m_weight);
     for (int bit = 0; bit < TileFlag::kCount; ++bit)
         DDX_Check(pDX, IDC_FLAG0 + bit, m_flags[bit]);
+    // Hidden while a classic file is loaded: they show and take zeros, which nothing stores.
+    for (int bit = TileFlag::kCount; bit < static_cast<int>(m_flags.size()); ++bit)
+        DDX_Check(pDX, IDC_FLAG32 + (bit - TileFlag::kCount), m_flags[bit]);
     DDX_Text(pDX, IDC_UNKNOWN1, m_unknown1);
     DDX_Text(pDX, IDC_UNKNOWN2, m_unknown2);
     DDX_Text(pDX, IDC_UNKNOWN3, m_unknown3);
@@ -113,6 +117,8 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX)
 
 bool CEditorDlg::OnInitDialog()
 {
+    // Hidden until a newer file is loaded; made before the first exchange, so every run reaches them.
+    AddItems(IDD_EDITOR_HIGH_FLAGS);
     CDialog::OnInitDialog();
 
     if (CMenu* systemMenu = GetSystemMenu(false)) {
@@ -206,7 +212,7 @@ void CEditorDlg::OnSelchangeList()
     m_tileClass = entry.tileClass;
     m_hue = entry.hue;
     m_gump = entry.gump;
-    for (int bit = 0; bit < TileFlag::kCount; ++bit)
+    for (int bit = 0; bit < static_cast<int>(m_flags.size()); ++bit)
         m_flags[bit] = (entry.flags & TileFlag::Bit(bit)) ? 1 : 0;
     m_unknown1 = entry.unknown1;
     m_unknown2 = entry.unknown2;
@@ -289,11 +295,18 @@ void CEditorDlg::OnLoad()
     case GameFolderLoad::Result::kLoaded:
         if (!load.patchFileLoaded)
             ShowFileMessage(kCannotLoad, load.patchFile.shown);
+        ShowHighFlags(m_table.layout->FlagBitCount() > TileFlag::kCount);
         FillList();
         m_tileArt.LoadArt(m_path);
         ShowTileArt();
         return;
     }
+}
+
+void CEditorDlg::ShowHighFlags(bool show)
+{
+    ShowItems(IDD_EDITOR_HIGH_FLAGS, show);
+    SizeClientTo(show ? IDD_EDITOR_HIGH_FLAGS : IDD);
 }
 
 void CEditorDlg::OnSave()
@@ -363,12 +376,22 @@ void CEditorDlg::OnChangeWeight()
 template <int Bit>
 void CEditorDlg::OnClickedFlag()
 {
+    StoreFlag(Bit);
+}
+
+void CEditorDlg::OnClickedHighFlag(int id)
+{
+    StoreFlag(TileFlag::kCount + (id - IDC_FLAG32));
+}
+
+void CEditorDlg::StoreFlag(int bit)
+{
     StaticTileEntry* entry = EditedEntry();
     if (!entry)
         return;
     UpdateData(true);
     // Only this box's bit changes: the others, the high 32 of a newer file's included, stay.
-    entry->flags = m_flags[Bit] ? (entry->flags | TileFlag::Bit(Bit)) : (entry->flags & ~TileFlag::Bit(Bit));
+    entry->flags = m_flags[bit] ? (entry->flags | TileFlag::Bit(bit)) : (entry->flags & ~TileFlag::Bit(bit));
 }
 
 void CEditorDlg::OnChangeName()

@@ -30,7 +30,9 @@ public:
     int m_layer = 0;
     std::string m_name;
     int m_weight = 0;
-    std::array<int, TileFlag::kCount> m_flags{};
+    // One a bit of the widest flag word, the newer layout's: the boxes of
+    // bits 32-63 are shown only while a newer file is loaded.
+    std::array<int, kNewerLayout.FlagBitCount()> m_flags{};
     int m_unknown1 = 0;
     int m_unknown2 = 0;
     int m_unknown3 = 0;
@@ -67,12 +69,17 @@ protected:
     void OnChangeWeight();
     template <int Bit>
     void OnClickedFlag();
+    void OnClickedHighFlag(int id);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     template <typename Field>
     void StoreNumber(Field StaticTileEntry::*field, int CEditorDlg::*member);
+    // Stores flag state bit into the entry being edited, that one bit alone.
+    void StoreFlag(int bit);
+    // The boxes of bits 32-63 and the room they take, shown for a file whose flag word has them.
+    void ShowHighFlags(bool show);
     void ShowFileMessage(const char* leadIn, const std::string& path);
     // The entry at current, or null when current names no tile in use.
     StaticTileEntry* EditedEntry();

@@ -3,6 +3,7 @@
 #include "IconResource.h"
 
 #include "Afx.h"
+#include "TileDataLayout.h"
 #include "TileFlags.h"
 #include "VersionRecord.h"
 #include "resource.h"
@@ -84,6 +85,38 @@ constexpr auto MakeEditorItems()
 
 constexpr auto kEditorItems = MakeEditorItems();
 
+// Template 107: the newer file's flag bits 32-63, added below the editor's
+// own controls, in a group the width of the window, four columns of eight
+// boxes as the flags above. Its size is the editor's with the group.
+constexpr int kHighFlagCount = kNewerLayout.FlagBitCount() - TileFlag::kCount;
+static_assert(IDC_FLAG63 - IDC_FLAG32 + 1 == kHighFlagCount);
+constexpr int kHighFlagGroupX = 7, kHighFlagGroupY = 240, kHighFlagGroupWidth = 369, kHighFlagGroupHeight = 96;
+constexpr int kHighFlagColumnX[] = {17, 107, 197, 287};
+constexpr int kHighFlagTopY = kHighFlagGroupY + 13;
+
+// "Bit 32" .. "Bit 63".
+constexpr auto kHighFlagLabels = [] {
+    std::array<std::array<char, sizeof "Bit 63">, kHighFlagCount> labels{};
+    for (int i = 0; i < kHighFlagCount; ++i) {
+        const int bit = TileFlag::kCount + i;
+        labels[i] = {'B', 'i', 't', ' ', static_cast<char>('0' + bit / 10), static_cast<char>('0' + bit % 10), '\0'};
+    }
+    return labels;
+}();
+
+constexpr auto MakeHighFlagItems()
+{
+    std::array<DialogItemTemplate, 1 + kHighFlagCount> items{};
+    items[0] = {GroupBox, IDC_STATIC, "Bits 32-63", kHighFlagGroupX, kHighFlagGroupY, kHighFlagGroupWidth,
+                kHighFlagGroupHeight, 0};
+    for (int i = 0; i < kHighFlagCount; ++i)
+        items[1 + i] = {AutoCheckBox, IDC_FLAG32 + i, kHighFlagLabels[i].data(), kHighFlagColumnX[i / 8],
+                        kHighFlagTopY + 10 * (i % 8), 40, 10, kTabStop};
+    return items;
+}
+
+constexpr auto kHighFlagItems = MakeHighFlagItems();
+
 // Template 103: the Tile Art window, a picture over its line of text. The
 // line wraps: a message naming the files looked for is longer than the
 // window is wide.
@@ -105,6 +138,8 @@ constexpr DialogTemplate kDialogs[] = {
      kAboutItems},
     {IDD_EDITOR_DIALOG, "Quarnel Editor", "MS Sans Serif", 8, 383, 242,
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
+    {IDD_EDITOR_HIGH_FLAGS, nullptr, "MS Sans Serif", 8, 383, kHighFlagGroupY + kHighFlagGroupHeight + 7, 0,
+     kHighFlagItems},
     {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 205, kPopup | kCaption | kSysMenu, kTileArtItems},
     {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };

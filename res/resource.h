@@ -9,6 +9,9 @@ inline constexpr int IDD_TILEART_DIALOG = 103;
 inline constexpr int IDS_TILEART = 104;
 inline constexpr int IDD_FIND_DIALOG = 105;
 inline constexpr int IDS_FINDTILE = 106;
+// Added to the editor while a newer file is loaded: the group of flag bits
+// 32-63, and the editor's size with it.
+inline constexpr int IDD_EDITOR_HIGH_FLAGS = 107;
 inline constexpr int IDR_MAINFRAME = 128;
 
 // The system-menu command of the About entry.
@@ -37,6 +40,9 @@ inline constexpr int IDC_UNKNOWN2 = 1044;
 inline constexpr int IDC_UNKNOWN3 = 1045;
 inline constexpr int IDC_UNKNOWN4 = 1046;
 inline constexpr int IDC_UNKNOWN5 = 1047;
+// Check box of flag bit 32 + i of a newer file: IDC_FLAG32 + i, i = 0 .. 31.
+inline constexpr int IDC_FLAG32 = 1200;
+inline constexpr int IDC_FLAG63 = IDC_FLAG32 + 31;
 // The Tile Art window's picture and the line under it.
 inline constexpr int IDC_TILE_IMAGE = 1100;
 inline constexpr int IDC_TILE_TEXT = 1101;

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots on a real X server (Xvfb): the editor, and
-# with ART.png the editor beside its Tile Art window.
-# usage: tools/screenshot.sh BUILD_DIR OUT.png [ART.png]
+# Takes the README's screenshots on a real X server (Xvfb): the editor, with
+# ART.png the editor beside its Tile Art window, and with NEWER.png the
+# editor on a newer sample, its boxes of flag bits 32-63 shown.
+# usage: tools/screenshot.sh BUILD_DIR OUT.png [ART.png [NEWER.png]]
 set -euo pipefail
 build=${1:-build}
 out=${2:-docs/editor.png}
 art=${3:-}
+newer=${4:-}
 game=$(mktemp -d)
-trap 'rm -rf "$game"; kill "${xvfb_pid:-}" 2>/dev/null || true' EXIT
+newer_game=$(mktemp -d)
+trap 'rm -rf "$game" "$newer_game"; kill "${xvfb_pid:-}" 2>/dev/null || true' EXIT
 "$build/tools/sample/quarnel-sample" "$game"
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -16,3 +19,8 @@ for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sl
 mkdir -p "$(dirname "$out")"
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/tools/screenshot/quarnel-screenshot" "$out" "$game" ${art:+"$art"}
 echo "wrote $out${art:+ and $art}"
+if [ -n "$newer" ]; then
+  "$build/tools/tiles/quarnel-tiles" sample "$newer_game" --layout newer >/dev/null
+  DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/tools/screenshot/quarnel-screenshot" "$newer" "$newer_game"
+  echo "wrote $newer"
+fi

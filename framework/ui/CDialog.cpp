@@ -70,6 +70,10 @@ const MessageMapEntry* CDialog::FindEntry(MessageKind kind, Notification code, i
 {
     for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
+            // A notification is a range entry's too, when the id lies in its range.
+            if (kind == MessageKind::Notify && entry->kind == MessageKind::NotifyRange && entry->code == code &&
+                id >= entry->id && id <= entry->lastId)
+                return entry;
             if (entry->kind != kind)
                 continue;
             if (kind != MessageKind::Notify || (entry->code == code && entry->id == id))
@@ -85,7 +89,10 @@ void CDialog::SendNotification(Notification code, int id)
     if (IsExchanging())
         return;
     if (const MessageMapEntry* entry = FindEntry(MessageKind::Notify, code, id)) {
-        (this->*std::get<AFX_PMSG>(entry->handler))();
+        if (entry->kind == MessageKind::NotifyRange)
+            (this->*std::get<AFX_PMSG_RANGE>(entry->handler))(id);
+        else
+            (this->*std::get<AFX_PMSG>(entry->handler))();
         return;
     }
     if (code == Notification::ButtonClicked && id == IDOK)

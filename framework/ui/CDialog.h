@@ -58,6 +58,18 @@ public:
     void SetItemCheck(int id, int state);
     void FocusItem(int id, bool selectText);
 
+    // A second list of items, another template's, made into controls of this
+    // window after its own (and after them in tab order), hidden; once a
+    // template. The window's size stays as it is.
+    void AddItems(int templateId);
+    // Shows or hides every control a template's AddItems made. A hidden
+    // control takes no click and no key, and Tab passes it by.
+    void ShowItems(int templateId, bool show);
+    // Gives the window's client area a template's size, in dialog units:
+    // an added template's to hold its items, the dialog's own to return to
+    // exactly the size it was made with.
+    void SizeClientTo(int templateId);
+
     // The revert flag is accepted, with no effect (see Afx.h).
     CMenu* GetSystemMenu(bool revert);
     void SetIcon(HICON icon, bool bigIcon);

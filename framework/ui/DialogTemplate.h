@@ -13,6 +13,7 @@ enum class ControlKind {
     Label,
     Icon,   // text holds the icon's resource id
     Image,  // pixels a CImageCtrl shows; text holds the name a screen reader gives it
+    GroupBox,  // a frame with a caption round the controls listed after it; never takes the focus
 };
 
 struct DialogItemTemplate {
@@ -23,6 +24,9 @@ struct DialogItemTemplate {
     unsigned style;
 };
 
+// A dialog's own template, or a second list of items that a dialog adds to
+// its own (CDialog::AddItems): then its size is the window's client area
+// while those items show, and its caption, font and style go unused.
 struct DialogTemplate {
     int id;
     const char* caption;

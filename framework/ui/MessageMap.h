@@ -15,14 +15,18 @@ class CDialog;
 using AFX_PMSG = void (CDialog::*)();
 using AFX_PMSG_SYSCOMMAND = void (CDialog::*)(unsigned id, long lParam);
 using AFX_PMSG_QUERYICON = HICON (CDialog::*)();
+// A handler of a range of controls: told which one reported.
+using AFX_PMSG_RANGE = void (CDialog::*)(int id);
 
-enum class MessageKind { End, Notify, SysCommand, Paint, QueryDragIcon };
+// NotifyRange: one notification from any control id .. lastId.
+enum class MessageKind { End, Notify, NotifyRange, SysCommand, Paint, QueryDragIcon };
 
 struct MessageMapEntry {
     MessageKind kind;
     Notification code;
     int id;
-    std::variant<AFX_PMSG, AFX_PMSG_SYSCOMMAND, AFX_PMSG_QUERYICON> handler;
+    std::variant<AFX_PMSG, AFX_PMSG_SYSCOMMAND, AFX_PMSG_QUERYICON, AFX_PMSG_RANGE> handler;
+    int lastId = 0;
 };
 
 struct MessageMap {
@@ -53,6 +57,10 @@ protected:                                                                      
 
 #define ON_NOTIFICATION_(code, id, memberFn)                                                       \
     {MessageKind::Notify, code, id, static_cast<AFX_PMSG>(&ThisClass::memberFn)},
+// ON_CONTROL_RANGE(Notification::ButtonClicked, first, last, handler): the
+// handler takes the id of the control that reported.
+#define ON_CONTROL_RANGE(code, firstId, lastId, memberFn)                                          \
+    {MessageKind::NotifyRange, code, firstId, static_cast<AFX_PMSG_RANGE>(&ThisClass::memberFn), lastId},
 #define ON_BN_CLICKED(id, memberFn) ON_NOTIFICATION_(Notification::ButtonClicked, id, memberFn)
 #define ON_EN_CHANGE(id, memberFn) ON_NOTIFICATION_(Notification::EditChange, id, memberFn)
 #define ON_LBN_SELCHANGE(id, memberFn) ON_NOTIFICATION_(Notification::ListSelChange, id, memberFn)

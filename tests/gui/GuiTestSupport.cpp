@@ -9,7 +9,11 @@
 #include <QTest>
 
 EditorHarness::EditorHarness(std::function<void()> showAbout)
-    : m_dialog(std::make_unique<CEditorDlg>(std::move(showAbout)))
+    : EditorHarness(std::make_unique<CEditorDlg>(std::move(showAbout)))
+{
+}
+
+EditorHarness::EditorHarness(std::unique_ptr<CEditorDlg> dialog) : m_dialog(std::move(dialog))
 {
     m_dialog->Create();
     Window().show();
@@ -44,7 +48,7 @@ void EditorHarness::ClickButton(int id)
 
 void EditorHarness::ClickCheck(int bit)
 {
-    QCheckBox* box = Check(IDC_FLAG0 + bit);
+    QCheckBox* box = Check(bit < TileFlag::kCount ? IDC_FLAG0 + bit : IDC_FLAG32 + (bit - TileFlag::kCount));
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
 }
 

@@ -63,6 +63,8 @@ void TypeText(QWidget* widget, const QString& text);
 class EditorHarness {
 public:
     explicit EditorHarness(std::function<void()> showAbout = {});
+    // The same over an editor of a test's own making.
+    explicit EditorHarness(std::unique_ptr<CEditorDlg> dialog);
     ~EditorHarness();
 
     CEditorDlg& Dialog() { return *m_dialog; }
@@ -73,7 +75,7 @@ public:
 
     // What a user does.
     void ClickButton(int id);
-    void ClickCheck(int bit);
+    void ClickCheck(int bit);  // the box of flag bit 0 .. 63
     void SelectLine(int position);
     void TypeInto(int id, const QString& text);   // appends, as keystrokes
     void ReplaceText(int id, const QString& text); // select all, then type

@@ -18,3 +18,10 @@ struct RenderedControl {
 RenderedControl RenderControl(const CDialog& dialog, int id);
 // The name a screen reader gives the control.
 std::u16string AccessibleNameOf(const CDialog& dialog, int id);
+
+// A size in dialog units in the window's pixels, as the window system converts it.
+CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy);
+// Whether the control would show with its window (the window itself may be hidden).
+bool IsControlShown(const CDialog& dialog, int id);
+// The ids of the controls the Tab key reaches, in order.
+std::vector<int> TabOrder(const CDialog& dialog);

@@ -5,7 +5,8 @@
 // (tools/screenshot.sh).
 
 #include "CEditorDlg.h"
-#include "GameFolder.h"
+#include "CFileDialog.h"
+#include "MessageBox.h"
 #include "NativeWindow.h"
 #include "Resources.h"
 
@@ -15,6 +16,34 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+// The editor's Load asks for this file and is answered at once.
+class AnsweredFileDialog final : public FileDialogService {
+public:
+    explicit AnsweredFileDialog(std::string path) : m_path(std::move(path)) {}
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// What the editor would have shown in a message box: the picture is of a
+// whole game folder, so any message means it cannot be taken.
+class FirstMessage final : public MessageBoxService {
+public:
+    void Show(const std::string& text, const std::string&, MessageIcon) override
+    {
+        if (!shown)
+            shown = text;
+    }
+    std::optional<std::string> shown;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,31 +56,26 @@ int main(int argc, char** argv)
 
     auto dialog = std::make_unique<CEditorDlg>();
     dialog->Create();
-    const std::string tileData = std::string(argv[2]) + "/tiledata.mul";
-    // The picture is of a whole game folder: both files must load.
-    const GameFolderLoad load = LoadGameFolder(dialog->m_table, tileData);
-    const CFileException* problem = nullptr;
-    if (load.result == GameFolderLoad::Result::kTileDataRefused)
-        problem = &load.tileDataFailure.cause;
-    else if (load.result == GameFolderLoad::Result::kFileError)
-        problem = &load.fileError;
-    else if (!load.patchFileLoaded)
-        problem = &load.patchFileFailure.cause;
-    if (problem) {
-        std::fprintf(stderr, "quarnel-screenshot: %s\n", problem->GetErrorMessage().c_str());
+    // Loaded as a user loads it, so the window takes the shape the file's layout gives it.
+    AnsweredFileDialog fileDialog(std::string(argv[2]) + "/tiledata.mul");
+    FirstMessage messages;
+    {
+        const ScopedFileDialogService fileDialogScope(fileDialog);
+        const ScopedMessageBoxService messageScope(messages);
+        dialog->SendNotification(Notification::ButtonClicked, IDC_LOAD);
+    }
+    if (messages.shown || dialog->m_path.empty()) {
+        std::fprintf(stderr, "quarnel-screenshot: %s\n", messages.shown.value_or("nothing loaded").c_str());
         return 1;
     }
-    dialog->FillList();
     constexpr int kShownTile = 5;
     dialog->m_list.SetCurSel(kShownTile);
     dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
     QDialog& window = NativeDialog(*dialog);
     window.show();
     const bool withArt = argc == 4;
-    if (withArt) {
-        dialog->m_tileArt.LoadArt(tileData);
+    if (withArt)
         dialog->SendSysCommand(IDM_TILEART);
-    }
 
     int status = 1;
     QTimer::singleShot(1500, [&] {

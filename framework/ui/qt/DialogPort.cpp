@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -183,6 +184,23 @@ void CDialog::FocusItem(int id, bool selectText)
         edit->selectAll();
 }
 
+void CDialog::AddItems(int templateId)
+{
+    m_port->AddItems(templateId, FindTemplate(templateId)->items);
+}
+
+void CDialog::ShowItems(int templateId, bool show)
+{
+    m_port->ShowItems(templateId, show);
+}
+
+void CDialog::SizeClientTo(int templateId)
+{
+    const DialogTemplate& size = *FindTemplate(templateId);
+    const DialogUnits units(m_port->font());
+    m_port->setFixedSize(units.ToPixelsX(size.cx), units.ToPixelsY(size.cy));
+}
+
 void CDialog::SetIcon(HICON icon, bool)
 {
     // One window icon holds both sizes.
@@ -249,6 +267,25 @@ QWidget* DialogPort::Control(int id) const
     return found == m_controls.end() ? nullptr : found->second;
 }
 
+void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> items)
+{
+    if (m_addedControls.contains(templateId))
+        return;
+    std::vector<QWidget*> made = MakeControls(items);
+    for (QWidget* control : made)
+        control->hide();  // explicitly: a control made before the window shows would show with it
+    m_addedControls[templateId] = std::move(made);
+}
+
+void DialogPort::ShowItems(int templateId, bool show)
+{
+    const auto found = m_addedControls.find(templateId);
+    if (found == m_addedControls.end())
+        return;
+    for (QWidget* control : found->second)
+        control->setVisible(show);
+}
+
 void DialogPort::SetIcon(HICON icon)
 {
     m_icon = icon;
@@ -284,9 +321,10 @@ void DialogPort::paintEvent(QPaintEvent* event)
 
 void DialogPort::contextMenuEvent(QContextMenuEvent* event)
 {
-    // Only the dialog's free area and its labels offer the system menu.
+    // Only the dialog's free area, its labels and its group frames offer the system menu.
     QWidget* under = childAt(event->pos());
-    if ((under && !qobject_cast<QLabel*>(under)) || !m_dialog.GetSystemMenu(false))
+    if ((under && !qobject_cast<QLabel*>(under) && !qobject_cast<QGroupBox*>(under)) ||
+        !m_dialog.GetSystemMenu(false))
         return QDialog::contextMenuEvent(event);
     ShowSystemMenu(event->globalPos());
 }
@@ -319,11 +357,15 @@ void DialogPort::CreateControls()
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+    MakeControls(dialogTemplate.items);
+}
 
-    QWidget* previousTabStop = nullptr;
+std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplate> items)
+{
+    const DialogUnits units(font());
+    std::vector<QWidget*> made;
     QLabel* pendingLabel = nullptr;
-    int labelCount = 0;
-    for (const DialogItemTemplate& item : dialogTemplate.items) {
+    for (const DialogItemTemplate& item : items) {
         QWidget* control = nullptr;
         const QString text = ControlText(item.text);
         switch (item.kind) {
@@ -386,6 +428,9 @@ void DialogPort::CreateControls()
             control = image;
             break;
         }
+        case ControlKind::GroupBox:
+            control = new QGroupBox(text, this);
+            break;
         case ControlKind::Icon: {
             auto* label = new QLabel(this);
             label->setPixmap(IconOf(AfxLoadIcon(QString::fromLatin1(item.text).toInt())).pixmap(kIconSize, kIconSize));
@@ -396,7 +441,7 @@ void DialogPort::CreateControls()
         control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
         pendingLabel = item.kind == ControlKind::Label ? qobject_cast<QLabel*>(control) : nullptr;
         if (item.id == IDC_STATIC) {
-            control->setObjectName(QStringLiteral("static%1").arg(labelCount++));
+            control->setObjectName(QStringLiteral("static%1").arg(m_staticCount++));
             control->setFocusPolicy(Qt::NoFocus);
         } else {
             control->setObjectName(QString::number(item.id));
@@ -404,11 +449,15 @@ void DialogPort::CreateControls()
         }
         if (item.style & Style::kTabStop) {
             control->setFocusPolicy(Qt::StrongFocus);
-            if (previousTabStop)
-                setTabOrder(previousTabStop, control);
-            previousTabStop = control;
+            if (m_lastTabStop)
+                setTabOrder(m_lastTabStop, control);
+            m_lastTabStop = control;
+        } else if (item.kind == ControlKind::GroupBox) {
+            control->setFocusPolicy(Qt::NoFocus);
         } else if (item.kind != ControlKind::Label && item.kind != ControlKind::Icon && item.kind != ControlKind::Image) {
             control->setFocusPolicy(Qt::ClickFocus);
         }
+        made.push_back(control);
     }
+    return made;
 }

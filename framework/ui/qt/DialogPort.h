@@ -5,6 +5,10 @@
 #include <QDialog>
 
 #include <map>
+#include <span>
+#include <vector>
+
+struct DialogItemTemplate;
 
 // A dialog's window on Qt: the QDialog that holds its controls and hands
 // what Qt reports (paint, context menu, keys, close) to the dialog.
@@ -15,6 +19,9 @@ public:
     // Makes the controls and runs the initialisation, once.
     void Create();
     QWidget* Control(int id) const;
+    // Makes a second template's items into controls after the window's own, hidden.
+    void AddItems(int templateId, std::span<const DialogItemTemplate> items);
+    void ShowItems(int templateId, bool show);
     HICON Icon() const { return m_icon; }
     void SetIcon(HICON icon);
     // Qt's own painting of the window.
@@ -28,12 +35,18 @@ protected:
 
 private:
     void CreateControls();
+    // Makes controls of items, each after the last tab stop made so far.
+    std::vector<QWidget*> MakeControls(std::span<const DialogItemTemplate> items);
     // Shows the system menu at a screen position (where the window manager
     // has no menu a program may add to, the dialog offers it itself).
     void ShowSystemMenu(const QPoint& globalPos);
 
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
+    // What each added template made, by its id.
+    std::map<int, std::vector<QWidget*>> m_addedControls;
+    QWidget* m_lastTabStop = nullptr;
+    int m_staticCount = 0;
     HICON m_icon = nullptr;
     bool m_created = false;
 };

@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "ImageWindow.h"
 #include "NativeWindow.h"
+#include "ResourceModule.h"
 #include "ScopedValue.h"
 #include "WideText.h"
 #include "WindowsCodePage.h"
@@ -74,6 +75,7 @@ DWORD ItemStyle(const DialogItemTemplate& item)
     case ControlKind::Label: return style | SS_LEFT | ((item.style & Style::kStaticNoPrefix) ? SS_NOPREFIX : 0);
     case ControlKind::Icon: return style | SS_ICON;
     case ControlKind::Image: return style;
+    case ControlKind::GroupBox: return style | BS_GROUPBOX;
     }
     return style;
 }
@@ -83,7 +85,8 @@ WORD ItemClass(ControlKind kind)
     switch (kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton:
-    case ControlKind::AutoCheckBox: return kButtonClass;
+    case ControlKind::AutoCheckBox:
+    case ControlKind::GroupBox: return kButtonClass;
     case ControlKind::Edit: return kEditClass;
     case ControlKind::ListBox: return kListBoxClass;
     case ControlKind::Label:
@@ -91,6 +94,21 @@ WORD ItemClass(ControlKind kind)
     case ControlKind::Image: return kStaticClass;  // the image's class goes by name instead
     }
     return kStaticClass;
+}
+
+// The same classes by name, for a control made after its dialog.
+const wchar_t* ItemClassName(ControlKind kind)
+{
+    if (kind == ControlKind::Image) {
+        RegisterImageWindowClass();
+        return kImageWindowClass;
+    }
+    switch (ItemClass(kind)) {
+    case kButtonClass: return L"BUTTON";
+    case kEditClass: return L"EDIT";
+    case kListBoxClass: return L"LISTBOX";
+    default: return L"STATIC";
+    }
 }
 
 std::wstring Wide(const char* text)
@@ -238,6 +256,22 @@ void CDialog::FocusItem(int id, bool selectText)
         SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
+void CDialog::AddItems(int templateId)
+{
+    m_port->AddItems(templateId, FindTemplate(templateId)->items);
+}
+
+void CDialog::ShowItems(int templateId, bool show)
+{
+    m_port->ShowItems(templateId, show);
+}
+
+void CDialog::SizeClientTo(int templateId)
+{
+    const DialogTemplate& size = *FindTemplate(templateId);
+    m_port->SizeClient(size.cx, size.cy);
+}
+
 void CDialog::SetIcon(HICON icon, bool bigIcon)
 {
     SendMessageW(m_port->Window(), WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -336,6 +370,61 @@ bool DialogPort::RouteInput(MSG& message)
         return false;
     const ScopedValue<bool> handing(handingToDialog, true);
     return IsDialogMessageW(root, &message) != FALSE;
+}
+
+void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> items)
+{
+    if (!m_window || m_addedControls.contains(templateId))
+        return;
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
+    std::vector<HWND>& made = m_addedControls[templateId];
+    for (const DialogItemTemplate& item : items) {
+        RECT place{item.x, item.y, item.x + item.cx, item.y + item.cy};
+        MapDialogRect(m_window, &place);
+        const bool icon = item.kind == ControlKind::Icon;
+        const std::wstring text = icon ? std::wstring() : Wide(item.text);
+        const HWND control = CreateWindowExW(
+            0, ItemClassName(item.kind), text.c_str(), ItemStyle(item) & ~static_cast<DWORD>(WS_VISIBLE),
+            place.left, place.top, place.right - place.left, place.bottom - place.top, m_window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), GetModuleHandleW(nullptr), nullptr);
+        if (!control)
+            continue;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (icon)
+            SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(AfxLoadIcon(std::stoi(item.text))), 0);
+        // The dialog's tab order is its children's order: the new control goes last.
+        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        made.push_back(control);
+    }
+}
+
+void DialogPort::ShowItems(int templateId, bool show)
+{
+    const auto found = m_addedControls.find(templateId);
+    if (found == m_addedControls.end())
+        return;
+    const HWND focus = GetFocus();
+    bool hidFocus = false;
+    for (const HWND control : found->second) {
+        hidFocus = hidFocus || (!show && control == focus);
+        ::ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
+    }
+    // A hidden control keeps the focus it had: it passes to the next control.
+    if (hidFocus)
+        SendMessageW(m_window, WM_NEXTDLGCTL, 0, FALSE);
+}
+
+void DialogPort::SizeClient(int cx, int cy)
+{
+    RECT wanted{0, 0, cx, cy};
+    MapDialogRect(m_window, &wanted);
+    RECT frame{}, client{};
+    ::GetWindowRect(m_window, &frame);
+    ::GetClientRect(m_window, &client);
+    // The frame round the client area keeps its size.
+    const int width = wanted.right + (frame.right - frame.left) - client.right;
+    const int height = wanted.bottom + (frame.bottom - frame.top) - client.bottom;
+    SetWindowPos(m_window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DialogPort::ShowWaitCursor(bool show)

@@ -4,7 +4,11 @@
 #include "SystemHeaders.h"
 
 #include <cstdint>
+#include <map>
+#include <span>
 #include <vector>
+
+struct DialogItemTemplate;
 
 // A dialog's window on Win32: the system's dialog, made from the template
 // as an extended dialog template in memory, so that dialog units, font, tab
@@ -22,6 +26,12 @@ public:
     // Runs the dialog modally; returns how it ended.
     int RunModal();
     HWND Window() const { return m_window; }
+    // Makes a second template's items into controls after the window's own
+    // (last in tab order), hidden; ShowItems shows or hides them.
+    void AddItems(int templateId, std::span<const DialogItemTemplate> items);
+    void ShowItems(int templateId, bool show);
+    // The client area made a size in dialog units; the window's place stays.
+    void SizeClient(int cx, int cy);
 
     void ShowWaitCursor(bool show);
     // A handler asks for the system's default handling of what it handles.
@@ -40,6 +50,8 @@ private:
     CDialog& m_dialog;
     CWnd* m_parent;
     HWND m_window = nullptr;
+    // What each added template made, by its id.
+    std::map<int, std::vector<HWND>> m_addedControls;
     HCURSOR m_cursorBeforeWait = nullptr;
     bool m_useDefault = false;
     bool m_modeless = false;

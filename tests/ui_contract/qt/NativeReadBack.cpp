@@ -1,6 +1,8 @@
 #include "NativeReadBack.h"
 
+#include "DialogUnits.h"
 #include "NativeWindow.h"
+
 
 #include <QImage>
 #include <QWidget>
@@ -18,4 +20,28 @@ RenderedControl RenderControl(const CDialog& dialog, int id)
 std::u16string AccessibleNameOf(const CDialog& dialog, int id)
 {
     return NativeControl(dialog, id)->accessibleName().toStdU16String();
+}
+
+CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy)
+{
+    const DialogUnits units(NativeDialog(dialog).font());
+    return {0, 0, units.ToPixelsX(cx), units.ToPixelsY(cy)};
+}
+
+bool IsControlShown(const CDialog& dialog, int id)
+{
+    return NativeControl(dialog, id)->isVisibleTo(&NativeDialog(dialog));
+}
+
+std::vector<int> TabOrder(const CDialog& dialog)
+{
+    // Qt's own rule for Tab: the focus chain's widgets that take the focus by
+    // Tab, shown with the window and enabled.
+    QDialog& window = NativeDialog(dialog);
+    std::vector<int> ids;
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window) && widget->isEnabled())
+            ids.push_back(widget->objectName().toInt());
+    }
+    return ids;
 }

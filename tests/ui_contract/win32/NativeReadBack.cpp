@@ -38,3 +38,30 @@ std::u16string AccessibleNameOf(const CDialog& dialog, int id)
     text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return {text.begin(), text.end()};
 }
+
+CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy)
+{
+    RECT rect{0, 0, cx, cy};
+    MapDialogRect(NativeWindow(dialog), &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool IsControlShown(const CDialog& dialog, int id)
+{
+    return (GetWindowLongW(NativeControl(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::vector<int> TabOrder(const CDialog& dialog)
+{
+    // The dialog manager's own walk, which passes hidden and disabled controls by.
+    const HWND window = NativeWindow(dialog);
+    std::vector<int> ids;
+    const HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    for (HWND control = first; control;) {
+        ids.push_back(GetDlgCtrlID(control));
+        control = GetNextDlgTabItem(window, control, FALSE);
+        if (control == first)
+            break;
+    }
+    return ids;
+}

@@ -116,11 +116,58 @@ bool TileEdit::IsEmpty() const
 
 namespace {
 
+// The bytes each span of the tile-data file held before it was written,
+// for putting them back when a later write fails: an edit that fails half
+// way leaves the file as it was, not half edited.
+class SpanUndo {
+public:
+    void Keep(std::uint64_t start, const std::uint8_t* bytes, std::size_t count)
+    {
+        m_spans.push_back({start, std::vector<std::uint8_t>(bytes, bytes + count)});
+    }
+    // Writes the kept bytes back, the last span first. The write that failed
+    // is the error to report, so a failure here ends the undoing quietly:
+    // what could not be put back stays as the edit left it.
+    void PutBack(CFile& file) const noexcept
+    {
+        try {
+            for (auto span = m_spans.rbegin(); span != m_spans.rend(); ++span) {
+                file.Seek(static_cast<std::int64_t>(span->start), CFile::begin);
+                file.Write(span->bytes.data(), static_cast<std::uint32_t>(span->bytes.size()));
+            }
+        } catch (...) {
+        }
+    }
+
+private:
+    struct Span {
+        std::uint64_t start;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<Span> m_spans;
+};
+
+// Runs the writes of work(undo) in the open file; when one fails, the spans
+// written before it get their bytes back and the failure goes on.
+template <typename Work>
+void WriteOrPutBack(CFile& file, Work&& work)
+{
+    SpanUndo undo;
+    try {
+        work(undo);
+    } catch (...) {
+        undo.PutBack(file);
+        throw;
+    }
+}
+
 // Makes each edit in the open tile-data file, entry by entry: every other
 // byte of the file keeps its value. `loaded` is the table as the file
 // loaded, standing in for entries that lie beyond the end of a short file.
+// Each span's bytes, as the file held them, are kept in `undo` before the
+// span is written.
 template <typename Table>
-void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const Table& loaded)
+void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const Table& loaded, SpanUndo& undo)
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
@@ -146,6 +193,7 @@ void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const
         span.assign(EntryOffset(loaded, inFileOrder[last]->tile) + entrySize - start, 0);
         file.Seek(static_cast<std::int64_t>(start), CFile::begin);
         const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
+        undo.Keep(start, span.data(), delivered);
         for (std::size_t i = first; i <= last; ++i) {
             const TileEdit& edit = *inFileOrder[i];
             const std::size_t at = EntryOffset(loaded, edit.tile) - start;
@@ -177,8 +225,9 @@ bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded,
                         WaitCursorHook& waitCursor, FileOpenFailure* failure)
 {
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *loaded.layout, failure); };
-    return WithGameFile(open, CFile::modeReadWrite, waitCursor,
-                        [&](CFile& file) { WriteEditsInOpenFile(file, edits, loaded); });
+    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
+        WriteOrPutBack(file, [&](SpanUndo& undo) { WriteEditsInOpenFile(file, edits, loaded, undo); });
+    });
 }
 
 bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
@@ -186,8 +235,10 @@ bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable
 {
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *statics.loaded.layout, failure); };
     return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        WriteEditsInOpenFile(file, land.edits, land.loaded);
-        WriteEditsInOpenFile(file, statics.edits, statics.loaded);
+        WriteOrPutBack(file, [&](SpanUndo& undo) {
+            WriteEditsInOpenFile(file, land.edits, land.loaded, undo);
+            WriteEditsInOpenFile(file, statics.edits, statics.loaded, undo);
+        });
     });
 }
 

@@ -74,7 +74,9 @@ TileEdit EditToMatch(int tile, const Entry& entry);
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
 // standing in for entries that lie beyond the end of a short file. Opens
-// and refuses as SaveTileData does; flushes before closing.
+// and refuses as SaveTileData does; flushes before closing. When a write
+// fails, what was written before it gets its bytes back and the failure is
+// thrown on: the file is as it was, save that a short file may stay longer.
 template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),

@@ -29,8 +29,9 @@ class FailingCalls : public FileSystemCalls {
 public:
     enum class Call { kRead, kWrite, kShortWrite, kSeek, kSync, kClose };
 
-    FailingCalls(Call call, int error, int countdown = 0)
-        : m_call(call), m_error(error), m_countdown(countdown) {}
+    // Fails every such call after the first `countdown`, or only `times` of them.
+    FailingCalls(Call call, int error, int countdown = 0, int times = -1)
+        : m_call(call), m_error(error), m_countdown(countdown), m_times(times) {}
 
     SystemResult Read(NativeFile file, void* buffer, std::uint32_t count) override
     {
@@ -71,7 +72,7 @@ public:
 private:
     bool Fails(Call call)
     {
-        if (call != m_call || m_countdown-- > 0)
+        if (call != m_call || m_countdown-- > 0 || failures == m_times)
             return false;
         ++failures;
         return true;
@@ -80,4 +81,5 @@ private:
     Call m_call;
     int m_error;
     int m_countdown;
+    int m_times;
 };

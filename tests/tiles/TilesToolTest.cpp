@@ -385,8 +385,9 @@ protected:
         const ToolRun run = Tiles(args);
         EXPECT_EQ(std::filesystem::last_write_time(tileData), before);
         EXPECT_EQ(ReadFileBytes(tileData), files.tileData);
-        if (std::filesystem::exists(verData))
+        if (std::filesystem::exists(verData)) {
             EXPECT_EQ(ReadFileBytes(verData), files.verData);
+        }
         return run;
     }
 
@@ -456,12 +457,13 @@ TEST_F(FoldTest, NothingToFoldUsageAndErrorsLeaveBothFilesAsTheyWere)
         EXPECT_EQ(run.status, kExitFileError);
         EXPECT_EQ(run.err, "quarnel-tiles: Disk full while accessing " + tileData + ".\n");
     }
-    {   // A fold cut short by a failing second write is finished by folding again.
-        FailingCalls secondWrite(FailingCalls::Call::kWrite, os_error::kHardwareIo, 1);
+    {   // A second write failing puts back what the first wrote.
+        FailingCalls secondWrite(FailingCalls::Call::kWrite, os_error::kHardwareIo, 1, 1);
         ScopedFileSystemCalls seam(secondWrite);
         EXPECT_EQ(Tiles({"fold", tileData}).status, kExitFileError);
+        EXPECT_EQ(secondWrite.failures, 1);
     }
-    EXPECT_NE(ReadFileBytes(tileData), files.tileData);
+    EXPECT_EQ(ReadFileBytes(tileData), files.tileData);
     EXPECT_EQ(Tiles({"fold", tileData}).status, kExitOk);
     EXPECT_EQ(ReadFileBytes(tileData), Folded(files.tileData, files.verData, kClassic, true, false).bytes);
 

@@ -43,8 +43,7 @@ int Fold(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     const std::string& path = arguments.Operand(0);
 
     LoadedFolder folder;
-    folder.fileStatics = CleanTable<StaticTileTable>();
-    folder.fileLand = CleanTable<LandTileTable>();
+    folder.KeepFileValues();
     if (!LoadFolder(path, folder, err))
         return kExitFileError;
     if (!folder.load.patchFileLoaded) {

@@ -54,8 +54,7 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const std::string& path = arguments.Operand(0);
     LoadedFolder folder;
-    folder.fileStatics = CleanTable<StaticTileTable>();
-    folder.fileLand = CleanTable<LandTileTable>();
+    folder.KeepFileValues();
     if (!LoadFolder(path, folder, err))
         return kExitFileError;
     const std::optional<std::uint64_t> measured = TileDataFileSize(path, err);

@@ -45,10 +45,17 @@ struct LoadedFolder {
     PooledTable<StaticTileTable> statics = CleanTable<StaticTileTable>();
     PooledTable<LandTileTable> land = CleanTable<LandTileTable>();
     // The tile-data file's own tiles of both halves, as for LoadedGame:
-    // read only when the caller has set both tables here.
+    // read only when the caller has asked for them.
     PooledTable<StaticTileTable> fileStatics;
     PooledTable<LandTileTable> fileLand;
     GameFolderLoad load;
+
+    // Has the load read the file's own tiles of both halves too.
+    void KeepFileValues()
+    {
+        fileStatics = CleanTable<StaticTileTable>();
+        fileLand = CleanTable<LandTileTable>();
+    }
 };
 
 // Loads both halves as LoadGame loads one.

@@ -187,12 +187,12 @@ void BM_StoreName(benchmark::State& state)
 }
 
 // A text no name holds, so that every name is looked at.
-constexpr char kMissingName[] = "no such tile name";
+constexpr std::string_view kMissingName = "no such tile name";
 
 void BM_FindMissNewer(benchmark::State& state)
 {
     Editor& e = TheEditor(kNewerLayout);
-    e.dialog->m_findText = u"no such tile name";
+    e.dialog->m_findText = std::u16string(kMissingName.begin(), kMissingName.end());  // ASCII
     for (auto _ : state) {
         e.dialog->SendSysCommand(IDM_FINDNEXT);
         e.messages.shown.clear();

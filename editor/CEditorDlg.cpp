@@ -24,7 +24,7 @@ constexpr char kCannotOpen[] = "ERROR: cannot open";
 constexpr char kCannotLoad[] = "ERROR: cannot load";
 constexpr char kCannotSave[] = "ERROR: cannot save";
 
-constexpr char kNotFound[] = "No tile name contains \"%1\".";
+constexpr char kNotFoundLeadIn[] = "No tile name contains";
 
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 
@@ -262,9 +262,7 @@ bool CEditorDlg::FindNext(const std::u16string& text)
     const auto lines = std::span<const StaticTileEntry>(m_table.begin(), static_cast<std::size_t>(m_list.GetCount()));
     const int line = FindTileName(lines, m_list.GetCurSel(), text);
     if (line < 0) {
-        std::string message = kNotFound;
-        message.replace(message.find("%1"), 2, Utf8FromUtf16(text));
-        AfxMessageBox(message, MessageIcon::Exclamation);
+        AfxMessageBox(std::string(kNotFoundLeadIn) + " \"" + Utf8FromUtf16(text) + "\".", MessageIcon::Exclamation);
         return false;
     }
     m_list.SetCurSel(line);

@@ -245,7 +245,7 @@ TEST_F(VerDataFileTest, OnlyTheIndexEntriesTheFileHeldBeforeTheSaveAreActedOn)
     // batch and two entries, and a block for static block 0 at the file's
     // end. Written there, that block's entries lie where the count claims
     // more index: tile 0 is made to read as an entry for block 1 further out.
-    constexpr std::uint32_t kHeld = store_detail::kIndexBatchEntries + 2;
+    constexpr std::uint32_t kHeld = kIndexBatchEntries + 2;
     const std::uint32_t end = 4 + 20 * kHeld;
     std::vector<std::uint8_t> bytes(end);
     Put32(bytes, 0, kHeld + 100);
@@ -317,7 +317,7 @@ TEST_F(VerDataFileTest, ABlockOverTheCountOrIndexIsSkipped)
     }
 }
 
-TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorWithoutPath)
+TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorOnThePatchFile)
 {
     for (const std::uint32_t position : {0x7FFFFFFCu, 0x80000000u, 0xFFFFFFFBu}) {
         for (const bool saving : {false, true}) {
@@ -329,7 +329,7 @@ TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorWithoutPath)
                        : LoadVerData(*table, verDataPath, waitCursor);
                 ADD_FAILURE() << "no seek error";
             } catch (const CFileException& error) {
-                EXPECT_EQ(error.GetErrorMessage(), "Seek failed on an unnamed file");
+                EXPECT_EQ(error.GetErrorMessage(), "Seek failed on " + verDataPath);
             }
             EXPECT_EQ((*table)[32].patched, !saving) << "the entry before the bad one was applied";
             EXPECT_EQ(waitCursor.begun, waitCursor.ended);

@@ -1,5 +1,7 @@
 #pragma once
 
+// What each load and write does to the two files: docs/file-formats.md, "Tile-data file" and "Patch file".
+
 #include "CFileException.h"
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"

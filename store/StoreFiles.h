@@ -1,5 +1,7 @@
 #pragma once
 
+// The patch file's index and which of its blocks apply: docs/file-formats.md, "Patch file".
+
 // What the store's operations share about opening the two game files and
 // walking the patch file's index. Internal to the store.
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Where an edit lands in both files: docs/file-formats.md, "Tile-data file" and "Patch file".
+
 #include "CFile.h"
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The patch file's bytes, and what a damaged one does: docs/file-formats.md, "Patch file".
+
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"

@@ -297,16 +297,23 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
             if (first == last)
                 return;
             if (entries + blockEntriesSize > length) {
-                // A block the file holds only in part shows its tiles' loaded
-                // values; writing one entry alone would leave a gap of zeros that
-                // the next load would show. The whole block goes in, as a save writes it.
+                // A block the file holds only in part: writing one entry alone
+                // would leave a gap of zeros that the next load would show, so
+                // the whole block goes in, as a save writes it. The entries the
+                // file holds keep their own bytes (a later block for the same
+                // tiles may show other values); those past its end take the
+                // loaded values, which the next load shows for them.
                 std::array<Entry, kTilesPerBlock> block;
-                std::copy_n(&loaded[firstTile], kTilesPerBlock, block.begin());
-                for (auto it = first; it != last; ++it)
-                    ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
                 std::vector<std::uint8_t> bytes(blockEntriesSize);
                 const std::uint32_t held = file.Read(bytes.data(), blockEntriesSize);
                 spans.Keep(entries, bytes.data(), held);
+                for (std::uint32_t slot = 0; slot < kTilesPerBlock; ++slot) {
+                    const std::uint32_t at = slot * entrySize;
+                    block[slot] = loaded[firstTile + static_cast<int>(slot)];
+                    ReadEntryFields(bytes.data() + at, held > at ? held - at : 0, block[slot], layout);
+                }
+                for (auto it = first; it != last; ++it)
+                    ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
                 WriteBlockEntries(block.data(), bytes.data(), layout);
                 file.Seek(static_cast<std::int64_t>(entries), CFile::begin);
                 file.Write(bytes.data(), blockEntriesSize);

@@ -110,6 +110,33 @@ TEST_F(VerDataFileTest, TheLaterOfTwoBlocksForOneStaticBlockWins)
     EXPECT_EQ((*table)[9 * 32 + 31].height, 0x33);
 }
 
+TEST_F(VerDataFileTest, AnEditInABlockCutShortKeepsTheBytesItsOtherEntriesHold)
+{
+    // Two blocks for static block 9: the earlier one last in the file and cut
+    // short after 10 entries, the later one (whose values the table shows) whole.
+    const std::uint32_t later = 4 + 20 * 2;
+    const std::uint32_t earlier = later + kClassicLayout.statics.blockSize;
+    const std::uint32_t entrySize = kClassicLayout.statics.entrySize;
+    auto bytes = PatchFile({{30, 512 + 9, earlier, 1188, 0}, {30, 512 + 9, later, 1188, 0}}, 0x22);
+    std::fill_n(bytes.begin() + later + 4, kTilesPerBlock * entrySize, 0x11);
+    bytes.resize(earlier + 4 + 10 * entrySize);
+    WriteFileBytes(verDataPath, bytes);
+    LoadBoth();
+    ASSERT_EQ((*table)[9 * 32 + 1].weight, 0x11);
+
+    TileEdit edit;
+    edit.tile = 9 * 32;
+    edit.numbers[static_cast<int>(TileNumber::kWeight)] = 7;
+    ASSERT_TRUE(WriteVerDataEdits({edit}, *table, verDataPath));
+    const std::vector<std::uint8_t> written = ReadFileBytes(verDataPath);
+    std::vector<std::uint8_t> expected = bytes;
+    expected[later + 4 + 4] = 7;    // the weight, byte 4 of the entry
+    expected[earlier + 4 + 4] = 7;
+    ASSERT_GE(written.size(), expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()))
+        << "entries 1-9 of the earlier block keep their own bytes";
+}
+
 TEST_F(VerDataFileTest, SavingWritesCurrentEntriesIntoEveryBlockAndNothingElse)
 {
     LoadBoth();

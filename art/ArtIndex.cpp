@@ -32,8 +32,10 @@ std::vector<ArtPlace> ReadArtIndex(ByteSource& index)
     return places;
 }
 
-int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places)
+int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places, std::vector<std::uint64_t>* entryAt)
 {
+    if (entryAt)
+        entryAt->assign(places.size(), 0);
     const std::uint64_t size = patchFile.Size();
     if (size < kVerDataCountSize)
         return 0;
@@ -45,11 +47,16 @@ int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places)
         return static_cast<std::uint32_t>(view.size());
     };
     int applied = 0;
+    std::uint64_t at = kVerDataCountSize;
     ForEachVerDataIndexEntry(count, size, readAt, [&](const VerDataIndexEntry& entry) {
+        const std::uint64_t entryOffset = at;
+        at += kVerDataIndexEntrySize;
         // The block is the art index itself, not counted from a section.
         if (entry.fileId != kArtFileId || entry.block >= places.size())
             return;
         places[entry.block] = PlaceOf(ArtPlace::File::kPatchFile, entry.position, entry.length);
+        if (entryAt)
+            (*entryAt)[entry.block] = entryOffset;
         ++applied;
     });
     return applied;

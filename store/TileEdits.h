@@ -2,11 +2,11 @@
 
 // Where an edit lands in both files: docs/file-formats.md, "Tile-data file" and "Patch file".
 
-#include "CFile.h"
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
+#include "WrittenSpans.h"
 
 #include <array>
 #include <cstdint>
@@ -73,28 +73,6 @@ void ApplyTileEdit(const TileEdit& edit, Entry& entry);
 // fields: every number, every flag bit and all 20 bytes of the name field.
 template <typename Entry>
 TileEdit EditToMatch(int tile, const Entry& entry);
-
-// The bytes of one file as they were before an in-place write went over
-// them, kept so that a failure later on, in that file or in the next one
-// of the same change, can put them back. Bytes that a write added past the
-// file's end stay: nothing is ever truncated.
-class WrittenSpans {
-public:
-    void Keep(std::uint64_t start, const std::uint8_t* bytes, std::size_t count);
-    bool IsEmpty() const { return m_spans.empty(); }
-    // Writes the kept bytes back, the last span first, into the open file or
-    // into the file at `path`, opened again exclusively. True when every
-    // span went back, and then none is kept; false leaves the kept spans.
-    bool PutBack(CFile& file) noexcept;
-    bool PutBack(const std::string& path) noexcept;
-
-private:
-    struct Span {
-        std::uint64_t start;
-        std::vector<std::uint8_t> bytes;
-    };
-    std::vector<Span> m_spans;
-};
 
 // The writers below change a file in place. When one fails part-way, what
 // it wrote before the failure gets its bytes back and the failure is

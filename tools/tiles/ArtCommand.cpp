@@ -1,4 +1,5 @@
 // art: the pictures of a range of tiles, as PNG files or one contact sheet.
+#include "ArtChanges.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
 #include "ContactSheet.h"
@@ -18,7 +19,8 @@
 namespace {
 
 constexpr char kArtHelp[] =
-    "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png | --in DIR) [--ids A-B] [--land]\n"
+    "       quarnel-tiles art TILEDATA --remove A-B [--land]\n"
     "\n"
     "Writes the pictures of the static tiles in use (with --land, of the 16384 land\n"
     "tiles), or of the --ids range, from the art beside TILEDATA: artLegacyMUL.uop\n"
@@ -28,7 +30,18 @@ constexpr char kArtHelp[] =
     "8-bit RGBA, creating DIR if missing. --sheet FILE.png writes one contact sheet:\n"
     "a grid of those pictures, each labelled with its id.\n"
     "A summary goes to standard error, and each tile whose art is damaged with its\n"
-    "reason; the other pictures are still written, and the exit status is 5.\n";
+    "reason; the other pictures are still written, and the exit status is 5.\n"
+    "\n"
+    "--in DIR gives each tile in use (or in the --ids range) whose DIR/XXXX.png is\n"
+    "there that picture: the names --out writes, in either letter case; other files\n"
+    "are ignored. Every file is read and checked first (a PNG, 44 x 44 for a land\n"
+    "tile, at most 2048 x 2048 for a static one); if any is bad, each is named with\n"
+    "why, nothing is written and the exit status is 3. A tile that already shows the\n"
+    "same pixels in 16-bit colour is left alone, so --out then --in writes nothing.\n"
+    "--remove A-B gives the tiles in the range no art. The pictures' bytes are\n"
+    "appended and the tiles' entries rewritten in place, all or nothing; no old\n"
+    "picture's bytes are written over and no file is truncated. A summary counts the\n"
+    "tiles replaced, added, removed, unchanged and the files ignored.\n";
 
 // Where the pictures go: one file a tile, or one sheet for all.
 struct Output {
@@ -71,17 +84,24 @@ struct Tally {
 int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 {
     const Output output{arguments.Value("--out"), arguments.Value("--sheet")};
-    if (output.folder.empty() == output.sheet.empty())
+    const std::string in = arguments.Value("--in"), remove = arguments.Value("--remove");
+    const int modes = !output.folder.empty() + !output.sheet.empty() + !in.empty() + !remove.empty();
+    if (modes != 1 || (!remove.empty() && !arguments.Value("--ids").empty()))
         return UsageError(ArtCommand(), err);
     const std::string& path = arguments.Operand(0);
     const bool land = arguments.Has("--land");
     const std::optional<int> inUse = TilesInUse(path, land, err);
     if (!inUse)
         return kExitFileError;
-    const std::optional<TileIdRange> asked = IdsWithin(arguments.Value("--ids"), *inUse, ArtCommand(), err);
+    const std::optional<TileIdRange> asked =
+        IdsWithin(remove.empty() ? arguments.Value("--ids") : remove, *inUse, ArtCommand(), err);
     if (!asked)
         return kExitUsage;
     const TileIdRange range = *asked;
+    if (!in.empty())
+        return PutPictures(path, land, *inUse, in, range, err);
+    if (!remove.empty())
+        return RemovePictures(path, land, range, err);
 
     const ArtFolder art = ArtFolder::Load(path);
     if (art.GetForm() == ArtFolder::Form::kNone) {
@@ -148,6 +168,6 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 
 const ToolCommand& ArtCommand()
 {
-    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--ids"}, {"--land"}}, &Art};
+    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--in", "--remove", "--ids"}, {"--land"}}, &Art};
     return command;
 }

@@ -27,10 +27,12 @@ constexpr char kToolHelp[] =
     "                                                    writes a made-up game folder into DIR\n"
     "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
     "                                                    the tiles' pictures as PNG files or one sheet\n"
+    "  art TILEDATA (--in DIR [--ids A-B] | --remove A-B) [--land]\n"
+    "                                                    pictures from PNG files given to the tiles, or taken away\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
-    "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written,\n"
-    "5 art: some tiles' art is damaged (the others were written).\n";
+    "2 usage, 3 import: bad records, art --in: bad pictures (nothing written), 4 a file could not\n"
+    "be read or written, 5 art: some tiles' art is damaged (the others were written).\n";
 
 // Whether everything a command wrote reached standard output (a full disk
 // or a closed pipe stops it); when not, tells so on `err`.

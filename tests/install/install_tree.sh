@@ -87,7 +87,8 @@ sample |game
 sample game --layout |classic newer
 info |TILEDATA.MUL game tiledata.mul
 art |TILEDATA.MUL game tiledata.mul
-art tiledata.mul --|--help --ids --land --out --sheet
+art tiledata.mul --|--help --ids --in --land --out --remove --sheet
+art tiledata.mul --in |game
 art tiledata.mul --out |game
 art tiledata.mul --sheet |game
 art tiledata.mul --out png --ids 0000-00FF |

@@ -304,6 +304,27 @@ TEST_P(ArtIn, OutThenInWritesNothingAndOnlyTheTilesGivenChange)
 INSTANTIATE_TEST_SUITE_P(EachForm, ArtIn, ::testing::Values(false, true),
                          [](const auto& test) { return test.param ? "Container" : "Index"; });
 
+TEST(ArtIn, ANewerFoldersIndexGrowsForItsLastTile)
+{
+    // A newer folder whose index holds as many entries as a classic one's: tile FFFF lies past it.
+    TempFolder folder;
+    const std::string game = folder.File("game"), tileData = game + "/tiledata.mul";
+    ASSERT_EQ(Tiles({"sample", game, "--layout", "newer"}).status, kExitOk);
+    Bytes index = ReadFileBytes(game + "/artidx.mul");
+    index.resize(0xC000 * 12);
+    WriteFileBytes(game + "/artidx.mul", index);
+    const std::string out = folder.File("out"), in = folder.File("in"), again = folder.File("again");
+    ASSERT_EQ(Tiles({"art", tileData, "--out", out, "--ids", "0000-00FF"}).status, kExitOk);
+    std::filesystem::create_directory(in);
+    std::filesystem::copy_file(out + "/0005.png", in + "/FFFF.png");
+    const ToolRun run = Tiles({"art", tileData, "--in", in});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.err, "art --in " + in + ": 0 replaced, 1 added, 0 removed, 0 unchanged, 0 ignored\n");
+    EXPECT_EQ(ReadFileBytes(game + "/artidx.mul").size(), std::size_t{kArtIndexCount} * 12);
+    ASSERT_EQ(Tiles({"art", tileData, "--out", again, "--ids", "8000-FFFF"}).status, kExitOk);
+    EXPECT_EQ(FolderBytes(again), (std::map<std::string, Bytes>{{"FFFF.png", ReadFileBytes(out + "/0005.png")}}));
+}
+
 TEST(ArtIn, BadPicturesAreEachNamedAndNothingIsWritten)
 {
     const RandomArtFolder art(false, 22);

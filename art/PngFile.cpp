@@ -88,14 +88,15 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
 
 bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
 {
-    std::ifstream in(PathFromUtf8(path), std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof()) {
-        failure = "cannot be read";
-        return false;
-    }
+    std::ifstream in(PathFromUtf8(path), std::ios::binary | std::ios::ate);
     if (!in.is_open()) {
         failure = "cannot be opened";
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+    if (size < 0 || !in.seekg(0) || !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        failure = "cannot be read";
         return false;
     }
     return DecodePng(bytes, image, failure);

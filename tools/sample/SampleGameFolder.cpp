@@ -2,6 +2,7 @@
 
 #include "LandTileEntry.h"
 #include "LittleEndian.h"
+#include "SampleHues.h"
 #include "StaticTileEntry.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
@@ -232,4 +233,5 @@ void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLa
     write(kSampleVerDataName, files.verData);
     for (const auto& [name, bytes] : MakeSampleArtFiles(layout, art))
         write(name.c_str(), bytes);
+    write(kSampleHueFileName, MakeSampleHueFile());
 }

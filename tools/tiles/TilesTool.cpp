@@ -22,8 +22,10 @@ constexpr char kToolHelp[] =
     "  info TILEDATA                                     the file's layout, tiles in use, patch file and art\n"
     "  sample DIR [--layout classic|newer] [--art index|container]\n"
     "                                                    writes a made-up game folder into DIR\n"
-    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land] [--hue N]\n"
     "                                                    the tiles' pictures as PNG files or one sheet\n"
+    "  hues TILEDATA [--format csv|jsonl] [--ids A-B] [--sheet FILE.png]\n"
+    "                                                    the hue table as records or as a chart\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
     "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written,\n"
@@ -61,7 +63,7 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
     const std::vector<std::string> words(args.begin() + 1, args.end());
     for (const ToolCommand* command :
          {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand(),
-          &FoldCommand()}) {
+          &FoldCommand(), &HuesCommand()}) {
         if (name != command->name)
             continue;
         if (AsksForHelp(words)) {

@@ -1,16 +1,21 @@
 // The art: decoding every static picture of the full newer sample (65536
-// tiles) beside one plain read of the same bytes; and quarnel-tiles art
+// tiles) beside one plain read of the same bytes, and through a hue beside
+// decoding them plainly; and quarnel-tiles art
 // --out writing the classic sample's 16384 static tiles, beside decoding them.
 
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
 #include "CFile.h"
+#include "GameFolder.h"
+#include "HueTable.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
+#include "SampleHues.h"
 #include "TempFolder.h"
 #include "TilesTool.h"
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -57,6 +62,29 @@ void BM_DecodeEveryStaticPicture(benchmark::State& state)
 void BM_DecodeStatics16384(benchmark::State& state)
 {
     DecodeStatics(state, Classic());
+}
+
+// Every static picture of the newer sample through one of its hues, each
+// tile's Partial Hue flag heeded: the palettes made afresh each time.
+void BM_DecodeEveryStaticPictureHued(benchmark::State& state)
+{
+    Sample& sample = Newer();
+    const ArtFolder art = ArtFolder::Load(sample.tileData);
+    const HueTable hues = HueTable::Load(sample.tileData);
+    auto tiles = std::make_unique<StaticTileTable>();
+    if (!hues.Holds(kSampleFireHue) || LoadGameFolder(*tiles, sample.tileData).result != GameFolderLoad::Result::kLoaded) {
+        state.SkipWithError("the sample has no hue table or does not load");
+        return;
+    }
+    for (auto _ : state) {
+        ArtFolder::Reader reader(art);
+        TileHuePalettes palettes(&hues[kSampleFireHue]);
+        int pictures = 0;
+        for (int id = 0; id < sample.layout.usualStaticTiles; ++id)
+            pictures += reader.Decode(kFirstStaticArtIndex + id, palettes.For((*tiles)[id].flags)).kind ==
+                        ArtResult::Kind::kImage;
+        benchmark::DoNotOptimize(pictures);
+    }
 }
 
 // The bytes of the static tiles' entries in the art file: from the first
@@ -110,6 +138,7 @@ void BM_ArtOut16384(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_DecodeEveryStaticPicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeEveryStaticPictureHued)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTheSameBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeStatics16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArtOut16384)->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -118,5 +147,6 @@ int main(int argc, char** argv)
 {
     return RunBenchmarksWithRatios(argc, argv,
                                    {{"BM_DecodeEveryStaticPicture", "BM_ReadTheSameBytes", 3},
+                                    {"BM_DecodeEveryStaticPictureHued", "BM_DecodeEveryStaticPicture", 1.5},
                                     {"BM_ArtOut16384", "BM_DecodeStatics16384", 0}});
 }

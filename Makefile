@@ -42,8 +42,10 @@ deb: build
 windows-zip: windows
 	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
 
-# The sample with its art (a folder written before the sample had art is written afresh).
+# The sample with its art (a folder written before the sample had art is written
+# afresh: the sample writer refuses to write over files that are there).
 $(SAMPLE)/artidx.mul: | build
+	@rm -rf $(SAMPLE)
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens.

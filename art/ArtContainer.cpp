@@ -4,7 +4,6 @@
 #include "Lookup3.h"
 
 #include <cstdio>
-#include <set>
 
 namespace {
 
@@ -61,11 +60,28 @@ ContainerTables ReadContainerTables(ByteSource& source)
 
     // Tables may not share bytes: entries beyond what the file could hold
     // apart mean the chain runs over itself, and would make the walk long.
+    // So may tables: each takes its header and `capacity` entries, which
+    // bounds how many the file has room for, and with it the walk.
     const std::uint64_t mostEntries = size / kEntrySize;
-    std::set<std::uint64_t> visited;
+    const std::uint64_t mostTables = size / (kTableHeaderSize + std::uint64_t{capacity} * kEntrySize) + 1;
+    // A loop is caught in steps of its own length, in constant memory: the
+    // walk keeps one offset and compares each table with it, keeping a new
+    // one each time the steps since the last reach a power of two.
+    std::uint64_t kept = 0;
+    std::uint64_t stepsSinceKept = 0;
+    std::uint64_t keptAfter = 1;
     while (next != 0) {
-        if (!visited.insert(next).second) {
+        if (next == kept) {
             tables.damage = "the table chain loops back to offset " + Hex(next);
+            return tables;
+        }
+        if (++stepsSinceKept == keptAfter) {
+            kept = next;
+            stepsSinceKept = 0;
+            keptAfter *= 2;
+        }
+        if (static_cast<std::uint64_t>(tables.tableCount) >= mostTables) {
+            tables.damage = "the table chain holds more tables than the file has room for";
             return tables;
         }
         if (next > size || size - next < kTableHeaderSize) {

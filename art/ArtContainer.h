@@ -1,5 +1,7 @@
 #pragma once
 
+// The container's bytes, and what a damaged one does: docs/file-formats.md, "Art container".
+
 #include "ByteSource.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The land and static image bytes, and when they are damaged: docs/file-formats.md, "Art index and art file".
+
 #include "ArtImage.h"
 #include "ArtPalette.h"
 

@@ -10,12 +10,11 @@
 #include <string>
 #include <vector>
 
-// The art beside a tile-data file. Load finds the files, names matched
-// without regard to letter case: the container when it is there (the
-// index and art file beside it are then stale), else the index and the art
-// file, with the patch file's art entries applied. It reads the index (or
-// the container's tables) once; a picture's bytes are read when asked
-// for. No file is ever written, created, locked or kept open.
+// The art beside a tile-data file. Which files Load takes, in what letter
+// case, and why the container wins: docs/file-formats.md, "Which art is
+// read". It reads the index (or the container's tables) once; a picture's
+// bytes are read when asked for. No file is ever written, created, locked
+// or kept open.
 class ArtFolder {
 public:
     enum class Form {

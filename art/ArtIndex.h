@@ -1,5 +1,7 @@
 #pragma once
 
+// The index, the art file and the patch file's art entries: docs/file-formats.md, "Art index and art file".
+
 #include "ArtContainer.h"
 #include "ArtPlace.h"
 #include "ByteSource.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Drawing through a hue: docs/file-formats.md, "Hue table".
+
 #include "HueTable.h"
 #include "TileFlags.h"
 

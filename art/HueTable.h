@@ -1,5 +1,7 @@
 #pragma once
 
+// The hue table: docs/file-formats.md, "Hue table".
+
 #include "ByteSource.h"
 
 #include <array>
@@ -8,8 +10,6 @@
 #include <string>
 #include <vector>
 
-// The game's hue table, hues.mul beside the tile-data file: groups of 708
-// bytes, each a word of no known meaning and eight hues of 88 bytes.
 inline constexpr char kHueFileName[] = "hues.mul";
 inline constexpr std::size_t kHueGroupSize = 708;
 inline constexpr std::size_t kHueGroupHeaderSize = 4;

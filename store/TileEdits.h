@@ -1,5 +1,8 @@
 #pragma once
 
+// Where an edit lands in both files: docs/file-formats.md, "Tile-data file" and "Patch file".
+
+#include "CFile.h"
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"
@@ -71,16 +74,44 @@ void ApplyTileEdit(const TileEdit& edit, Entry& entry);
 template <typename Entry>
 TileEdit EditToMatch(int tile, const Entry& entry);
 
+// The bytes of one file as they were before an in-place write went over
+// them, kept so that a failure later on, in that file or in the next one
+// of the same change, can put them back. Bytes that a write added past the
+// file's end stay: nothing is ever truncated.
+class WrittenSpans {
+public:
+    void Keep(std::uint64_t start, const std::uint8_t* bytes, std::size_t count);
+    bool IsEmpty() const { return m_spans.empty(); }
+    // Writes the kept bytes back, the last span first, into the open file or
+    // into the file at `path`, opened again exclusively. True when every
+    // span went back, and then none is kept; false leaves the kept spans.
+    bool PutBack(CFile& file) noexcept;
+    bool PutBack(const std::string& path) noexcept;
+
+private:
+    struct Span {
+        std::uint64_t start;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<Span> m_spans;
+};
+
+// The writers below change a file in place. When one fails part-way, what
+// it wrote before the failure gets its bytes back and the failure is
+// thrown on: the file is as it was, save that a short file may stay longer.
+// `written`, when given, receives the bytes the call wrote over: all of
+// them after success, so that the caller can put them back if the next
+// file of the change fails; after a failure, those that could not be put
+// back (none when the file is as it was).
+
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
 // standing in for entries that lie beyond the end of a short file. Opens
-// and refuses as SaveTileData does; flushes before closing. When a write
-// fails, what was written before it gets its bytes back and the failure is
-// thrown on: the file is as it was, save that a short file may stay longer.
+// and refuses as SaveTileData does; flushes before closing.
 template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                        FileOpenFailure* failure = nullptr);
+                        FileOpenFailure* failure = nullptr, WrittenSpans* written = nullptr);
 
 // The edits of one half of the tile-data file, over the table it loaded as.
 template <typename Table>
@@ -92,7 +123,8 @@ struct HalfEdits {
 // Makes both halves' edits as the function above makes one half's, in one
 // open of the file: the land half's first, as the file holds it first.
 bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
-                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr);
+                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr,
+                        WrittenSpans* written = nullptr);
 
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the
@@ -100,4 +132,4 @@ bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable
 template <typename Table>
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                       FileOpenFailure* failure = nullptr);
+                       FileOpenFailure* failure = nullptr, WrittenSpans* written = nullptr);

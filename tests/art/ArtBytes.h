@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Art index and art file" and "Art container".
+
 // The art files written from scratch for the tests, apart from the reader:
 // pictures as the art file stores them, the index, the patch file and the
 // container, each from the format notes alone.

@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Art index and art file".
+
 #include "TempFolder.h"
 
 #include <cstdint>

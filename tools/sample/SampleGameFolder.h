@@ -1,5 +1,7 @@
 #pragma once
 
+// The files written are of the forms in docs/file-formats.md.
+
 #include "SampleArt.h"
 #include "TileDataLayout.h"
 

@@ -113,7 +113,7 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
             << "patched tiles the file holds otherwise: " << PlanFold(tiles, *folder.fileStatics).edits.size()
             << " static, " << PlanFold(land, *folder.fileLand).edits.size() << " land\n";
     else
-        out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessage() << ")\n";
+        out << " (not loaded: " << FileErrorText(load.patchFileFailure.cause) << ")\n";
     ArtLines(path, out);
     HueLines(path, out);
     return kExitOk;

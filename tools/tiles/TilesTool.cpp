@@ -2,7 +2,10 @@
 
 #include "ToolCommand.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -30,6 +33,19 @@ constexpr char kToolHelp[] =
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
     "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written,\n"
     "5 art: some tiles' art is damaged (the others were written).\n";
+
+// Whether everything a command wrote reached standard output (a full disk
+// or a closed pipe stops it); when not, tells so on `err`.
+bool WrittenOut(std::ostream& out, std::ostream& err)
+{
+    if (out.flush())
+        return true;
+    // The stream keeps no cause; the C library's last error is the write's.
+    const int cause = errno;
+    ToolError(err) << "cannot write standard output" << (cause != 0 ? std::string(" (") + std::strerror(cause) + ")" : "")
+                   << '\n';
+    return false;
+}
 
 } // namespace
 
@@ -71,7 +87,11 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
             return kExitOk;
         }
         const std::optional<ToolArguments> arguments = ToolArguments::Parse(words, command->syntax);
-        return arguments ? command->run(*arguments, out, err) : UsageError(*command, err);
+        if (!arguments)
+            return UsageError(*command, err);
+        errno = 0;
+        const int status = command->run(*arguments, out, err);
+        return WrittenOut(out, err) ? status : kExitFileError;
     }
     ToolError(err) << "unknown command '" << name << "'\n" << kToolHelp;
     return kExitUsage;

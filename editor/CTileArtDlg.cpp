@@ -81,12 +81,15 @@ void CTileArtDlg::TakeHueTable()
 bool CTileArtDlg::TakeHueNumber()
 {
     const std::u16string text = GetItemText(IDC_HUE_NUMBER);
-    // The box takes digits alone, at most five of them; none is no hue.
+    // Digits alone, at most five of them (though a paste may bring others in); none is no hue.
     int number = 0;
-    for (const char16_t c : text)
-        number = number * 10 + (c - u'0');
-    if (number != 0 && !m_hues->Holds(number)) {
-        SetItemText(IDC_HUE_NAME, NoSuchHueLine(number, m_hues->Count()));
+    bool digits = true;
+    for (const char16_t c : text) {
+        digits = digits && c >= u'0' && c <= u'9';
+        number = digits ? number * 10 + (c - u'0') : number;
+    }
+    if (!digits || (number != 0 && !m_hues->Holds(number))) {
+        SetItemText(IDC_HUE_NAME, NoSuchHueLine(text, m_hues->Count()));
         return false;
     }
     SetItemText(IDC_HUE_NAME, number ? HueNameLine((*m_hues)[number].name) : std::u16string());
@@ -101,8 +104,10 @@ void CTileArtDlg::OnChangeHueNumber()
 {
     if (!m_hues || m_hues->Count() == 0)
         return;
-    if (TakeHueNumber() && m_shownTile >= 0)
-        ShowTile(m_shownTile, m_shownName, m_shownPartial);
+    if (TakeHueNumber() && m_shownTile >= 0) {
+        const std::string name = m_shownName;  // ShowTile keeps its own copy of what it is given
+        ShowTile(m_shownTile, name, m_shownPartial);
+    }
 }
 
 void CTileArtDlg::ShowTile(int tileId, std::string_view codePageName, bool partialHue)

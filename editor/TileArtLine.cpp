@@ -59,9 +59,9 @@ std::u16string UnreadHuesLine(std::string_view failure)
     return Utf16FromUtf8(failure);
 }
 
-std::u16string NoSuchHueLine(int number, int hueCount)
+std::u16string NoSuchHueLine(std::u16string_view typed, int hueCount)
 {
-    return Utf16FromUtf8("no hue " + std::to_string(number) + " (" + HueNumbersText(hueCount) + ")");
+    return u"no hue " + std::u16string(typed) + Utf16FromUtf8(" (" + HueNumbersText(hueCount) + ")");
 }
 
 std::u16string NoFileLine()

@@ -98,6 +98,9 @@ TEST_F(HueBox, TheHueStaysWhenTheSelectionMovesAndANumberOutOfRangeDrawsNothingN
 
     Type("33");
     EXPECT_EQ(Name(), "no hue 33 (0-32)");
+    Type("4x");  // as a paste on Win32 can, past the box's own filter
+    EXPECT_EQ(Name(), "no hue 4x (0-32)");
+    Type("33");
     EXPECT_EQ(Shown(), seventh) << "the last hue drawn stays";
     editor.SelectLine(kNoArt);
     editor.SelectLine(kPictured);

@@ -171,6 +171,13 @@ TEST(HuesCommand, WritesEachHueAsARecordInEitherFormat)
         EXPECT_EQ(run.err, std::string("quarnel-tiles hues: --ids takes a hue number or range within 1-16, not ") + ids + "\n");
     }
     EXPECT_EQ(Tiles({"hues", tileData, "--sheet", folder.File("c.png"), "--format", "csv"}).status, kExitUsage);
+    WriteFileBytes(tileData, Bytes(10, 1));
+    for (const std::string& game : {tileData, folder.File("Hues.mul")}) {
+        run = Tiles({"hues", tileData, "--sheet", game});
+        EXPECT_EQ(run.status, kExitFileError) << game;
+        EXPECT_EQ(run.err, "quarnel-tiles: " + game + " is a game file; the chart goes elsewhere\n");
+    }
+    EXPECT_EQ(ReadFileBytes(tileData), Bytes(10, 1));
     run = Tiles({"hues", folder.File("elsewhere/tiledata.mul")});
     EXPECT_EQ(run.status, kExitFileError);
     EXPECT_THAT(run.err, HasSubstr("(looked for hues.mul)"));

@@ -1,6 +1,7 @@
 // hues: the hue table beside a tile-data file, as records or as a chart.
 #include "HueChart.h"
 #include "NameText.h"
+#include "PatchFilePath.h"
 #include "PathParts.h"
 #include "PngFile.h"
 #include "RecordFormats.h"
@@ -56,12 +57,15 @@ int WriteRecords(const HueTable& hues, HueRange range, RecordFormat format, std:
     return out ? kExitOk : kExitFileError;
 }
 
-int WriteChart(const HueTable& hues, HueRange range, const std::string& sheet, std::ostream& err)
+int WriteChart(const HueTable& hues, HueRange range, const std::string& sheet, const std::string& tileData,
+               std::ostream& err)
 {
-    std::error_code error;
-    if (std::filesystem::equivalent(PathFromUtf8(sheet), PathFromUtf8(hues.File()), error)) {
-        ToolError(err) << sheet << " is a game file; the chart goes elsewhere\n";
-        return kExitFileError;
+    for (const std::string& game : {hues.File(), tileData, LocatePatchFileBeside(tileData).opened}) {
+        std::error_code error;
+        if (std::filesystem::equivalent(PathFromUtf8(sheet), PathFromUtf8(game), error)) {
+            ToolError(err) << sheet << " is a game file; the chart goes elsewhere\n";
+            return kExitFileError;
+        }
     }
     std::string failure;
     if (!WritePngFile(sheet, DrawHueChart(hues, range.first, range.last), failure)) {
@@ -85,7 +89,8 @@ int Hues(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     const std::optional<HueRange> range = HuesWithin(arguments.Value("--ids"), hues->Count(), HuesCommand(), err);
     if (!range)
         return kExitUsage;
-    return sheet.empty() ? WriteRecords(*hues, *range, *format, out) : WriteChart(*hues, *range, sheet, err);
+    return sheet.empty() ? WriteRecords(*hues, *range, *format, out)
+                         : WriteChart(*hues, *range, sheet, arguments.Operand(0), err);
 }
 
 } // namespace

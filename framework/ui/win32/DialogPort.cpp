@@ -411,7 +411,8 @@ void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> it
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         made.push_back(control);
         if (item.kind == ControlKind::NumberBox)
-            made.push_back(AttachArrows(control, false));
+            if (const HWND arrows = AttachArrows(control, false))
+                made.push_back(arrows);
     }
 }
 

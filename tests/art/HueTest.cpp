@@ -5,11 +5,13 @@
 #include "ArtNumbering.h"
 #include "ArtPalette.h"
 #include "HueTable.h"
+#include "PathParts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 using namespace art_bytes;
 
@@ -58,7 +60,8 @@ TEST(HueTable, FindsTheFileBesideTheTileDataInAnyCaseAndNumbersHuesFromOne)
         const std::vector<HueBytes> written = RandomHues(random, 3);
         WriteFileBytes(folder.File(name), HueFile(written, random, 100));
         const HueTable table = HueTable::Load(folder.File("tiledata.mul"));
-        EXPECT_EQ(table.File(), folder.File(name));
+        // As the system names it: on Windows the name asked for finds it in any case.
+        EXPECT_TRUE(std::filesystem::equivalent(PathFromUtf8(table.File()), folder.Path() / name)) << table.File();
         EXPECT_TRUE(table.Failure().empty()) << table.Failure();
         ASSERT_EQ(table.Count(), 24) << name;
         EXPECT_FALSE(table.Holds(0));

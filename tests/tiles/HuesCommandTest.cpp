@@ -128,10 +128,10 @@ TEST_F(SampleHues, ArtRefusesAHueItCannotDrawAndHueZeroIsThePlainPicture)
     ASSERT_EQ(Tiles({"art", tileData, "--out", folder.File("none"), "--ids", ids, "--hue", "0"}).status, kExitOk);
     ASSERT_EQ(Tiles({"art", tileData, "--out", folder.File("plain"), "--ids", ids}).status, kExitOk);
     EXPECT_EQ(ReadFileBytes(folder.File("none/0005.png")), ReadFileBytes(folder.File("plain/0005.png")));
-    WriteFileBytes(folder.File("HUES.MUL"), Bytes(707, 7));
+    WriteFileBytes(folder.File("hues.mul"), Bytes(707, 7));
     run = Tiles({"hues", tileData});
     EXPECT_EQ(run.status, kExitFileError);
-    EXPECT_EQ(run.err, "quarnel-tiles: " + folder.File("HUES.MUL") + " holds no hues (not one whole group of 708 bytes)\n");
+    EXPECT_EQ(run.err, "quarnel-tiles: " + folder.File("hues.mul") + " holds no hues (not one whole group of 708 bytes)\n");
 }
 
 TEST(HuesCommand, WritesEachHueAsARecordInEitherFormat)

@@ -11,7 +11,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -209,7 +208,7 @@ TEST_F(TilesToolTest, AnImportThatFailsInThePatchFileLeavesBothFilesAsTheyWere)
     const Case cases[] = {
         // The load opens it first; the write's open is refused.
         {"open", FailingCalls::Call::kOpen, 1, 1,
-         "quarnel-tiles: " + verData + " was not found. (" + CFileException::OsErrorText(ENOENT) + ")" + nothingWritten,
+         "quarnel-tiles: " + verData + " was not found. (" + CFileException::OsErrorText(os_error::kFileNotFound) + ")" + nothingWritten,
          false},
         {"first write", FailingCalls::Call::kWrite, 0, 1,
          "quarnel-tiles: Disk full while accessing " + verData + ". (" + diskFull + ")" + nothingWritten, false},
@@ -225,7 +224,7 @@ TEST_F(TilesToolTest, AnImportThatFailsInThePatchFileLeavesBothFilesAsTheyWere)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FailingCalls failing(c.call, c.call == FailingCalls::Call::kOpen ? ENOENT : os_error::kDiskFull, c.countdown,
+        FailingCalls failing(c.call, c.call == FailingCalls::Call::kOpen ? os_error::kFileNotFound : os_error::kDiskFull, c.countdown,
                              c.times);
         failing.OnlyIn("verdata.mul");
         ToolRun run;
@@ -247,8 +246,10 @@ TEST_F(TilesToolTest, SampleNeverWritesOverFilesAlreadyThere)
     ASSERT_EQ(Tiles({"sample", game}).status, kExitOk);
     std::filesystem::create_directory(folder.Path() / "other");
     WriteText(folder.File("other/ArtIdx.MUL"), "a game's own index");
-    for (const auto& [dir, existing] : {std::pair{game, game + "/tiledata.mul"},
-                                        std::pair{folder.File("other"), folder.File("other/ArtIdx.MUL")}}) {
+    // Named as the folder given, then the file as the folder holds it.
+    const auto within = [](const std::string& dir, const char* name) { return (std::filesystem::path(dir) / name).string(); };
+    for (const auto& [dir, existing] : {std::pair{game, within(game, "tiledata.mul")},
+                                        std::pair{folder.File("other"), within(folder.File("other"), "ArtIdx.MUL")}}) {
         const auto before = ReadFileBytes(existing);
         const ToolRun again = Tiles({"sample", dir, "--layout", "newer"});
         EXPECT_EQ(again.status, kExitFileError);
@@ -369,7 +370,7 @@ TEST_F(TilesToolTest, HelpUsageAndRefusals)
     const ToolRun missing = Tiles({"export", folder.File("nosuch.mul")});
     EXPECT_EQ(missing.status, kExitFileError);
     EXPECT_EQ(missing.err, "quarnel-tiles: " + folder.File("nosuch.mul") + " was not found. (" +
-                               CFileException::OsErrorText(ENOENT) + ")\n");
+                               CFileException::OsErrorText(os_error::kFileNotFound) + ")\n");
     EXPECT_EQ(Tiles({"info", folder.File("nosuch.mul")}).status, kExitFileError);
     EXPECT_EQ(Tiles({"sample", folder.File("s"), "--layout", "modern"}).status, kExitUsage);
 }

@@ -239,8 +239,9 @@ TEST_P(ArtWriteFault, LeavesEveryOldPictureReadable)
                                                         : std::vector<std::string>{});
     if (!fault.leftChanged) {
         EXPECT_EQ(Decoded(game.tileData), before);
-        if (!container)
+        if (!container) {
             EXPECT_EQ(ReadFileBytes(game.folder.File("artidx.mul")), indexBefore);
+        }
     }
 }
 

@@ -4,7 +4,9 @@
 #include "NativeWindow.h"
 
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QWidget>
 
 RenderedControl RenderControl(const CDialog& dialog, int id)
@@ -44,4 +46,13 @@ std::vector<int> TabOrder(const CDialog& dialog)
             ids.push_back(widget->objectName().toInt());
     }
     return ids;
+}
+
+void PressArrowKey(const CDialog& dialog, int id, bool up)
+{
+    QWidget* control = NativeControl(dialog, id);
+    const int key = up ? Qt::Key_Up : Qt::Key_Down;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier), release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    QApplication::sendEvent(control, &release);
 }

@@ -42,14 +42,14 @@ deb: build
 windows-zip: windows
 	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
 
-# The sample with its art (a folder written before the sample had art is written
-# afresh: the sample writer refuses to write over files that are there).
-$(SAMPLE)/artidx.mul: | build
+# The sample with its art and hue table (a folder written before the sample had
+# them is written afresh: the sample writer refuses to write over files that are there).
+$(SAMPLE)/hues.mul: | build
 	@rm -rf $(SAMPLE)
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens.
-run: build $(SAMPLE)/artidx.mul
+run: build $(SAMPLE)/hues.mul
 	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary

@@ -30,12 +30,17 @@ std::uint32_t ArtIndexOf(int id, bool land)
     return land ? static_cast<std::uint32_t>(id) : kFirstStaticArtIndex + static_cast<std::uint32_t>(id);
 }
 
+std::string NoArtText(const std::string& tileData)
+{
+    return "no art beside " + tileData + " (looked for " + ArtNamesLookedFor() + ")";
+}
+
 // The art beside the tile-data file, or nothing after saying why it cannot be written.
 std::optional<ArtFolder> WritableArt(const std::string& tileData, std::ostream& err)
 {
     ArtFolder art = ArtFolder::Load(tileData);
     if (art.GetForm() == ArtFolder::Form::kNone) {
-        ToolError(err) << "no art beside " << tileData << " (looked for " << ArtNamesLookedFor() << ")\n";
+        ToolError(err) << NoArtText(tileData) << '\n';
         return std::nullopt;
     }
     if (!art.Damage().empty()) {
@@ -67,17 +72,21 @@ int Write(const std::string& tileData, const std::vector<ArtChange>& changes, co
     case ArtWrite::Result::kWritten:
         break;
     case ArtWrite::Result::kNoArt:
-        ToolError(err) << "no art beside " << tileData << " (looked for " << ArtNamesLookedFor() << ")\n";
+        ToolError(err) << NoArtText(tileData) << '\n';
         return kExitFileError;
-    case ArtWrite::Result::kDamaged:
-        ToolError(err) << "the art is damaged (" << write.damage << "); nothing was written\n";
+    case ArtWrite::Result::kCannotHold:
+    case ArtWrite::Result::kBadPicture:
+        ToolError(err) << "cannot write the art: " << write.damage << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kRefused:
         ToolError(err) << FileErrorText(write.error) << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kFileError:
-        ToolError(err) << FileErrorText(write.error) << WhatWasLeft(write.filesLeftChanged)
-                       << " (pictures appended before the failure stay unreferenced)\n";
+        ToolError(err) << FileErrorText(write.error)
+                       << (write.filesLeftChanged.empty()
+                               ? "; no picture was changed (bytes appended before the failure stay, pointed at by nothing)"
+                               : WhatWasLeft(write.filesLeftChanged))
+                       << '\n';
         return kExitFileError;
     }
     err << what << ": " << tally.replaced << " replaced, " << tally.added << " added, " << tally.removed

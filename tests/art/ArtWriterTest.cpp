@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <set>
 
 using namespace art_bytes;
 
@@ -305,6 +306,53 @@ TEST(ArtWriting, WhatTheFilesCannotHoldIsRefusedBeforeAByteIsWritten)
         EXPECT_EQ(ReadFileBytes(game.folder.File(c.form == Form::kContainer ? "artLegacyMUL.uop" : "art.mul")),
                   before.at("a"));
     }
+}
+
+// The platform's calls, but a file opened by a name ending in `suffix`
+// measures `length` bytes: a file near 2 GiB without writing one.
+class LongFile : public FileSystemCalls {
+public:
+    LongFile(std::string suffix, std::int64_t length) : m_suffix(std::move(suffix)), m_length(length) {}
+    SystemResult Open(const std::string& path, bool readWrite, bool exclusive) override
+    {
+        const SystemResult opened = FileSystemCalls::Open(path, readWrite, exclusive);
+        if (!opened.Failed() && path.ends_with(m_suffix))
+            m_long.insert(static_cast<NativeFile>(opened.value));
+        return opened;
+    }
+    SystemResult Length(NativeFile file) override
+    {
+        return m_long.count(file) ? SystemResult{m_length, 0} : FileSystemCalls::Length(file);
+    }
+    SystemResult Close(NativeFile file) override
+    {
+        m_long.erase(file);
+        return FileSystemCalls::Close(file);
+    }
+
+private:
+    std::string m_suffix;
+    std::int64_t m_length;
+    std::set<NativeFile> m_long;
+};
+
+TEST(ArtWriting, AFileThatWouldGrowPastWhatItsEntriesCanNameIsNotWritten)
+{
+    std::mt19937 random(6);
+    GameArt game(Form::kIndex, random);
+    const Bytes art = ReadFileBytes(game.folder.File("art.mul")), index = ReadFileBytes(game.folder.File("artidx.mul"));
+    const std::uint32_t added = kFirstStaticArtIndex + 0x3002;  // no art yet: nothing of it is read
+    const ArtPixels picture = PixelsOf(NewPicture(added, random));
+    LongFile nearTwoGibibytes("art.mul", 0x7FFFFFFF - 100);
+    ArtWrite write;
+    {
+        ScopedFileSystemCalls seam(nearTwoGibibytes);
+        write = WriteArt(game.tileData, {{added, picture}});
+    }
+    EXPECT_EQ(write.result, ArtWrite::Result::kCannotHold);
+    EXPECT_EQ(write.damage, "art.mul would grow past the 2 GiB its entries can point into");
+    EXPECT_EQ(ReadFileBytes(game.folder.File("art.mul")), art);
+    EXPECT_EQ(ReadFileBytes(game.folder.File("artidx.mul")), index);
 }
 
 TEST(ArtWriting, AContainerTableCutShortOffersNoRoom)

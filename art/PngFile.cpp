@@ -78,13 +78,14 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
 bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
 {
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    // Asked first: a stream that never opened reads as failed too.
+    if (!in.is_open()) {
+        failure = "cannot be opened";
+        return false;
+    }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in && !in.eof()) {
         failure = "cannot be read";
-        return false;
-    }
-    if (!in.is_open()) {
-        failure = "cannot be opened";
         return false;
     }
     return DecodePng(bytes, image, failure);

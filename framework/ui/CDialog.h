@@ -57,6 +57,10 @@ public:
     int GetItemCheck(int id) const;  // 0 clear, 1 checked, 2 indeterminate
     void SetItemCheck(int id, int state);
     void FocusItem(int id, bool selectText);
+    // A disabled control shows greyed, takes no click and no key, and Tab
+    // passes it by; the focus it had goes on to the next control.
+    void EnableItem(int id, bool enable);
+    bool IsItemEnabled(int id) const;
 
     // A second list of items, another template's, made into controls of this
     // window after its own (and after them in tab order), hidden; once a

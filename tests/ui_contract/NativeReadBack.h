@@ -25,3 +25,7 @@ CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy);
 bool IsControlShown(const CDialog& dialog, int id);
 // The ids of the controls the Tab key reaches, in order.
 std::vector<int> TabOrder(const CDialog& dialog);
+// Whether the window system takes the control as enabled.
+bool IsControlEnabled(const CDialog& dialog, int id);
+// A push button clicked through the window system's own button.
+void ClickNatively(const CDialog& dialog, int id);

@@ -184,6 +184,19 @@ void CDialog::FocusItem(int id, bool selectText)
         edit->selectAll();
 }
 
+void CDialog::EnableItem(int id, bool enable)
+{
+    // Qt passes the focus of a widget it disables on by itself.
+    if (QWidget* control = m_port->Control(id))
+        control->setEnabled(enable);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    const QWidget* control = m_port->Control(id);
+    return control && control->isEnabled();
+}
+
 void CDialog::AddItems(int templateId)
 {
     m_port->AddItems(templateId, FindTemplate(templateId)->items);

@@ -256,6 +256,20 @@ void CDialog::FocusItem(int id, bool selectText)
         SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
+void CDialog::EnableItem(int id, bool enable)
+{
+    const HWND control = NativeControl(*this, id);
+    // A disabled control would keep the focus it had, and the keys with it.
+    if (!enable && GetFocus() == control)
+        SendMessageW(m_port->Window(), WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    return IsWindowEnabled(NativeControl(*this, id)) != FALSE;
+}
+
 void CDialog::AddItems(int templateId)
 {
     m_port->AddItems(templateId, FindTemplate(templateId)->items);

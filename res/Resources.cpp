@@ -117,12 +117,16 @@ constexpr auto MakeHighFlagItems()
 
 constexpr auto kHighFlagItems = MakeHighFlagItems();
 
-// Template 103: the Tile Art window, a picture over its line of text. The
-// line wraps: a message naming the files looked for is longer than the
+// Template 103: the Tile Art window, a picture over its line of text, and
+// under them the buttons that save the picture, replace it or remove it.
+// The line wraps: a message naming the files looked for is longer than the
 // window is wide.
 constexpr DialogItemTemplate kTileArtItems[] = {
-    {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 176, 160, 0},
-    {Label, IDC_TILE_TEXT, nullptr, 7, 172, 176, 26, kStaticNoPrefix | kLabelWordWrap},
+    {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 212, 160, 0},
+    {Label, IDC_TILE_TEXT, nullptr, 7, 172, 212, 26, kStaticNoPrefix | kLabelWordWrap},
+    {PushButton, IDC_SAVE_PICTURE, "Save Picture &As...", 7, 202, 72, 14, kTabStop},
+    {PushButton, IDC_REPLACE_PICTURE, "&Replace Picture...", 83, 202, 70, 14, kTabStop},
+    {PushButton, IDC_REMOVE_PICTURE, "Re&move Picture", 157, 202, 62, 14, kTabStop},
 };
 
 // Template 105: Find Tile, the text to look for in the tiles' names.
@@ -140,7 +144,7 @@ constexpr DialogTemplate kDialogs[] = {
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
     {IDD_EDITOR_HIGH_FLAGS, nullptr, "MS Sans Serif", 8, 383, kHighFlagGroupY + kHighFlagGroupHeight + 7, 0,
      kHighFlagItems},
-    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 205, kPopup | kCaption | kSysMenu, kTileArtItems},
+    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 226, 223, kPopup | kCaption | kSysMenu, kTileArtItems},
     {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };
 

@@ -48,3 +48,7 @@ inline constexpr int IDC_TILE_IMAGE = 1100;
 inline constexpr int IDC_TILE_TEXT = 1101;
 // The Find Tile dialog's text to look for.
 inline constexpr int IDC_FIND_TEXT = 1102;
+// The Tile Art window's buttons under the picture.
+inline constexpr int IDC_SAVE_PICTURE = 1103;
+inline constexpr int IDC_REPLACE_PICTURE = 1104;
+inline constexpr int IDC_REMOVE_PICTURE = 1105;

@@ -200,7 +200,7 @@ TEST_P(TileArtChanges, ReplacedAndRemovedPicturesShowAtOnceAndSaveWritesThemAndN
         << "no tile changed holds art from the patch file";
 }
 
-TEST_P(TileArtChanges, TheButtonsDoOnlyWhatTheyCanAndCarryTheirNames)
+TEST_P(TileArtChanges, TheButtonsDoOnlyWhatTheyCanCarryTheirNamesAndALoadDropsWhatIsPending)
 {
     Dialog().SendSysCommand(IDM_TILEART);
     EXPECT_EQ(ButtonsEnabled(), std::vector<std::string>{}) << "no file loaded";
@@ -218,6 +218,15 @@ TEST_P(TileArtChanges, TheButtonsDoOnlyWhatTheyCanAndCarryTheirNames)
     editor.SelectLine(kPictured);
     Click(IDC_REMOVE_PICTURE);
     EXPECT_EQ(ButtonsEnabled(), std::vector<std::string>{"replace"});
+    editor.SelectLine(kAlsoPictured);
+    Replace(WritePng("new.png", TestPicture()));
+
+    editor.Load(tileDataPath);  // drops both
+    EXPECT_TRUE(Line().startsWith("0007  ") && !Line().contains("saved with Save")) << Line().toStdString();
+    editor.SelectLine(kPictured);
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<std::string>{"save", "replace", "remove"})) << "the files' picture again";
+    editor.Save();
+    ExpectArtFilesAsTheyWere();
 
     for (const auto& [id, name] : {std::pair{IDC_SAVE_PICTURE, "Save Picture As..."},
                                    {IDC_REPLACE_PICTURE, "Replace Picture..."}, {IDC_REMOVE_PICTURE, "Remove Picture"}}) {
@@ -263,21 +272,6 @@ TEST_P(TileArtChanges, ABadPictureIsRefusedWithItsFileAndWhyAndNothingBecomesPen
     EXPECT_FALSE(request.forSaving);
     EXPECT_EQ(request.filterPattern, "*.png");
     EXPECT_EQ(request.initialName, "0002.png");
-    editor.Save();
-    ExpectArtFilesAsTheyWere();
-}
-
-TEST_P(TileArtChanges, ALoadDropsThePendingPictures)
-{
-    LoadAndOpen();
-    editor.SelectLine(kPictured);
-    Replace(WritePng("new.png", TestPicture()));
-    editor.SelectLine(kAlsoPictured);
-    Click(IDC_REMOVE_PICTURE);
-    editor.Load(tileDataPath);
-    EXPECT_TRUE(Line().endsWith(" x " + QString::number(before[kAlsoPictured].image.height))) << Line().toStdString();
-    editor.SelectLine(kPictured);
-    EXPECT_FALSE(Line().contains("saved with Save")) << Line().toStdString();
     editor.Save();
     ExpectArtFilesAsTheyWere();
 }

@@ -8,9 +8,9 @@
 #include "DialogWaitCursor.h"
 #include "FileMessage.h"
 #include "GameFolder.h"
-#include "PathParts.h"
 #include "ListLine.h"
 #include "MessageBox.h"
+#include "PathParts.h"
 #include "ResourceModule.h"
 #include "TileNameSearch.h"
 #include "Utf8.h"
@@ -366,9 +366,16 @@ void CEditorDlg::SavePendingPictures()
     case ArtWrite::Result::kFileError: {
         // What was written over is put back, so the pictures stay pending
         // for a second Save once the cause is mended.
+        // Without the system's words (a short write), the error's own sentence.
         std::string reason = write.error.GetSystemReason();
-        for (const std::string& left : write.filesLeftChanged)
-            reason += (reason.empty() ? "" : "\n") + ("not put back as it was: " + left);
+        if (reason.empty())
+            reason = write.error.GetErrorMessage();
+        for (const std::string& left : write.filesLeftChanged) {
+            if (!reason.empty())
+                reason += '\n';
+            reason += "not put back as it was: ";
+            reason += left;
+        }
         const std::string& file = write.error.m_strFileName;
         ShowFileMessage(kCannotSave, file.empty() ? ArtFileBeside(m_path) : file, reason);
         return;

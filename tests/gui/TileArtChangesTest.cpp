@@ -346,6 +346,6 @@ TEST_P(TileArtChanges, AFailingArtWriteNamesTheFileAndLeavesEveryPictureForASeco
 
 INSTANTIATE_TEST_SUITE_P(BothForms, TileArtChanges,
                          ::testing::Values(SampleArtForm::kIndexAndArtFile, SampleArtForm::kContainer),
-                         [](const auto& info) { return FormName(info.param); });
+                         [](const auto& instance) { return FormName(instance.param); });
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "ArtDecoder.h"
 #include "ArtNumbering.h"
 
+#include <bit>
+#include <cstring>
+
 
 namespace {
 
@@ -40,21 +43,17 @@ void ForEachRun(const std::uint16_t* row, int width, Run&& run)
     }
 }
 
-// The run data's size in words before each row, and after the last: what
-// the row table must be able to name.
-std::vector<std::size_t> RowStarts(const ArtPixels& picture)
+// Where the last row starts in the run data, in words: the largest value
+// the row table must be able to hold.
+std::size_t LastRowStart(const ArtPixels& picture)
 {
-    std::vector<std::size_t> starts;
-    starts.reserve(static_cast<std::size_t>(picture.height) + 1);
     std::size_t words = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        starts.push_back(words);
+    for (int y = 0; y + 1 < picture.height; ++y) {
         ForEachRun(&picture.pixels[static_cast<std::size_t>(y) * picture.width], picture.width,
                    [&](int, int length) { words += 2 + static_cast<std::size_t>(length); });
         words += 2;  // the row's end: 0, 0
     }
-    starts.push_back(words);
-    return starts;
+    return words;
 }
 
 std::vector<std::uint8_t> EncodeLand(const ArtPixels& picture)
@@ -72,29 +71,59 @@ std::vector<std::uint8_t> EncodeLand(const ArtPixels& picture)
 
 std::vector<std::uint8_t> EncodeStatic(const ArtPixels& picture, std::uint32_t header)
 {
-    const std::vector<std::size_t> starts = RowStarts(picture);
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(kStaticHeaderSize + 2 * picture.height + 2 * starts.back());
+    // One pass, into room enough for the most runs a row can hold (one
+    // pixel in two): each run 2 words and its pixels, each row's end 2.
+    const std::size_t width = static_cast<std::size_t>(picture.width);
+    const std::size_t height = static_cast<std::size_t>(picture.height);
+    std::vector<std::uint8_t> bytes(kStaticHeaderSize + 2 * height + 2 * height * (width + 2 * ((width + 1) / 2) + 2));
+    std::uint8_t* out = bytes.data();
+    const auto put = [&](std::uint16_t value) {
+        out[0] = static_cast<std::uint8_t>(value);
+        out[1] = static_cast<std::uint8_t>(value >> 8);
+        out += 2;
+    };
     for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<std::uint8_t>(header >> shift));
-    Put16(bytes, static_cast<std::uint16_t>(picture.width));
-    Put16(bytes, static_cast<std::uint16_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y)
-        Put16(bytes, static_cast<std::uint16_t>(starts[static_cast<std::size_t>(y)]));
-    for (int y = 0; y < picture.height; ++y) {
-        const std::uint16_t* row = &picture.pixels[static_cast<std::size_t>(y) * picture.width];
+        *out++ = static_cast<std::uint8_t>(header >> shift);
+    put(static_cast<std::uint16_t>(width));
+    put(static_cast<std::uint16_t>(height));
+    std::uint8_t* const lookup = out;
+    out += 2 * height;
+    std::uint8_t* const runData = out;
+    for (std::size_t y = 0; y < height; ++y) {
+        const auto start = static_cast<std::uint16_t>((out - runData) / 2);  // checked by WhyNotStorable
+        lookup[2 * y] = static_cast<std::uint8_t>(start);
+        lookup[2 * y + 1] = static_cast<std::uint8_t>(start >> 8);
+        const std::uint16_t* row = &picture.pixels[y * width];
         int end = 0;  // where the previous run ended
         ForEachRun(row, picture.width, [&](int x, int length) {
-            Put16(bytes, static_cast<std::uint16_t>(x - end));
-            Put16(bytes, static_cast<std::uint16_t>(length));
-            for (int i = 0; i < length; ++i)
-                Put16(bytes, row[x + i]);
+            put(static_cast<std::uint16_t>(x - end));
+            put(static_cast<std::uint16_t>(length));
+            if constexpr (std::endian::native == std::endian::little) {
+                std::memcpy(out, row + x, 2 * static_cast<std::size_t>(length));
+                out += 2 * length;
+            } else {
+                for (int i = 0; i < length; ++i)
+                    put(row[x + i]);
+            }
             end = x + length;
         });
-        Put16(bytes, 0);
-        Put16(bytes, 0);
+        put(0);
+        put(0);
     }
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
     return bytes;
+}
+
+} // namespace
+
+namespace {
+
+std::uint16_t ArtColour(const std::uint8_t* rgba)
+{
+    if (rgba[3] < kOpaqueAlpha)
+        return 0;
+    const auto colour = static_cast<std::uint16_t>((rgba[0] >> 3) << 10 | (rgba[1] >> 3) << 5 | rgba[2] >> 3);
+    return colour == 0 ? kDarkest : colour;
 }
 
 } // namespace
@@ -105,13 +134,20 @@ ArtPixels PixelsFromImage(const ArtImage& image)
     const std::size_t count = static_cast<std::size_t>(image.width) * image.height;
     picture.pixels.resize(count);
     const std::uint8_t* rgba = image.rgba.data();
-    for (std::size_t i = 0; i < count; ++i, rgba += kArtBytesPerPixel) {
-        if (rgba[3] < kOpaqueAlpha)
-            continue;
-        const auto colour = static_cast<std::uint16_t>((rgba[0] >> 3) << 10 | (rgba[1] >> 3) << 5 | rgba[2] >> 3);
-        picture.pixels[i] = colour == 0 ? kDarkest : colour;
-    }
+    for (std::size_t i = 0; i < count; ++i, rgba += kArtBytesPerPixel)
+        picture.pixels[i] = ArtColour(rgba);
     return picture;
+}
+
+bool ShowsPixels(const ArtImage& image, const ArtPixels& picture)
+{
+    if (image.width != picture.width || image.height != picture.height)
+        return false;
+    const std::uint8_t* rgba = image.rgba.data();
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i, rgba += kArtBytesPerPixel)
+        if (ArtColour(rgba) != picture.pixels[i])
+            return false;
+    return true;
 }
 
 std::optional<std::string> WhyNotStorable(std::uint32_t artIndex, const ArtPixels& picture)
@@ -127,9 +163,8 @@ std::optional<std::string> WhyNotStorable(std::uint32_t artIndex, const ArtPixel
     if (picture.width > kMaxStaticArtSide || picture.height > kMaxStaticArtSide)
         return "the picture is " + size + ", larger than " + std::to_string(kMaxStaticArtSide) + " x " +
                std::to_string(kMaxStaticArtSide);
-    const std::vector<std::size_t> starts = RowStarts(picture);
-    if (starts[starts.size() - 2] >= kMostRunWords)
-        return "its last rows would start " + std::to_string(starts[starts.size() - 2]) +
+    if (const std::size_t last = LastRowStart(picture); last >= kMostRunWords)
+        return "its last rows would start " + std::to_string(last) +
                " words into its run data, past the 65,535 a row table can name";
     return std::nullopt;
 }

@@ -25,6 +25,8 @@ struct ArtPixels {
 // colour there is (0x0001). A picture decoded from the art files comes
 // back to the 16-bit values it was decoded from.
 ArtPixels PixelsFromImage(const ArtImage& image);
+// Whether the image, brought to 16-bit colour so, is the picture.
+bool ShowsPixels(const ArtImage& image, const ArtPixels& picture);
 
 // Why the picture cannot be art index `artIndex`'s (a land picture not
 // 44 x 44, a static one empty or larger than the readers take, or whose

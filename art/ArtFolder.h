@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArtImage.h"
+#include "ArtPalette.h"
 #include "ArtPlace.h"
 #include "ByteSource.h"
 
@@ -37,18 +38,19 @@ public:
     // How many of the patch file's art entries applied.
     int PatchEntriesApplied() const { return m_patchEntriesApplied; }
 
-    // One art index's picture, its files opened for the call alone.
-    ArtResult Decode(std::uint32_t artIndex) const;
+    // One art index's picture, its files opened for the call alone, drawn
+    // as the palette gives it.
+    ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain()) const;
 
     // Decodes many pictures with each file opened once, for as long as the
     // reader lives.
     class Reader {
     public:
         explicit Reader(const ArtFolder& folder) : m_folder(folder) {}
-        ArtResult Decode(std::uint32_t artIndex);
+        ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain());
 
     private:
-        ArtResult DecodeFrom(ArtPlace::File file, const ArtPlace& place, std::uint32_t artIndex);
+        ArtResult DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette);
 
         const ArtFolder& m_folder;
         // Opened on first use, by file.

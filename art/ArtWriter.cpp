@@ -380,17 +380,17 @@ void WriteContainerForm(ArtFilesInWrite& files, const std::string& containerPath
 
 ArtWrite WriteArt(const std::string& tileDataPath, const std::vector<ArtChange>& changes)
 {
-    const ArtFolder folder = ArtFolder::Load(tileDataPath);
     ArtWrite write;
-    if (folder.GetForm() == ArtFolder::Form::kNone) {
-        write.result = ArtWrite::Result::kNoArt;
-        return write;
-    }
     const std::map<std::uint32_t, const ArtChange*> byIndex = ByIndex(changes);
     if (byIndex.empty())
         return write;
     if (byIndex.rbegin()->first >= kArtIndexCount)
         return Damaged("art index " + std::to_string(byIndex.rbegin()->first) + " is past every tile's").write;
+    const ArtFolder folder = ArtFolder::Load(tileDataPath);
+    if (folder.GetForm() == ArtFolder::Form::kNone) {
+        write.result = ArtWrite::Result::kNoArt;
+        return write;
+    }
     ArtFilesInWrite files;
     try {
         if (folder.GetForm() == ArtFolder::Form::kContainer)

@@ -51,6 +51,17 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
         failure = "not a PNG file";
         return false;
     }
+    // Every chunk must lie within the file: the decoder takes a chunk's
+    // claimed length as the room to make for it, however short the file.
+    for (std::size_t at = sizeof kSignature; at + 8 <= png.size();) {
+        const std::uint32_t chunk = std::uint32_t{png[at]} << 24 | std::uint32_t{png[at + 1]} << 16 |
+                                    std::uint32_t{png[at + 2]} << 8 | png[at + 3];
+        if (chunk > png.size() - at - 8) {
+            failure = "not a readable PNG file (a chunk claims " + std::to_string(chunk) + " bytes past its end)";
+            return false;
+        }
+        at += std::size_t{12} + chunk;  // length, type, data, checksum
+    }
     const auto length = static_cast<int>(std::min<std::size_t>(png.size(), INT32_MAX));
     int width = 0, height = 0;
     // The header's size is checked before any pixel is decoded: a file
@@ -77,14 +88,14 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
 
 bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
 {
-    std::ifstream in(PathFromUtf8(path), std::ios::binary);
-    // Asked first: a stream that never opened reads as failed too.
+    std::ifstream in(PathFromUtf8(path), std::ios::binary | std::ios::ate);
     if (!in.is_open()) {
         failure = "cannot be opened";
         return false;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof()) {
+    const std::streamoff size = in.tellg();
+    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+    if (size < 0 || !in.seekg(0) || !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
         failure = "cannot be read";
         return false;
     }

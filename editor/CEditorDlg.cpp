@@ -251,7 +251,8 @@ void CEditorDlg::ShowTileArt()
     if (!m_tileArt.IsWindowVisible())
         return;
     const StaticTileEntry* entry = EditedEntry();
-    m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view());
+    m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view(),
+                       entry && (entry->flags & TileFlag::kPartialHue) != 0);
 }
 
 void CEditorDlg::OpenFindTile()
@@ -442,6 +443,8 @@ void CEditorDlg::StoreFlag(int bit)
     UpdateData(true);
     // Only this box's bit changes: the others, the high 32 of a newer file's included, stay.
     entry->flags = m_flags[bit] ? (entry->flags | TileFlag::Bit(bit)) : (entry->flags & ~TileFlag::Bit(bit));
+    if (TileFlag::Bit(bit) == TileFlag::kPartialHue)
+        ShowTileArt();  // the picture's hue now reaches only its grey pixels, or all of them
 }
 
 void CEditorDlg::OnChangeName()

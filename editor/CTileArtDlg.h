@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ArtFolder.h"
+#include "ArtPalette.h"
 #include "CDialog.h"
 #include "CImageCtrl.h"
+#include "HueTable.h"
 #include "PendingPictures.h"
 #include "resource.h"
 
@@ -13,11 +15,13 @@
 class CDataExchange;
 
 // The Tile Art window: beside the editor, which owns it, the picture of one
-// static tile from the art beside the loaded tile-data file, a line naming
-// it, and buttons that save the picture as a PNG file, give the tile
-// another picture from one, or remove its art. A new picture or a removal
-// is kept with the editor's pending pictures, shown whenever the tile is,
-// until the editor saves. Closing the window only hides it.
+// static tile from the art beside the loaded tile-data file, and a line
+// naming it; under them the hue the picture is drawn through (0: none),
+// from the hue table beside the same file, and the hue's name; then buttons
+// that save the picture as a PNG file, give the tile another picture from
+// one, or remove its art. A new picture or a removal is kept with the
+// editor's pending pictures, shown whenever the tile is, until the editor
+// saves. Closing the window only hides it.
 class CTileArtDlg : public CDialog {
 public:
     CTileArtDlg(CWnd* parent, PendingPictures& pending);
@@ -29,16 +33,18 @@ public:
     // Shows the window beside `owner`, the first time it opens, without
     // taking the focus from it.
     void Open(const CDialog& owner);
-    // Takes the art beside a tile-data file just loaded or saved; it is
-    // read when the window next shows a tile.
+    // Takes the art and hues beside a tile-data file just loaded or saved;
+    // they are read when the window next shows a tile.
     void LoadArt(const std::string& tileDataPath);
-    // Shows static tile `tileId` (-1: none), named `codePageName`.
-    void ShowTile(int tileId, std::string_view codePageName);
+    // Shows static tile `tileId` (-1: none), named `codePageName`, drawn
+    // through the hue, only its grey pixels when `partialHue`.
+    void ShowTile(int tileId, std::string_view codePageName, bool partialHue);
 
 protected:
+    bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
-
+    void OnChangeHueNumber();
     void OnSavePicture();
     void OnReplacePicture();
     void OnRemovePicture();
@@ -46,24 +52,41 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Shows the tile's picture, or the line saying why there is none; the
-    // buttons follow.
-    void ShowTileArt(int tileId, std::string_view codePageName);
+    // Shows the tile ShowTile was last given: its pending picture, or the
+    // one the files hold, or the line saying why there is none.
+    void ShowShownTile();
     void ShowNoPicture(const std::u16string& line);
-    void EnableButtons();
+    // Whether the shown tile's art was read (rather than a line saying why not).
+    bool ShowsTileArt() const { return m_shownTile >= 0 && m_decodedTile == m_shownTile; }
     // The picture shown: the tile's pending one, else the one the files hold; or null.
     const ArtImage* ShownPicture() const;
     // Whether the shown tile has art that Remove could take away.
     bool ShownTileHasArt() const;
+    void EnableButtons();
+    // The box and the line beside it for the hue table just read.
+    void TakeHueTable();
+    // Takes the number in the box: a hue of the table is drawn from then
+    // on; any other leaves the last one drawn. False when it changes nothing.
+    bool TakeHueNumber();
 
-    PendingPictures& m_pending;
     std::string m_tileDataPath;  // empty before the first load
     std::optional<ArtFolder> m_art;  // none until a tile is shown after a load
-    // The tile whose picture is shown, so that a rename does not decode it again.
-    int m_decodedTile = -1;
-    ArtResult m_decoded;
-    // The tile the window shows while its art can be changed, and its name; -1: none.
+    std::optional<HueTable> m_hues;  // read with the art
+    // The hue pictures are drawn through (0: none), and its palettes.
+    int m_hue = 0;
+    TileHuePalettes m_palettes;
+    // The tile shown, to draw it again in another hue.
     int m_shownTile = -1;
     std::string m_shownName;
+    bool m_shownPartial = false;
+    // The picture decoded, so that a rename does not decode it again: its
+    // tile, and the hue and flag it was drawn with.
+    int m_decodedTile = -1;
+    int m_decodedHue = 0;
+    bool m_decodedPartial = false;
+    ArtResult m_decoded;
+    // The shown tile's pending picture as drawn, when it has one.
+    ArtResult m_pendingDecoded;
+    PendingPictures& m_pending;
     bool m_placed = false;
 };

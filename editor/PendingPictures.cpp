@@ -1,6 +1,5 @@
 #include "PendingPictures.h"
 
-#include "ArtDecoder.h"
 #include "ArtNumbering.h"
 
 namespace {
@@ -14,11 +13,8 @@ std::uint32_t StaticArtIndex(int tileId)
 
 void PendingPictures::Replace(int tileId, ArtPixels pixels)
 {
-    // Shown as the reader decodes the entry that Save will write, so the
-    // window shows no colour the files will not hold.
-    const std::uint32_t artIndex = StaticArtIndex(tileId);
-    ArtImage shown = DecodeArt(artIndex, EncodeArt(artIndex, pixels)).image;
-    m_pictures[tileId] = {std::move(pixels), std::move(shown)};
+    std::vector<std::uint8_t> entry = EncodeArt(StaticArtIndex(tileId), pixels);
+    m_pictures[tileId] = {std::move(pixels), std::move(entry)};
 }
 
 void PendingPictures::Remove(int tileId)

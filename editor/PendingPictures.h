@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ArtEncoder.h"
-#include "ArtImage.h"
 #include "ArtWriter.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <vector>
@@ -15,8 +15,9 @@ class PendingPictures {
 public:
     struct Picture {
         std::optional<ArtPixels> pixels;  // nothing: the tile's art is removed
-        // The picture as the art files will give it back once written.
-        ArtImage shown;
+        // The picture's art entry, for the window to draw it as the art
+        // files will give it back once written.
+        std::vector<std::uint8_t> entry;
     };
 
     // `pixels` must be storable as the tile's (WhyNotStorable).

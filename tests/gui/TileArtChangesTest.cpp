@@ -290,19 +290,22 @@ TEST_P(TileArtChanges, SavePictureAsWritesTheBytesArtOutWrites)
     EXPECT_EQ(request.defaultExtension, "png");
     EXPECT_EQ(request.filterPattern, "*.png");
 
-    const auto artOut = [&](const std::string& out) {
+    const auto artOut = [&](const std::string& out, const std::string& hue) {
         std::ostringstream ignored;
-        EXPECT_EQ(RunTilesTool({"art", tileDataPath, "--out", folder.File(out), "--ids", "0002-0002"}, ignored, ignored), 0);
+        EXPECT_EQ(RunTilesTool({"art", tileDataPath, "--out", folder.File(out), "--ids", "0002-0002", "--hue", hue},
+                               ignored, ignored), 0);
         return ReadFileBytes(folder.File(out) + "/0002.png");
     };
-    EXPECT_EQ(ReadFileBytes(saved), artOut("out"));
+    EXPECT_EQ(ReadFileBytes(saved), artOut("out", "0"));
 
-    // A pending picture is saved as the files will give it back.
+    // A pending picture is saved as the files will give it back, through the hue chosen.
+    Art().SetItemText(IDC_HUE_NUMBER, u"3");
     Replace(WritePng("new.png", TestPicture()));
     editor.fileDialogs.answers.push_back(QString::fromStdString(saved));
     Click(IDC_SAVE_PICTURE);
     editor.Save();
-    EXPECT_EQ(ReadFileBytes(saved), artOut("out-after"));
+    EXPECT_EQ(ReadFileBytes(saved), artOut("out-after", "3"));
+    EXPECT_NE(ReadFileBytes(saved), artOut("out-plain", "0")) << "the hue drew it";
 
     editor.fileDialogs.answers.push_back(QString::fromStdString(folder.File("no-such-folder/0002.png")));
     Click(IDC_SAVE_PICTURE);

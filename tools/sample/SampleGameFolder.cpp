@@ -2,6 +2,7 @@
 
 #include "LandTileEntry.h"
 #include "LittleEndian.h"
+#include "SampleHues.h"
 #include "StaticTileEntry.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
@@ -256,6 +257,7 @@ void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLa
     const SampleGameFiles game = MakeSampleGameFiles(layout);
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files = MakeSampleArtFiles(layout, art);
     files.insert(files.begin(), {{kSampleTileDataName, game.tileData}, {kSampleVerDataName, game.verData}});
+    files.emplace_back(kSampleHueFileName, MakeSampleHueFile());
     std::vector<std::string> names;
     for (const auto& file : files)
         names.push_back(file.first);

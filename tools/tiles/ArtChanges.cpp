@@ -128,14 +128,22 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
             continue;
         }
         const std::uint32_t artIndex = ArtIndexOf(id, land);
-        ArtPixels picture = PixelsFromImage(image);
-        if (const std::optional<std::string> why = WhyNotStorable(artIndex, picture)) {
-            problems.push_back(path + ": " + *why);
+        // A picture the tile already shows is one the art holds, so it can be
+        // held. The same RGBA bytes (a file --out wrote) are the same pixels
+        // without bringing either to 16-bit colour.
+        const ArtResult present = reader.Decode(artIndex);
+        const bool shown = present.kind == ArtResult::Kind::kImage;
+        if (shown && present.image.width == image.width && present.image.rgba == image.rgba) {
+            ++tally.unchanged;
             continue;
         }
-        const ArtResult present = reader.Decode(artIndex);
-        if (present.kind == ArtResult::Kind::kImage && PixelsFromImage(present.image) == picture) {
+        ArtPixels picture = PixelsFromImage(image);
+        if (shown && ShowsPixels(present.image, picture)) {
             ++tally.unchanged;
+            continue;
+        }
+        if (const std::optional<std::string> why = WhyNotStorable(artIndex, picture)) {
+            problems.push_back(path + ": " + *why);
             continue;
         }
         ++(present.kind == ArtResult::Kind::kNoArt ? tally.added : tally.replaced);

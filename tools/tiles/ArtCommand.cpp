@@ -2,6 +2,7 @@
 #include "ArtChanges.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
+#include "ArtPalette.h"
 #include "ContactSheet.h"
 #include "LoadedGame.h"
 #include "PathParts.h"
@@ -11,6 +12,7 @@
 #include "TileIdRange.h"
 #include "TilesTool.h"
 #include "ToolCommand.h"
+#include "ToolHues.h"
 
 #include <filesystem>
 #include <ostream>
@@ -19,7 +21,9 @@
 namespace {
 
 constexpr char kArtHelp[] =
-    "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png | --in DIR) [--ids A-B] [--land]\n"
+    "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "                         [--hue N]\n"
+    "       quarnel-tiles art TILEDATA --in DIR [--ids A-B] [--land]\n"
     "       quarnel-tiles art TILEDATA --remove A-B [--land]\n"
     "\n"
     "Writes the pictures of the static tiles in use (with --land, of the 16384 land\n"
@@ -31,6 +35,8 @@ constexpr char kArtHelp[] =
     "a grid of those pictures, each labelled with its id.\n"
     "A summary goes to standard error, and each tile whose art is damaged with its\n"
     "reason; the other pictures are still written, and the exit status is 5.\n"
+    "--hue N draws every picture through hue N of hues.mul beside TILEDATA (1 to\n"
+    "the hue count; 0: none), only the grey pixels of tiles with Partial Hue.\n"
     "\n"
     "--in DIR gives each tile in use (or in the --ids range) whose DIR/XXXX.png is\n"
     "there that picture: the names --out writes, in either letter case; other files\n"
@@ -81,12 +87,60 @@ struct Tally {
     int written = 0, withoutArt = 0, damaged = 0;
 };
 
+// The flag words of the tiles of one half, for drawing each through a hue
+// as its Partial Hue flag says; none when no hue is asked for.
+struct HueToDraw {
+    std::optional<HueTable> table;
+    int number = 0;
+    std::vector<TileFlags> flags;  // by tile id
+};
+
+template <typename Table>
+bool ReadFlags(const std::string& path, std::vector<TileFlags>& flags, std::ostream& err)
+{
+    LoadedGame<Table> game;
+    if (!LoadGame(path, game, err))
+        return false;
+    for (int id = 0; id < game.patched->count; ++id)
+        flags.push_back((*game.patched)[id].flags);
+    return true;
+}
+
+// The hue --hue asks for, with the tiles' flags; the exit status when it cannot be drawn.
+int ReadHueToDraw(const ToolArguments& arguments, bool land, HueToDraw& hue, std::ostream& err)
+{
+    const std::string asked = arguments.Value("--hue");
+    if (asked.empty())
+        return kExitOk;
+    const std::optional<int> number = ParseDecimal(asked);
+    if (!number) {
+        ToolError(err, ArtCommand()) << "--hue takes a decimal hue number (0: none), not " << asked << '\n';
+        return kExitUsage;
+    }
+    if (*number == 0)
+        return kExitOk;
+    const std::string& path = arguments.Operand(0);
+    hue.table = LoadHuesBeside(path, err);
+    if (!hue.table)
+        return kExitFileError;
+    if (!hue.table->Holds(*number)) {
+        ToolError(err, ArtCommand()) << "no hue " << *number << " (" << HueNumbersText(hue.table->Count()) << ")\n";
+        return kExitUsage;
+    }
+    hue.number = *number;
+    const bool read = land ? ReadFlags<LandTileTable>(path, hue.flags, err) : ReadFlags<StaticTileTable>(path, hue.flags, err);
+    return read ? kExitOk : kExitFileError;
+}
+
 int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 {
     const Output output{arguments.Value("--out"), arguments.Value("--sheet")};
     const std::string in = arguments.Value("--in"), remove = arguments.Value("--remove");
     const int modes = !output.folder.empty() + !output.sheet.empty() + !in.empty() + !remove.empty();
-    if (modes != 1 || (!remove.empty() && !arguments.Value("--ids").empty()))
+    const bool changing = !in.empty() || !remove.empty();
+    // The pictures put in are stored as they are: a hue is only for showing them.
+    if (modes != 1 || (!remove.empty() && !arguments.Value("--ids").empty()) ||
+        (changing && !arguments.Value("--hue").empty()))
         return UsageError(ArtCommand(), err);
     const std::string& path = arguments.Operand(0);
     const bool land = arguments.Has("--land");
@@ -102,6 +156,9 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
         return PutPictures(path, land, *inUse, in, range, err);
     if (!remove.empty())
         return RemovePictures(path, land, range, err);
+    HueToDraw hue;
+    if (const int status = ReadHueToDraw(arguments, land, hue, err); status != kExitOk)
+        return status;
 
     const ArtFolder art = ArtFolder::Load(path);
     if (art.GetForm() == ArtFolder::Form::kNone) {
@@ -129,9 +186,11 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
     Tally tally;
     ContactSheet sheet(range.last - range.first + 1);
     ArtFolder::Reader reader(art);
+    TileHuePalettes palettes(hue.number ? &(*hue.table)[hue.number] : nullptr);
     std::string failure;
     for (int id = range.first; id <= range.last; ++id) {
-        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id);
+        const TileFlags flags = static_cast<std::size_t>(id) < hue.flags.size() ? hue.flags[static_cast<std::size_t>(id)] : 0;
+        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id, palettes.For(flags));
         if (result.kind == ArtResult::Kind::kNoArt) {
             ++tally.withoutArt;
         } else if (result.kind == ArtResult::Kind::kDamaged) {
@@ -160,6 +219,8 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
         << ", " << Counted(tally.withoutArt, "tile") << " without art";
     if (tally.damaged)
         err << ", " << tally.damaged << " damaged";
+    if (hue.number)
+        err << ", through hue " << hue.number;
     err << '\n';
     return tally.damaged ? kExitDamagedArt : kExitOk;
 }
@@ -168,6 +229,6 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 
 const ToolCommand& ArtCommand()
 {
-    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--in", "--remove", "--ids"}, {"--land"}}, &Art};
+    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--in", "--remove", "--ids", "--hue"}, {"--land"}}, &Art};
     return command;
 }

@@ -25,10 +25,12 @@ constexpr char kToolHelp[] =
     "  info TILEDATA                                     the file's layout, tiles in use, patch file and art\n"
     "  sample DIR [--layout classic|newer] [--art index|container]\n"
     "                                                    writes a made-up game folder into DIR\n"
-    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land] [--hue N]\n"
     "                                                    the tiles' pictures as PNG files or one sheet\n"
     "  art TILEDATA (--in DIR [--ids A-B] | --remove A-B) [--land]\n"
     "                                                    pictures from PNG files given to the tiles, or taken away\n"
+    "  hues TILEDATA [--format csv|jsonl] [--ids A-B] [--sheet FILE.png]\n"
+    "                                                    the hue table as records or as a chart\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
     "2 usage, 3 import: bad records, art --in: bad pictures (nothing written), 4 a file could not\n"
@@ -79,7 +81,7 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
     const std::vector<std::string> words(args.begin() + 1, args.end());
     for (const ToolCommand* command :
          {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand(),
-          &FoldCommand()}) {
+          &FoldCommand(), &HuesCommand()}) {
         if (name != command->name)
             continue;
         if (AsksForHelp(words)) {

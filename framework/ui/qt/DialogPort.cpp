@@ -9,6 +9,7 @@
 #include "Icon.h"
 #include "ImageControl.h"
 #include "ListBoxControl.h"
+#include "NumberBoxControl.h"
 #include "ResourceModule.h"
 
 #include <QApplication>
@@ -158,6 +159,19 @@ void CDialog::KeepItemTextInCodePage1252(int id)
         edit->setValidator(new CodePage1252Validator(edit));
 }
 
+void CDialog::EnableItem(int id, bool enable)
+{
+    // Qt passes the focus of a widget it disables on by itself.
+    if (QWidget* control = m_port->Control(id))
+        control->setEnabled(enable);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    const QWidget* control = m_port->Control(id);
+    return control && control->isEnabled();
+}
+
 int CDialog::GetItemCheck(int id) const
 {
     const auto* box = qobject_cast<const QCheckBox*>(m_port->Control(id));
@@ -182,19 +196,6 @@ void CDialog::FocusItem(int id, bool selectText)
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control); edit && selectText)
         edit->selectAll();
-}
-
-void CDialog::EnableItem(int id, bool enable)
-{
-    // Qt passes the focus of a widget it disables on by itself.
-    if (QWidget* control = m_port->Control(id))
-        control->setEnabled(enable);
-}
-
-bool CDialog::IsItemEnabled(int id) const
-{
-    const QWidget* control = m_port->Control(id);
-    return control && control->isEnabled();
 }
 
 void CDialog::AddItems(int templateId)
@@ -409,6 +410,18 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
                 edit->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
             }
             control = edit;
+            break;
+        }
+        case ControlKind::NumberBox: {
+            auto* box = new NumberBoxControl(this, [this, id = item.id](int steps) { m_dialog.StepItem(id, steps); });
+            box->setFrame((item.style & Style::kBorder) != 0);
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::EditChange, id); });
+            if (pendingLabel) {
+                pendingLabel->setBuddy(box);
+                box->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
+            }
+            control = box;
             break;
         }
         case ControlKind::ListBox: {

@@ -33,6 +33,9 @@ public:
     // The client area made a size in dialog units; the window's place stays.
     void SizeClient(int cx, int cy);
 
+    // A number box's arrows (the system's up-down control), or null.
+    HWND Arrows(int id) const;
+
     void ShowWaitCursor(bool show);
     // A handler asks for the system's default handling of what it handles.
     void UseDefault() { m_useDefault = true; }
@@ -45,6 +48,9 @@ private:
     static bool RouteInput(MSG& message);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<std::uint8_t> BuildTemplate() const;
+    // Puts arrows at the right of a number box's edit; they report their
+    // steps to the dialog rather than change the number themselves.
+    HWND AttachArrows(HWND edit, bool visible);
     HWND ParentWindow() const;
 
     CDialog& m_dialog;
@@ -52,6 +58,8 @@ private:
     HWND m_window = nullptr;
     // What each added template made, by its id.
     std::map<int, std::vector<HWND>> m_addedControls;
+    // The number boxes' arrows, by the box's id.
+    std::map<int, HWND> m_arrows;
     HCURSOR m_cursorBeforeWait = nullptr;
     bool m_useDefault = false;
     bool m_modeless = false;

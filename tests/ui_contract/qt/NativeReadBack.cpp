@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QWidget>
 
 RenderedControl RenderControl(const CDialog& dialog, int id)
@@ -59,4 +61,13 @@ bool IsControlEnabled(const CDialog& dialog, int id)
 void ClickNatively(const CDialog& dialog, int id)
 {
     qobject_cast<QAbstractButton*>(NativeControl(dialog, id))->click();
+}
+
+void PressArrowKey(const CDialog& dialog, int id, bool up)
+{
+    QWidget* control = NativeControl(dialog, id);
+    const int key = up ? Qt::Key_Up : Qt::Key_Down;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier), release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    QApplication::sendEvent(control, &release);
 }

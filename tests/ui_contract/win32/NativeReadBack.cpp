@@ -82,3 +82,12 @@ void ClickNatively(const CDialog& dialog, int id)
 {
     SendMessageW(NativeControl(dialog, id), BM_CLICK, 0, 0);
 }
+
+void PressArrowKey(const CDialog& dialog, int id, bool up)
+{
+    // The key's messages as the message loop hands them to the focused edit.
+    const HWND control = NativeControl(dialog, id);
+    const WPARAM key = up ? VK_UP : VK_DOWN;
+    SendMessageW(control, WM_KEYDOWN, key, 1);
+    SendMessageW(control, WM_KEYUP, key, 1 | 0xC0000000);
+}

@@ -117,9 +117,10 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         files[*id] = folder + "/" + name;
     }
 
-    // Every picture is read and checked before anything is written.
+    // Every picture is read and checked before anything is written. The
+    // reader's files close before the writer opens them for itself alone.
     std::vector<ArtChange> changes;
-    ArtFolder::Reader reader(*art);
+    std::optional<ArtFolder::Reader> reader(*art);
     for (const auto& [id, path] : files) {
         ArtImage image;
         std::string failure;
@@ -131,7 +132,7 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         // A picture the tile already shows is one the art holds, so it can be
         // held. The same RGBA bytes (a file --out wrote) are the same pixels
         // without bringing either to 16-bit colour.
-        const ArtResult present = reader.Decode(artIndex);
+        const ArtResult present = reader->Decode(artIndex);
         const bool shown = present.kind == ArtResult::Kind::kImage;
         if (shown && present.image.width == image.width && present.image.rgba == image.rgba) {
             ++tally.unchanged;
@@ -149,6 +150,7 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         ++(present.kind == ArtResult::Kind::kNoArt ? tally.added : tally.replaced);
         changes.push_back({artIndex, std::move(picture)});
     }
+    reader.reset();
     if (!problems.empty()) {
         for (const std::string& problem : problems)
             ToolError(err) << problem << '\n';
@@ -166,15 +168,17 @@ int RemovePictures(const std::string& tileData, bool land, const TileIdRange& ra
         return kExitFileError;
     std::vector<ArtChange> changes;
     Tally tally;
-    ArtFolder::Reader reader(*art);
-    for (int id = range.first; id <= range.last; ++id) {
-        const std::uint32_t artIndex = ArtIndexOf(id, land);
-        if (reader.Decode(artIndex).kind == ArtResult::Kind::kNoArt) {
-            ++tally.unchanged;
-            continue;
+    {
+        ArtFolder::Reader reader(*art);  // closed before the writer opens its files
+        for (int id = range.first; id <= range.last; ++id) {
+            const std::uint32_t artIndex = ArtIndexOf(id, land);
+            if (reader.Decode(artIndex).kind == ArtResult::Kind::kNoArt) {
+                ++tally.unchanged;
+                continue;
+            }
+            ++tally.removed;
+            changes.push_back({artIndex, std::nullopt});
         }
-        ++tally.removed;
-        changes.push_back({artIndex, std::nullopt});
     }
     return Write(tileData, changes, "art --remove " + range.Text(), tally, err);
 }

@@ -1,12 +1,16 @@
 #include "CEditorDlg.h"
 
+#include "ArtFolder.h"
+#include "ArtWriter.h"
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "CFindTileDlg.h"
 #include "DialogWaitCursor.h"
+#include "FileMessage.h"
 #include "GameFolder.h"
 #include "ListLine.h"
 #include "MessageBox.h"
+#include "PathParts.h"
 #include "ResourceModule.h"
 #include "TileNameSearch.h"
 #include "Utf8.h"
@@ -25,6 +29,13 @@ constexpr char kCannotLoad[] = "ERROR: cannot load";
 constexpr char kCannotSave[] = "ERROR: cannot save";
 
 constexpr char kNotFoundLeadIn[] = "No tile name contains";
+
+// The art file a message names: the container, or the index.
+std::string ArtFileBeside(const std::string& tileDataPath)
+{
+    const ArtFolder art = ArtFolder::Load(tileDataPath);
+    return art.Files().empty() ? std::string(FolderPart(tileDataPath)) : art.Files().front();
+}
 
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 
@@ -222,12 +233,6 @@ void CEditorDlg::OnSelchangeList()
     UpdateData(false);
 }
 
-void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path, const std::string& reason)
-{
-    const std::string text = std::string(leadIn) + " \"" + path + "\"!";
-    AfxMessageBox(reason.empty() ? text : text + "\n" + reason, MessageIcon::Exclamation);
-}
-
 StaticTileEntry* CEditorDlg::EditedEntry()
 {
     // A file with fewer tiles than the one before may leave current past its end.
@@ -278,6 +283,8 @@ void CEditorDlg::OnLoad()
     if (fileDialog.DoModal() != IDOK)
         return;
     m_path = fileDialog.GetPathName();
+    // They were for the art beside the file loaded before.
+    m_pendingPictures.Clear();
 
     DialogWaitCursor waitCursor(*this);
     const GameFolderLoad load = LoadGameFolder<StaticTileTable>(m_table, m_path, nullptr, waitCursor);
@@ -318,6 +325,7 @@ void CEditorDlg::OnSave()
     const GameFolderSave save = SaveGameFolder(m_table, m_path, m_patchFileLoaded, waitCursor);
     switch (save.result) {
     case GameFolderSave::Result::kSaved:
+        SavePendingPictures();
         return;
     case GameFolderSave::Result::kTileDataRefused:
         ShowFileMessage(kCannotSave, m_path, save.tileDataFailure.Why());
@@ -331,6 +339,48 @@ void CEditorDlg::OnSave()
         // second Save, once the cause is mended, writes it all again.
         AfxMessageBox(save.fileError.GetErrorMessageWithReason(), MessageIcon::Stop);
         return;
+    }
+}
+
+void CEditorDlg::SavePendingPictures()
+{
+    if (m_pendingPictures.IsEmpty())
+        return;
+    const ArtWrite write = WriteArt(m_path, m_pendingPictures.Changes());
+    switch (write.result) {
+    case ArtWrite::Result::kWritten:
+        m_pendingPictures.Clear();
+        m_tileArt.LoadArt(m_path);  // the pictures as the files now hold them
+        ShowTileArt();
+        return;
+    case ArtWrite::Result::kNoArt:
+        // The art files went away after the pictures were given.
+        ShowFileMessage(kCannotSave, std::string(FolderPart(m_path)),
+                        "no art beside it (looked for " + ArtNamesLookedFor() + ")");
+        return;
+    case ArtWrite::Result::kDamaged:
+        ShowFileMessage(kCannotSave, ArtFileBeside(m_path), "the art is damaged (" + write.damage + ")");
+        return;
+    case ArtWrite::Result::kRefused:
+        ShowFileMessage(kCannotSave, write.file, write.error.GetSystemReason());
+        return;
+    case ArtWrite::Result::kFileError: {
+        // What was written over is put back, so the pictures stay pending
+        // for a second Save once the cause is mended.
+        // Without the system's words (a short write), the error's own sentence.
+        std::string reason = write.error.GetSystemReason();
+        if (reason.empty())
+            reason = write.error.GetErrorMessage();
+        for (const std::string& left : write.filesLeftChanged) {
+            if (!reason.empty())
+                reason += '\n';
+            reason += "not put back as it was: ";
+            reason += left;
+        }
+        const std::string& file = write.error.m_strFileName;
+        ShowFileMessage(kCannotSave, file.empty() ? ArtFileBeside(m_path) : file, reason);
+        return;
+    }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "CListBox.h"
 #include "CTileArtDlg.h"
+#include "PendingPictures.h"
 #include "StaticTileEntry.h"
 #include "resource.h"
 
@@ -45,8 +46,11 @@ public:
     // the table's to write back.
     bool m_patchFileLoaded = false;
     int m_current = -1;
+    // The pictures given in the Tile Art window, written by Save after the
+    // tile data; a Load drops them.
+    PendingPictures m_pendingPictures;
     // Beside the editor, from the system menu's Tile Art entry or its key.
-    CTileArtDlg m_tileArt{this};
+    CTileArtDlg m_tileArt{this, m_pendingPictures};
     // The text last looked for in the tiles' names, shown when Find Tile opens again.
     std::u16string m_findText;
 
@@ -83,9 +87,9 @@ private:
     void StoreFlag(int bit);
     // The boxes of bits 32-63 and the room they take, shown for a file whose flag word has them.
     void ShowHighFlags(bool show);
-    // A Load or Save message: the lead-in and the path, then on a line of
-    // its own the reason when there is one.
-    void ShowFileMessage(const char* leadIn, const std::string& path, const std::string& reason);
+    // Save's second half: the pending pictures into the art files, in one
+    // batch; emptied once written.
+    void SavePendingPictures();
     // The entry at current, or null when current names no tile in use.
     StaticTileEntry* EditedEntry();
     // The Tile Art window, opened, and shown the tile being edited while open.

@@ -1,21 +1,51 @@
 #include "CTileArtDlg.h"
 
+#include "ArtDecoder.h"
 #include "ArtNumbering.h"
 #include "CDataExchange.h"
+#include "CFileDialog.h"
+#include "FileMessage.h"
+#include "PngFile.h"
 #include "TileArtLine.h"
 
+#include <cstdio>
+
 namespace {
+
 // Between the editor's frame and the window's, in pixels.
 constexpr int kGapBesideOwner = 8;
 // Digits enough for any hue number a table can hold.
 constexpr int kHueDigits = 5;
+
+constexpr char kPictureExtension[] = "png";
+constexpr char kPictureFilter[] = "PNG Pictures (*.png)|*.png||";
+
+constexpr char kCannotSave[] = "ERROR: cannot save";
+constexpr char kCannotUse[] = "ERROR: cannot use";
+
+// "0BB6.png": the name quarnel-tiles art --out gives the tile's picture.
+std::string PictureFileName(int tileId)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "%04X.png", static_cast<unsigned>(tileId));
+    return name;
+}
+
+std::uint32_t StaticArtIndex(int tileId)
+{
+    return kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CTileArtDlg, CDialog)
     ON_EN_CHANGE(IDC_HUE_NUMBER, OnChangeHueNumber)
+    ON_BN_CLICKED(IDC_SAVE_PICTURE, OnSavePicture)
+    ON_BN_CLICKED(IDC_REPLACE_PICTURE, OnReplacePicture)
+    ON_BN_CLICKED(IDC_REMOVE_PICTURE, OnRemovePicture)
 END_MESSAGE_MAP()
 
-CTileArtDlg::CTileArtDlg(CWnd* parent) : CDialog(IDD, parent) {}
+CTileArtDlg::CTileArtDlg(CWnd* parent, PendingPictures& pending) : CDialog(IDD, parent), m_pending(pending) {}
 
 void CTileArtDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -28,8 +58,9 @@ bool CTileArtDlg::OnInitDialog()
     CDialog::OnInitDialog();
     LimitItemText(IDC_HUE_NUMBER, kHueDigits);
     SetItemText(IDC_HUE_NUMBER, u"0");
-    // Until a table is read there is no hue to choose.
+    // Until a table is read there is no hue to choose, and until a tile shows no picture to change.
     EnableItem(IDC_HUE_NUMBER, false);
+    EnableButtons();
     return true;
 }
 
@@ -115,6 +146,14 @@ void CTileArtDlg::ShowTile(int tileId, std::string_view codePageName, bool parti
     m_shownTile = tileId;
     m_shownName = codePageName;
     m_shownPartial = partialHue;
+    ShowShownTile();
+    EnableButtons();
+}
+
+void CTileArtDlg::ShowShownTile()
+{
+    const int tileId = m_shownTile;
+    const bool partialHue = m_shownPartial;
     if (m_tileDataPath.empty())
         return ShowNoPicture(NoFileLine());
     if (!m_art) {
@@ -128,15 +167,26 @@ void CTileArtDlg::ShowTile(int tileId, std::string_view codePageName, bool parti
         return ShowNoPicture(NoTileLine());
     if (tileId != m_decodedTile || m_hue != m_decodedHue || partialHue != m_decodedPartial) {
         const ArtPalette& palette = m_palettes.For(partialHue ? TileFlag::kPartialHue : 0);
-        m_decoded = m_art->Decode(kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId), palette);
+        m_decoded = m_art->Decode(StaticArtIndex(tileId), palette);
         m_decodedTile = tileId;
         m_decodedHue = m_hue;
         m_decodedPartial = partialHue;
     }
+    if (const PendingPictures::Picture* pending = m_pending.Find(tileId)) {
+        if (!pending->pixels)
+            return ShowNoPicture(RemovedArtLine(tileId));
+        // Drawn from the entry Save will write, through the hue chosen, as the files will give it back.
+        m_pendingDecoded = DecodeArt(StaticArtIndex(tileId), pending->entry,
+                                     m_palettes.For(partialHue ? TileFlag::kPartialHue : 0));
+        const ArtImage& picture = m_pendingDecoded.image;
+        m_image.SetImage(picture.width, picture.height, picture.rgba);
+        SetItemText(IDC_TILE_TEXT, NewPictureLine(tileId, m_shownName, picture.width, picture.height));
+        return;
+    }
     switch (m_decoded.kind) {
     case ArtResult::Kind::kImage:
         m_image.SetImage(m_decoded.image.width, m_decoded.image.height, m_decoded.image.rgba);
-        SetItemText(IDC_TILE_TEXT, TileArtLine(tileId, codePageName, m_decoded.image.width, m_decoded.image.height));
+        SetItemText(IDC_TILE_TEXT, TileArtLine(tileId, m_shownName, m_decoded.image.width, m_decoded.image.height));
         return;
     case ArtResult::Kind::kNoArt:
         return ShowNoPicture(NoArtLine(tileId));
@@ -149,4 +199,78 @@ void CTileArtDlg::ShowNoPicture(const std::u16string& line)
 {
     m_image.Clear();
     SetItemText(IDC_TILE_TEXT, line);
+}
+
+const ArtImage* CTileArtDlg::ShownPicture() const
+{
+    if (!ShowsTileArt())
+        return nullptr;
+    if (const PendingPictures::Picture* pending = m_pending.Find(m_shownTile))
+        return pending->pixels ? &m_pendingDecoded.image : nullptr;
+    return m_decoded.kind == ArtResult::Kind::kImage ? &m_decoded.image : nullptr;
+}
+
+bool CTileArtDlg::ShownTileHasArt() const
+{
+    if (const PendingPictures::Picture* pending = m_pending.Find(m_shownTile))
+        return pending->pixels.has_value();
+    return m_decoded.kind != ArtResult::Kind::kNoArt;  // damaged art is art too, and can go
+}
+
+void CTileArtDlg::EnableButtons()
+{
+    // Art that cannot be read as a whole cannot be written either.
+    const bool changeable = ShowsTileArt() && m_art->Damage().empty();
+    EnableItem(IDC_SAVE_PICTURE, ShownPicture() != nullptr);
+    EnableItem(IDC_REPLACE_PICTURE, changeable);
+    EnableItem(IDC_REMOVE_PICTURE, changeable && ShownTileHasArt());
+}
+
+void CTileArtDlg::OnSavePicture()
+{
+    const ArtImage* picture = ShownPicture();
+    if (!picture)
+        return;
+    CFileDialog fileDialog(false, kPictureExtension, PictureFileName(m_shownTile).c_str(), OFN_HIDEREADONLY,
+                           kPictureFilter);
+    if (fileDialog.DoModal() != IDOK)
+        return;
+    std::string failure;
+    if (!WritePngFile(fileDialog.GetPathName(), *picture, failure))
+        ShowFileMessage(kCannotSave, fileDialog.GetPathName(), failure);
+}
+
+void CTileArtDlg::OnReplacePicture()
+{
+    if (!ShowsTileArt())
+        return;
+    CFileDialog fileDialog(true, kPictureExtension, PictureFileName(m_shownTile).c_str(), OFN_HIDEREADONLY,
+                           kPictureFilter);
+    if (fileDialog.DoModal() != IDOK)
+        return;
+    const std::string path = fileDialog.GetPathName();
+    // Checked now, so that Save has nothing left to refuse.
+    ArtImage image;
+    std::string failure;
+    if (!ReadPngFile(path, image, failure))
+        return ShowFileMessage(kCannotUse, path, failure);
+    ArtPixels pixels = PixelsFromImage(image);
+    if (const std::optional<std::string> why = WhyNotStorable(StaticArtIndex(m_shownTile), pixels))
+        return ShowFileMessage(kCannotUse, path, *why);
+    m_pending.Replace(m_shownTile, std::move(pixels));
+    ShowShownTile();
+    EnableButtons();
+}
+
+void CTileArtDlg::OnRemovePicture()
+{
+    if (!ShowsTileArt())
+        return;
+    // A new picture for a tile the files give no art is only taken back.
+    if (m_decoded.kind == ArtResult::Kind::kNoArt)
+        m_pending.Forget(m_shownTile);
+    else
+        m_pending.Remove(m_shownTile);
+    ShowShownTile();
+    EnableButtons();
 }

@@ -5,6 +5,7 @@
 #include "CDialog.h"
 #include "CImageCtrl.h"
 #include "HueTable.h"
+#include "PendingPictures.h"
 #include "resource.h"
 
 #include <optional>
@@ -16,11 +17,14 @@ class CDataExchange;
 // The Tile Art window: beside the editor, which owns it, the picture of one
 // static tile from the art beside the loaded tile-data file, and a line
 // naming it; under them the hue the picture is drawn through (0: none),
-// from the hue table beside the same file, and the hue's name. Closing it
-// only hides it.
+// from the hue table beside the same file, and the hue's name; then buttons
+// that save the picture as a PNG file, give the tile another picture from
+// one, or remove its art. A new picture or a removal is kept with the
+// editor's pending pictures, shown whenever the tile is, until the editor
+// saves. Closing the window only hides it.
 class CTileArtDlg : public CDialog {
 public:
-    explicit CTileArtDlg(CWnd* parent);
+    CTileArtDlg(CWnd* parent, PendingPictures& pending);
 
     enum { IDD = IDD_TILEART_DIALOG };
 
@@ -29,8 +33,8 @@ public:
     // Shows the window beside `owner`, the first time it opens, without
     // taking the focus from it.
     void Open(const CDialog& owner);
-    // Takes the art and hues beside a tile-data file just loaded; they are
-    // read when the window next shows a tile.
+    // Takes the art and hues beside a tile-data file just loaded or saved;
+    // they are read when the window next shows a tile.
     void LoadArt(const std::string& tileDataPath);
     // Shows static tile `tileId` (-1: none), named `codePageName`, drawn
     // through the hue, only its grey pixels when `partialHue`.
@@ -41,11 +45,24 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
     void OnChangeHueNumber();
+    void OnSavePicture();
+    void OnReplacePicture();
+    void OnRemovePicture();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Shows the tile ShowTile was last given: its pending picture, or the
+    // one the files hold, or the line saying why there is none.
+    void ShowShownTile();
     void ShowNoPicture(const std::u16string& line);
+    // Whether the shown tile's art was read (rather than a line saying why not).
+    bool ShowsTileArt() const { return m_shownTile >= 0 && m_decodedTile == m_shownTile; }
+    // The picture shown: the tile's pending one, else the one the files hold; or null.
+    const ArtImage* ShownPicture() const;
+    // Whether the shown tile has art that Remove could take away.
+    bool ShownTileHasArt() const;
+    void EnableButtons();
     // The box and the line beside it for the hue table just read.
     void TakeHueTable();
     // Takes the number in the box: a hue of the table is drawn from then
@@ -68,5 +85,8 @@ private:
     int m_decodedHue = 0;
     bool m_decodedPartial = false;
     ArtResult m_decoded;
+    // The shown tile's pending picture as drawn, when it has one.
+    ArtResult m_pendingDecoded;
+    PendingPictures& m_pending;
     bool m_placed = false;
 };

@@ -27,9 +27,19 @@ std::u16string TileArtLine(int tileId, std::string_view codePageName, int width,
     return line + Utf16FromUtf8(std::to_string(width) + " x " + std::to_string(height));
 }
 
+std::u16string NewPictureLine(int tileId, std::string_view codePageName, int width, int height)
+{
+    return TileArtLine(tileId, codePageName, width, height) + u" (new picture, saved with Save)";
+}
+
 std::u16string NoArtLine(int tileId)
 {
     return TileId(tileId) + u" has no art";
+}
+
+std::u16string RemovedArtLine(int tileId)
+{
+    return NoArtLine(tileId) + u" (saved with Save)";
 }
 
 std::u16string DamagedArtLine(int tileId, std::string_view reason)

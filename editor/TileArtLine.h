@@ -8,8 +8,14 @@
 
 // "0BB6  Shipwright  44 x 61"; an unnamed tile gives "0BB6  44 x 61".
 std::u16string TileArtLine(int tileId, std::string_view codePageName, int width, int height);
+// "0BB6  Shipwright  44 x 61 (new picture, saved with Save)": a picture
+// given in the window, not yet in the art files.
+std::u16string NewPictureLine(int tileId, std::string_view codePageName, int width, int height);
 // "0BB6 has no art".
 std::u16string NoArtLine(int tileId);
+// "0BB6 has no art (saved with Save)": the art removed in the window, not
+// yet in the art files.
+std::u16string RemovedArtLine(int tileId);
 // "0BB6: the art is damaged (reason)".
 std::u16string DamagedArtLine(int tileId, std::string_view reason);
 // "No art beside tiledata.mul (looked for artLegacyMUL.uop, art.mul and

@@ -118,15 +118,18 @@ constexpr auto MakeHighFlagItems()
 constexpr auto kHighFlagItems = MakeHighFlagItems();
 
 // Template 103: the Tile Art window, a picture over its line of text, and
-// under them the hue it is drawn in and that hue's name. The
-// line wraps: a message naming the files looked for is longer than the
-// window is wide.
+// under them the hue it is drawn in and that hue's name, then the buttons
+// that save the picture, replace it or remove it. The line wraps: a message
+// naming the files looked for is longer than the window is wide.
 constexpr DialogItemTemplate kTileArtItems[] = {
-    {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 176, 160, 0},
-    {Label, IDC_TILE_TEXT, nullptr, 7, 172, 176, 26, kStaticNoPrefix | kLabelWordWrap},
+    {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 212, 160, 0},
+    {Label, IDC_TILE_TEXT, nullptr, 7, 172, 212, 26, kStaticNoPrefix | kLabelWordWrap},
     {Label, IDC_STATIC, "Hue:", 7, 203, 18, 8, 0},
     {NumberBox, IDC_HUE_NUMBER, nullptr, 27, 201, 40, 12, kBorder | kTabStop},
-    {Label, IDC_HUE_NAME, nullptr, 72, 203, 111, 17, kStaticNoPrefix | kLabelWordWrap},
+    {Label, IDC_HUE_NAME, nullptr, 72, 203, 147, 17, kStaticNoPrefix | kLabelWordWrap},
+    {PushButton, IDC_SAVE_PICTURE, "Save Picture &As...", 7, 223, 72, 14, kTabStop},
+    {PushButton, IDC_REPLACE_PICTURE, "&Replace Picture...", 83, 223, 70, 14, kTabStop},
+    {PushButton, IDC_REMOVE_PICTURE, "Re&move Picture", 157, 223, 62, 14, kTabStop},
 };
 
 // Template 105: Find Tile, the text to look for in the tiles' names.
@@ -144,7 +147,7 @@ constexpr DialogTemplate kDialogs[] = {
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
     {IDD_EDITOR_HIGH_FLAGS, nullptr, "MS Sans Serif", 8, 383, kHighFlagGroupY + kHighFlagGroupHeight + 7, 0,
      kHighFlagItems},
-    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 224, kPopup | kCaption | kSysMenu, kTileArtItems},
+    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 226, 244, kPopup | kCaption | kSysMenu, kTileArtItems},
     {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };
 

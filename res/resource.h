@@ -51,3 +51,7 @@ inline constexpr int IDC_HUE_NUMBER = 1103;
 inline constexpr int IDC_HUE_NAME = 1104;
 // The Find Tile dialog's text to look for.
 inline constexpr int IDC_FIND_TEXT = 1102;
+// The Tile Art window's buttons under the picture.
+inline constexpr int IDC_SAVE_PICTURE = 1105;
+inline constexpr int IDC_REPLACE_PICTURE = 1106;
+inline constexpr int IDC_REMOVE_PICTURE = 1107;

@@ -17,7 +17,7 @@ newer_game=$(mktemp -d)
 trap 'rm -rf "$game" "$newer_game"; kill "${xvfb_pid:-}" 2>/dev/null || true' EXIT
 "$build/tools/sample/quarnel-sample" "$game"
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir -p "$(dirname "$out")"

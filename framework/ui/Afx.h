@@ -13,8 +13,8 @@
 //   kModalFrame and kAppWindow (the window manager decides the frame).
 // - CDialog::GetSystemMenu's revert flag and SetIcon's big-icon flag (one
 //   window icon holds both sizes).
-// - CFileDialog's open flag and OFN_ flags (the dialog is always an open
-//   dialog, and offers no read-only box).
+// - CFileDialog's OFN_ flags (an open dialog offers no read-only box; a
+//   save dialog always asks before writing over a file).
 // - CWinApp::Enable3dControls and AfxEnableControlContainer.
 
 #include "SystemValues.h"  // IDOK, IDCANCEL and SC_CLOSE

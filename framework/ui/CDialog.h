@@ -63,7 +63,8 @@ public:
     // its range (a number outside it, or no number, comes back to the nearer
     // end): what its arrows and the Up and Down keys do.
     void StepItem(int id, int steps);
-    // A disabled control shows greyed and takes no click, key or focus.
+    // A disabled control shows greyed and takes no click, key or focus;
+    // the focus it had goes on to the next control.
     void EnableItem(int id, bool enable);
     bool IsItemEnabled(int id) const;
     int GetItemCheck(int id) const;  // 0 clear, 1 checked, 2 indeterminate

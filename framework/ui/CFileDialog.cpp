@@ -2,11 +2,13 @@
 
 #include "Afx.h"
 
-CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileName, unsigned, const char* filter)
+CFileDialog::CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName, unsigned,
+                         const char* filter)
 {
+    m_request.forSaving = !openFileDialog;
     m_request.defaultExtension = defaultExtension;
     m_request.initialName = fileName;
-    // "Description|pattern||": the one filter this program uses.
+    // "Description|pattern||": one filter a dialog.
     const std::string text = filter;
     const std::size_t bar = text.find('|');
     m_request.filterDescription = text.substr(0, bar);
@@ -16,7 +18,7 @@ CFileDialog::CFileDialog(bool, const char* defaultExtension, const char* fileNam
 
 int CFileDialog::DoModal()
 {
-    const std::optional<std::string> chosen = AfxFileDialogService().ChooseFileToOpen(m_request);
+    const std::optional<std::string> chosen = AfxFileDialogService().ChooseFile(m_request);
     if (!chosen)
         return IDCANCEL;
     m_pathName = *chosen;

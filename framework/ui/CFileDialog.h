@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-// What a file-open dialog is asked to show.
+// What a file dialog is asked to show.
 struct FileDialogRequest {
+    bool forSaving = false;  // a save dialog (the chosen file is to be written) rather than an open dialog
     std::string defaultExtension;  // added to a name typed without one
     std::string initialName;
     std::string filterDescription;
@@ -20,16 +21,18 @@ class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
     // The chosen file's full path as UTF-8, or nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
 };
 
 FileDialogService& AfxFileDialogService();
 using ScopedFileDialogService = ServiceSlot<FileDialogService>::Scope;
 
-// The framework's file-open dialog: a default extension, an initial file
-// name and one filter given as "Description|pattern||". The open flag and
-// the OFN_ flags are accepted, with no effect (see Afx.h): the dialog
-// offers no read-only box and never insists that the file or its folder exists.
+// The framework's file dialog: an open dialog, or with openFileDialog false
+// a save dialog; a default extension, an initial file name and one filter
+// given as "Description|pattern||". The OFN_ flags are accepted, with no
+// effect (see Afx.h): an open dialog offers no read-only box and never
+// insists that the file or its folder exists; a save dialog asks before a
+// file that is there is written over.
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName, unsigned flags,

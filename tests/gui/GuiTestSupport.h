@@ -38,10 +38,10 @@ public:
     std::vector<Shown> shown;
 };
 
-// Answers file-open dialogs from a queue; an empty answer, or none, cancels.
+// Answers file dialogs, open or save, from a queue; an empty answer, or none, cancels.
 class ScriptedFileDialogs final : public FileDialogService {
 public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override
     {
         requests.push_back(request);
         if (answers.empty())

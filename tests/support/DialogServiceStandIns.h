@@ -27,7 +27,7 @@ public:
 // Chooses `path` every time; no path is a cancel.
 class FixedFileDialog final : public FileDialogService {
 public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override
     {
         requests.push_back(request);
         return path;

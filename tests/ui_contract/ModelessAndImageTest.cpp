@@ -1,6 +1,6 @@
-// The contract of a dialog shown beside its owner without a modal loop, and
-// of the image control, on every backend: what the window system itself
-// shows and names, read back through it.
+// The contract of a dialog shown beside its owner without a modal loop, its
+// buttons, and the image control, on every backend: what the window system
+// itself shows and names, read back through it.
 
 #include "CDataExchange.h"
 #include "CDialog.h"
@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kOwnerId = 300, kBesideId = 301;
-constexpr int kImage = 10, kLine = 11;
+constexpr int kImage = 10, kLine = 11, kSaveAs = 12, kOther = 13;
 
 using enum ControlKind;
 using namespace Style;
@@ -27,10 +27,12 @@ constexpr DialogItemTemplate kOwnerItems[] = {
 constexpr DialogItemTemplate kBesideItems[] = {
     {Image, kImage, "Picture", 5, 5, 60, 40, 0},
     {Label, kLine, nullptr, 5, 50, 60, 20, kStaticNoPrefix | kLabelWordWrap},
+    {PushButton, kSaveAs, "Save Picture &As...", 5, 72, 60, 14, kTabStop},
+    {PushButton, kOther, "&Other", 5, 88, 60, 14, kTabStop},
 };
 constexpr DialogTemplate kDialogs[] = {
     {kOwnerId, "Owner", "MS Sans Serif", 8, 100, 60, kPopup | kCaption | kSysMenu | kModalFrame, kOwnerItems},
-    {kBesideId, "Beside", "MS Sans Serif", 8, 70, 75, kPopup | kCaption | kSysMenu, kBesideItems},
+    {kBesideId, "Beside", "MS Sans Serif", 8, 70, 107, kPopup | kCaption | kSysMenu, kBesideItems},
 };
 const ResourceModule kResources = {kDialogs, {}, nullptr, "1.0.0.1"};
 
@@ -38,10 +40,17 @@ class BesideDlg : public CDialog {
 public:
     explicit BesideDlg(CWnd* owner) : CDialog(kBesideId, owner) {}
     CImageCtrl m_image;
+    int saveClicks = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kImage, m_image); }
+    void OnClickedSaveAs() { ++saveClicks; }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(BesideDlg, CDialog)
+    ON_BN_CLICKED(kSaveAs, OnClickedSaveAs)
+END_MESSAGE_MAP()
 
 // Red, green, blue and alpha, four bytes a pixel.
 struct Rgba {
@@ -92,6 +101,38 @@ TEST_F(ModelessAndImage, ALabelTakesTextAndTheImageCarriesItsTemplateNameForScre
     beside.SetItemText(kLine, u"0BB6  Caf\u00E9  44 x 61");
     EXPECT_EQ(beside.GetItemText(kLine), u"0BB6  Caf\u00E9  44 x 61");
     EXPECT_EQ(AccessibleNameOf(beside, kImage), u"Picture");
+}
+
+TEST_F(ModelessAndImage, AButtonBesideTheOwnerReachesItsHandlerAndIsNamedByItsLabel)
+{
+    beside.Create();
+    owner.ShowWindow(SW_SHOW);
+    beside.ShowWindow(SW_SHOWNOACTIVATE);
+    ClickNatively(beside, kSaveAs);
+    EXPECT_EQ(beside.saveClicks, 1) << "the window's own message map, without a modal loop of its own";
+    EXPECT_EQ(AccessibleNameOf(beside, kSaveAs), u"Save Picture As...") << "the label without its mnemonic";
+    EXPECT_EQ(AccessibleNameOf(beside, kOther), u"Other");
+    beside.ShowWindow(SW_HIDE);
+}
+
+TEST_F(ModelessAndImage, ADisabledButtonIsSoForTheWindowSystemAndTabPassesItBy)
+{
+    beside.Create();
+    owner.ShowWindow(SW_SHOW);
+    beside.ShowWindow(SW_SHOWNOACTIVATE);  // the Tab key's walk passes windows not shown
+    EXPECT_TRUE(beside.IsItemEnabled(kSaveAs));
+    EXPECT_EQ(TabOrder(beside), (std::vector<int>{kSaveAs, kOther}));
+
+    beside.EnableItem(kSaveAs, false);
+    EXPECT_FALSE(beside.IsItemEnabled(kSaveAs));
+    EXPECT_FALSE(IsControlEnabled(beside, kSaveAs));
+    EXPECT_TRUE(IsControlEnabled(beside, kOther)) << "the others stay as they were";
+    EXPECT_EQ(TabOrder(beside), std::vector<int>{kOther});
+
+    beside.EnableItem(kSaveAs, true);
+    EXPECT_TRUE(IsControlEnabled(beside, kSaveAs));
+    EXPECT_EQ(TabOrder(beside), (std::vector<int>{kSaveAs, kOther}));
+    beside.ShowWindow(SW_HIDE);
 }
 
 TEST_F(ModelessAndImage, TheImageIsShownWholeScaledWithoutBlurOverACheckerboard)

@@ -27,3 +27,7 @@ bool IsControlShown(const CDialog& dialog, int id);
 void PressArrowKey(const CDialog& dialog, int id, bool up);
 // The ids of the controls the Tab key reaches, in order.
 std::vector<int> TabOrder(const CDialog& dialog);
+// Whether the window system takes the control as enabled.
+bool IsControlEnabled(const CDialog& dialog, int id);
+// A push button clicked through the window system's own button.
+void ClickNatively(const CDialog& dialog, int id);

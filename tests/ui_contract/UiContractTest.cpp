@@ -187,9 +187,17 @@ TEST_F(UiContract, TheFileDialogServiceIsAskedAsTheProgramAsksAndAnswers)
     EXPECT_EQ(files.requests[0].initialName, "tiledata");
     EXPECT_EQ(files.requests[0].filterDescription, "UO MUL-Files (*.mul)");
     EXPECT_EQ(files.requests[0].filterPattern, "*.mul");
+    EXPECT_FALSE(files.requests[0].forSaving);
     files.path.reset();
     CFileDialog cancelled(true, "mul", "tiledata", OFN_HIDEREADONLY, "UO MUL-Files (*.mul)|*.mul||");
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+
+    files.path = "/pictures/0BB6.png";
+    CFileDialog save(false, "png", "0BB6.png", OFN_HIDEREADONLY, "PNG Pictures (*.png)|*.png||");
+    EXPECT_EQ(save.DoModal(), IDOK);
+    EXPECT_EQ(save.GetPathName(), "/pictures/0BB6.png");
+    EXPECT_TRUE(files.requests.back().forSaving) << "a save dialog when the open flag is false";
+    EXPECT_EQ(files.requests.back().filterPattern, "*.png");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The Tile Art window on the system's own windows: owned by the editor,
-// following the tile being edited with its three messages, and opened by
-// Ctrl+T inside the editor's modal loop.
+// following the tile being edited with its three messages, its buttons,
+// and opened by Ctrl+T inside the editor's modal loop.
 
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"
@@ -89,6 +89,27 @@ TEST_F(Win32TileArt, ItIsAWindowOwnedByTheEditorThatFollowsTheTileBeingEdited)
         DispatchMessageW(&message);
     EXPECT_FALSE(IsWindowVisible(ArtWindow())) << "the close box hides it";
     EXPECT_TRUE(IsWindow(NativeWindow(dialog)));
+}
+
+TEST_F(Win32TileArt, ItsButtonsAreEnabledForWhatTheyCanDoAndARemovalShowsAtOnce)
+{
+    Load(folder.File(kSampleTileDataName));
+    dialog.SendSysCommand(IDM_TILEART);
+    const auto enabled = [&] {
+        std::wstring which;
+        for (const int id : {IDC_SAVE_PICTURE, IDC_REPLACE_PICTURE, IDC_REMOVE_PICTURE})
+            which += IsWindowEnabled(NativeControl(dialog.m_tileArt, id)) ? L'1' : L'0';
+        return which;
+    };
+    EXPECT_EQ(enabled(), L"000") << "no tile selected";
+    Select(kPictured);
+    EXPECT_EQ(enabled(), L"111");
+    EXPECT_EQ(WindowText(NativeControl(dialog.m_tileArt, IDC_SAVE_PICTURE)), L"Save Picture &As...");
+    SendMessageW(NativeControl(dialog.m_tileArt, IDC_REMOVE_PICTURE), BM_CLICK, 0, 0);
+    EXPECT_EQ(Line(), L"0002 has no art (saved with Save)");
+    EXPECT_EQ(enabled(), L"010");
+    Select(kNoArt);
+    EXPECT_EQ(enabled(), L"010");
 }
 
 TEST_F(Win32TileArt, AFolderWithoutArtIsNamedWithWhatWasLookedFor)

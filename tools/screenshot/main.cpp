@@ -25,7 +25,7 @@ namespace {
 class AnsweredFileDialog final : public FileDialogService {
 public:
     explicit AnsweredFileDialog(std::string path) : m_path(std::move(path)) {}
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return m_path; }
+    std::optional<std::string> ChooseFile(const FileDialogRequest&) override { return m_path; }
 
 private:
     std::string m_path;

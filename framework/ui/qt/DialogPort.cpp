@@ -161,6 +161,7 @@ void CDialog::KeepItemTextInCodePage1252(int id)
 
 void CDialog::EnableItem(int id, bool enable)
 {
+    // Qt passes the focus of a widget it disables on by itself.
     if (QWidget* control = m_port->Control(id))
         control->setEnabled(enable);
 }

@@ -27,15 +27,21 @@ std::string AfxProgramBaseName()
     return BaseNameWithoutExtension(QCoreApplication::applicationFilePath().toStdString());
 }
 
-std::optional<std::string> QtFileDialogService::ChooseFileToOpen(const FileDialogRequest& request)
+std::optional<std::string> QtFileDialogService::ChooseFile(const FileDialogRequest& request)
 {
     QFileDialog dialog;
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // Any name may be typed: one that does not exist is refused by the caller.
-    dialog.setFileMode(QFileDialog::AnyFile);
+    if (request.forSaving) {
+        // Qt's own question before a file that is there is written over.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // Any name may be typed: one that does not exist is refused by the caller.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    }
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     // Qt reads the pattern from the description's parentheses, and matches
     // it regardless of letter case, as "*.mul" should be here.
@@ -45,7 +51,7 @@ std::optional<std::string> QtFileDialogService::ChooseFileToOpen(const FileDialo
         filter += QStringLiteral(" (") + pattern + QLatin1Char(')');
     dialog.setNameFilter(filter);
     dialog.selectFile(QString::fromStdString(request.initialName));
-    dialog.setObjectName(QStringLiteral("fileOpenDialog"));
+    dialog.setObjectName(request.forSaving ? QStringLiteral("fileSaveDialog") : QStringLiteral("fileOpenDialog"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdString();

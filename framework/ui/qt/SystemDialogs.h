@@ -12,5 +12,5 @@ public:
 // Qt's own file dialog rather than the desktop's, so that it behaves the same everywhere.
 class QtFileDialogService final : public FileDialogService {
 public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
 };

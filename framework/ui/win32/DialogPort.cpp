@@ -242,7 +242,11 @@ void CDialog::LimitItemText(int id, int count)
 
 void CDialog::EnableItem(int id, bool enable)
 {
-    EnableWindow(NativeControl(*this, id), enable ? TRUE : FALSE);
+    const HWND control = NativeControl(*this, id);
+    // A disabled control would keep the focus it had, and the keys with it.
+    if (!enable && control && GetFocus() == control)
+        SendMessageW(m_port->Window(), WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(control, enable ? TRUE : FALSE);
     if (const HWND arrows = m_port->Arrows(id))
         EnableWindow(arrows, enable ? TRUE : FALSE);
 }

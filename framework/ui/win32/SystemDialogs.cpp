@@ -34,7 +34,7 @@ std::string AfxProgramBaseName()
     return BaseNameWithoutExtension(Utf8FromWide(path));
 }
 
-std::optional<std::string> CommonFileDialogService::ChooseFileToOpen(const FileDialogRequest& request)
+std::optional<std::string> CommonFileDialogService::ChooseFile(const FileDialogRequest& request)
 {
     // "Description\0pattern\0\0", as the common dialog takes its filters.
     std::wstring filter = WideFromUtf8(request.filterDescription);
@@ -56,9 +56,10 @@ std::optional<std::string> CommonFileDialogService::ChooseFileToOpen(const FileD
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = extension.c_str();
     // No read-only box, and no check that the file or its folder exists: a
-    // name that does not exist is refused by the caller's open.
-    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog))
+    // name that does not exist is refused by the caller's open. A save
+    // dialog asks before a file that is there is written over.
+    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | (request.forSaving ? OFN_OVERWRITEPROMPT : 0);
+    if (!(request.forSaving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)))
         return std::nullopt;
     return Utf8FromWide(file.data());
 }

@@ -11,5 +11,5 @@ public:
 
 class CommonFileDialogService final : public FileDialogService {
 public:
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
 };

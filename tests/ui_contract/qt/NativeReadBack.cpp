@@ -4,6 +4,8 @@
 #include "NativeWindow.h"
 
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -21,7 +23,10 @@ RenderedControl RenderControl(const CDialog& dialog, int id)
 
 std::u16string AccessibleNameOf(const CDialog& dialog, int id)
 {
-    return NativeControl(dialog, id)->accessibleName().toStdU16String();
+    // What Qt's accessibility hands a screen reader: a button's label
+    // without its mnemonic marker, or the name set on the widget.
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(NativeControl(dialog, id));
+    return control ? control->text(QAccessible::Name).toStdU16String() : std::u16string();
 }
 
 CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy)
@@ -46,6 +51,16 @@ std::vector<int> TabOrder(const CDialog& dialog)
             ids.push_back(widget->objectName().toInt());
     }
     return ids;
+}
+
+bool IsControlEnabled(const CDialog& dialog, int id)
+{
+    return NativeControl(dialog, id)->isEnabled();
+}
+
+void ClickNatively(const CDialog& dialog, int id)
+{
+    qobject_cast<QAbstractButton*>(NativeControl(dialog, id))->click();
 }
 
 void PressArrowKey(const CDialog& dialog, int id, bool up)

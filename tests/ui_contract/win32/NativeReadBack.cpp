@@ -32,11 +32,18 @@ RenderedControl RenderControl(const CDialog& dialog, int id)
 
 std::u16string AccessibleNameOf(const CDialog& dialog, int id)
 {
-    // The system's accessibility takes a window's own text as its name.
+    // The system's accessibility takes a window's own text as its name,
+    // without the marker of its mnemonic ("&&" standing for "&").
     const HWND control = NativeControl(dialog, id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return {text.begin(), text.end()};
+    std::u16string name;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size())
+            ++i;
+        name.push_back(static_cast<char16_t>(text[i]));
+    }
+    return name;
 }
 
 CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy)
@@ -64,6 +71,16 @@ std::vector<int> TabOrder(const CDialog& dialog)
             break;
     }
     return ids;
+}
+
+bool IsControlEnabled(const CDialog& dialog, int id)
+{
+    return IsWindowEnabled(NativeControl(dialog, id)) != FALSE;
+}
+
+void ClickNatively(const CDialog& dialog, int id)
+{
+    SendMessageW(NativeControl(dialog, id), BM_CLICK, 0, 0);
 }
 
 void PressArrowKey(const CDialog& dialog, int id, bool up)

@@ -358,8 +358,10 @@ void CEditorDlg::SavePendingPictures()
         ShowFileMessage(kCannotSave, std::string(FolderPart(m_path)),
                         "no art beside it (looked for " + ArtNamesLookedFor() + ")");
         return;
-    case ArtWrite::Result::kDamaged:
-        ShowFileMessage(kCannotSave, ArtFileBeside(m_path), "the art is damaged (" + write.damage + ")");
+    case ArtWrite::Result::kCannotHold:
+    case ArtWrite::Result::kBadPicture:
+        // Nothing was written; the pictures stay pending.
+        ShowFileMessage(kCannotSave, ArtFileBeside(m_path), write.damage);
         return;
     case ArtWrite::Result::kRefused:
         ShowFileMessage(kCannotSave, write.file, write.error.GetSystemReason());

@@ -257,7 +257,7 @@ TEST_P(TileArtChanges, ABadPictureIsRefusedWithItsFileAndWhyAndNothingBecomesPen
     const Case cases[] = {
         {notPng, "not a PNG file"},
         {WritePng("wide.png", tooWide), "the picture is 2049 x 1, larger than 2048 x 2048"},
-        {folder.File("missing.png"), "cannot be opened"},
+        {folder.File("missing.png"), "cannot be opened (" + CFileException::OsErrorText(os_error::kFileNotFound) + ")"},
     };
     for (const Case& c : cases) {
         editor.messages.shown.clear();

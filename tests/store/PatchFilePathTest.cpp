@@ -85,3 +85,34 @@ TEST(BaseNameWithoutExtension, DropsTheFolderAndOnlyTheLastExtension)
     for (const auto& [path, baseName] : cases)
         EXPECT_EQ(BaseNameWithoutExtension(path), baseName) << path;
 }
+
+TEST(FullPath, TakesARelativePathFromTheCurrentFolderAndDropsOnlyWhatSaysNothing)
+{
+    TempFolder folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const std::string here = std::filesystem::current_path().string();
+#ifdef _WIN32
+    const std::string parent = std::filesystem::current_path().parent_path().string();
+    const std::pair<std::string, std::string> cases[] = {
+        {"tiledata.mul", here + "\\tiledata.mul"},
+        {".\\game\\.\\tiledata.mul", here + "\\game\\tiledata.mul"},
+        {"game//tiledata.mul", here + "\\game\\tiledata.mul"},
+        {"..\\x\\tiledata.mul", parent + "\\x\\tiledata.mul"},  // the system's own reading of ".."
+        {"C:/games/tiledata.mul", "C:\\games\\tiledata.mul"},
+        {"caf\xC3\xA9.mul", here + "\\caf\xC3\xA9.mul"},  // UTF-8 both ways, whatever the code page
+    };
+#else
+    const std::pair<std::string, std::string> cases[] = {
+        {"tiledata.mul", here + "/tiledata.mul"},
+        {"./game/./tiledata.mul", here + "/game/tiledata.mul"},
+        {"game//tiledata.mul", here + "/game/tiledata.mul"},
+        {"../x/tiledata.mul", here + "/../x/tiledata.mul"},  // through a link ".." is elsewhere
+        {"/games/tiledata.mul", "/games/tiledata.mul"},
+        {"caf\xC3\xA9.mul", here + "/caf\xC3\xA9.mul"},
+    };
+#endif
+    for (const auto& [given, full] : cases)
+        EXPECT_EQ(FullPath(given), full) << given;
+    std::filesystem::current_path(previous);
+}

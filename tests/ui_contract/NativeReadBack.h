@@ -25,3 +25,5 @@ CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy);
 bool IsControlShown(const CDialog& dialog, int id);
 // The ids of the controls the Tab key reaches, in order.
 std::vector<int> TabOrder(const CDialog& dialog);
+// Handles what the window system has waiting, as a modal loop would.
+void HandleWaitingEvents();

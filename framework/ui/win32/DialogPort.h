@@ -34,6 +34,9 @@ public:
     void SizeClient(int cx, int cy);
 
     void ShowWaitCursor(bool show);
+    // Keeps a system command to send once the window is shown and the
+    // messages waiting then have been handled.
+    void PostSysCommand(unsigned id);
     // A handler asks for the system's default handling of what it handles.
     void UseDefault() { m_useDefault = true; }
 
@@ -46,6 +49,8 @@ private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<std::uint8_t> BuildTemplate() const;
     HWND ParentWindow() const;
+    // Has the posted commands sent after the messages waiting now.
+    void SendPostedLater();
 
     CDialog& m_dialog;
     CWnd* m_parent;
@@ -53,6 +58,7 @@ private:
     // What each added template made, by its id.
     std::map<int, std::vector<HWND>> m_addedControls;
     HCURSOR m_cursorBeforeWait = nullptr;
+    std::vector<unsigned> m_postedCommands;
     bool m_useDefault = false;
     bool m_modeless = false;
 };

@@ -4,6 +4,7 @@
 #include "NativeWindow.h"
 
 
+#include <QApplication>
 #include <QImage>
 #include <QWidget>
 
@@ -44,4 +45,9 @@ std::vector<int> TabOrder(const CDialog& dialog)
             ids.push_back(widget->objectName().toInt());
     }
     return ids;
+}
+
+void HandleWaitingEvents()
+{
+    QApplication::processEvents();
 }

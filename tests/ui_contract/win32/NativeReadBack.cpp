@@ -65,3 +65,12 @@ std::vector<int> TabOrder(const CDialog& dialog)
     }
     return ids;
 }
+
+void HandleWaitingEvents()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}

@@ -139,6 +139,8 @@ bool CEditorDlg::OnInitDialog()
 
     m_path.clear();
     m_current = -1;
+    if (!m_startPath.empty())
+        PostSysCommand(IDM_LOADATSTART);  // its messages, and the wait, over a window in view
     return true;  // the focus goes to the first control, "&Quit"
 }
 
@@ -163,6 +165,10 @@ void CEditorDlg::OnSysCommand(unsigned id, long lParam)
             OpenFindTile();
         else
             FindNext(m_findText);
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_LOADATSTART) {
+        LoadStartFile();
         return;
     }
     CDialog::OnSysCommand(id, lParam);
@@ -275,7 +281,22 @@ void CEditorDlg::OnLoad()
     CFileDialog fileDialog(true, kFileExtension, kInitialFileName, OFN_HIDEREADONLY, kFileFilter);
     if (fileDialog.DoModal() != IDOK)
         return;
-    m_path = fileDialog.GetPathName();
+    LoadFile(fileDialog.GetPathName());
+}
+
+void CEditorDlg::LoadStartFile()
+{
+    if (!LoadFile(m_startPath) || m_list.GetCount() == 0)
+        return;
+    // What a newcomer sees first: a tile in the fields, and its picture.
+    m_list.SetCurSel(0);
+    OnSelchangeList();
+    OpenTileArt();
+}
+
+bool CEditorDlg::LoadFile(const std::string& path)
+{
+    m_path = path;
 
     DialogWaitCursor waitCursor(*this);
     const GameFolderLoad load = LoadGameFolder<StaticTileTable>(m_table, m_path, nullptr, waitCursor);
@@ -283,13 +304,13 @@ void CEditorDlg::OnLoad()
     case GameFolderLoad::Result::kTileDataRefused:
         ShowFileMessage(kCannotOpen, m_path);
         m_path.clear();
-        return;
+        return false;
     case GameFolderLoad::Result::kFileError:
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
         AfxMessageBox(load.fileError.GetErrorMessage(), MessageIcon::Stop);
-        return;
+        return false;
     case GameFolderLoad::Result::kLoaded:
         if (!load.patchFileLoaded)
             ShowFileMessage(kCannotLoad, load.patchFile.shown);
@@ -297,8 +318,9 @@ void CEditorDlg::OnLoad()
         FillList();
         m_tileArt.LoadArt(m_path);
         ShowTileArt();
-        return;
+        return true;
     }
+    return false;
 }
 
 void CEditorDlg::ShowHighFlags(bool show)

@@ -49,6 +49,11 @@ public:
 
     // Refills the list: every entry's line, in index order, none selected.
     void FillList();
+    // The file the program was started with: loaded as Load loads a chosen
+    // file, right after the window is first shown; once loaded, its first
+    // tile is selected as a click selects it and shown in the Tile Art
+    // window. Set before the window is made.
+    void LoadAtStart(std::string path) { m_startPath = std::move(path); }
 
 protected:
     bool OnInitDialog() override;
@@ -81,6 +86,11 @@ private:
     // The boxes of bits 32-63 and the room they take, shown for a file whose flag word has them.
     void ShowHighFlags(bool show);
     void ShowFileMessage(const char* leadIn, const std::string& path);
+    // What Load does with the file chosen: the tile-data file read, the
+    // patch file beside it applied, the list refilled, each failure told.
+    // True when the table now holds the file.
+    bool LoadFile(const std::string& path);
+    void LoadStartFile();
     // The entry at current, or null when current names no tile in use.
     StaticTileEntry* EditedEntry();
     // The Tile Art window, opened, and shown the tile being edited while open.
@@ -93,4 +103,5 @@ private:
     bool FindNext(const std::u16string& text);
 
     std::function<void()> m_showAbout;
+    std::string m_startPath;
 };

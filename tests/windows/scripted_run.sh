@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs Quarnel.exe under Wine on a real X server (Xvfb), as a user would:
-# the About box from the system menu, a missing file typed into the file
-# dialog and its message box, then the sample loaded through the real file
-# dialog, line 0005 picked, a name and a weight typed and a flag clicked,
-# saved, Find Tile's miss, F3 and find, the Tile Art window opened by its
-# key and closed, and quit. Both
+# "--help" answered in a message box, no editor; then the editor started
+# with the sample's path, as Windows starts it for a file dropped on it,
+# which loads it and opens the Tile Art window; the About box from the
+# system menu, line 0005 picked, a name and a weight typed and a flag
+# clicked, saved, Find Tile's miss, F3 and find, the Tile Art window opened
+# by its key and closed, a missing file typed into the file dialog and its
+# message box, and quit. Both
 # game files must then be, byte for byte, what an independent reading of the
 # originals predicts. Every step waits for the window it needs, up to a
 # deadline.
@@ -37,10 +39,21 @@ game=$work/game
 stop_wine
 start_x_server
 
-(cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe") &
+# "--help": its text in a box captioned with the program's name, and no editor.
+"$wine_run" "$build/app/Quarnel.exe" --help &
+help_pid=$!
+wait_until "the help box" window_named '^Quarnel$'
+focus "$(window_named '^Quarnel$' | head -n 1)"
+key space                                    # OK
+wait "$help_pid" || fail "Quarnel.exe --help ended with status $?"
+no_window_named '^Quarnel Editor$' || fail "--help opened the editor"
+
+(cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe" "$(windows_path "$game/tiledata.mul")") &
 editor_pid=$!
 wait_until "the editor" window_named '^Quarnel Editor$'
 window=$(window_named '^Quarnel Editor$' | head -n 1)
+# Opened by the start's load, beside the editor, once it has loaded.
+wait_until "the Tile Art window of the first tile" window_named '^Tile Art$'
 focus "$window"
 
 # The About box, from the window's system menu; its OK button closes it.
@@ -62,15 +75,6 @@ choose_file() {
   key Tab Return
   wait_until "the file dialog to close" no_window_named '^Open$'
 }
-
-# A file that does not exist, typed into the file dialog: the open error.
-choose_file "$(windows_path "$game/nosuch.mul")"
-wait_until "the message box" window_named '^Quarnel$'
-key space                                    # OK
-wait_until "the message box to close" no_window_named '^Quarnel$'
-
-# The sample, through the real file dialog.
-choose_file "$(windows_path "$game/tiledata.mul")"
 
 # The first line, clicked where the template puts the list (dialog units
 # 7, 7 to 112, 235 of 383 by 242), then five lines down to 0005.
@@ -110,6 +114,11 @@ wait_until "the Tile Art window" window_named '^Tile Art$'
 focus "$(window_named '^Tile Art$' | head -n 1)"
 key Escape                                   # closes it, and not the editor
 wait_until "the Tile Art window to close" no_window_named '^Tile Art$'
+# A file that does not exist, typed into the file dialog: the open error.
+choose_file "$(windows_path "$game/nosuch.mul")"
+wait_until "the message box" window_named '^Quarnel$'
+key space                                    # OK
+wait_until "the message box to close" no_window_named '^Quarnel$'
 focus "$window"
 key alt+q                                    # &Quit
 wait_until "the editor to close" no_window_named '^Quarnel Editor$'

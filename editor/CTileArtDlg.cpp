@@ -11,6 +11,15 @@ constexpr int kGapBesideOwner = 8;
 
 CTileArtDlg::CTileArtDlg(CWnd* parent) : CDialog(IDD, parent) {}
 
+bool CTileArtDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    // No control takes the focus: on Windows that would make this window,
+    // made the first time it opens, the active one, and take the keys from
+    // the editor.
+    return false;
+}
+
 void CTileArtDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

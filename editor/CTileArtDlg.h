@@ -32,6 +32,7 @@ public:
     void ShowTile(int tileId, std::string_view codePageName);
 
 protected:
+    bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
 

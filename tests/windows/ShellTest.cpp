@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -109,7 +110,9 @@ TEST_F(Win32Shell, TheStartFileLoadsAsLoadDoesOnceTheWindowIsShownOrIsToldWhyNot
     ScopedMessageBoxService scope(messages);
     const std::string missing = folder.File("nosuch.mul");
     for (const std::string& path : {folder.File(kSampleTileDataName), missing, std::string()}) {
-        CEditorDlg started;
+        auto dialogOnHeap = std::make_unique<CEditorDlg>();  // it carries the whole tile table
+        CEditorDlg& started = *dialogOnHeap;
+        messages.shown.clear();
         started.LoadAtStart(path);
         started.Create();
         HandleWaitingMessages();
@@ -126,8 +129,10 @@ TEST_F(Win32Shell, TheStartFileLoadsAsLoadDoesOnceTheWindowIsShownOrIsToldWhyNot
         EXPECT_EQ(started.m_list.GetCount(), loads ? 0x4000 : 0) << path;
         EXPECT_EQ(started.m_list.GetCurSel(), loads ? 0 : -1) << path;
         EXPECT_EQ(started.m_tileArt.IsWindowVisible(), loads) << path;
-        if (loads)
+        if (loads) {
             EXPECT_EQ(started.m_list.GetText(kSampleWallpaperTile), "0005 - wallpaper (p)");
+            EXPECT_EQ(GetActiveWindow(), NativeWindow(started)) << "the Tile Art window took the keys";
+        }
     }
 }
 

@@ -54,7 +54,16 @@ wait_until "the editor" window_named '^Quarnel Editor$'
 window=$(window_named '^Quarnel Editor$' | head -n 1)
 # Opened by the start's load, beside the editor, once it has loaded.
 wait_until "the Tile Art window of the first tile" window_named '^Tile Art$'
-focus "$window"
+# Wine with no window manager keeps the keys from a window that only the X
+# focus was moved to; a click gives them to it. Clicked where the click does
+# nothing: the middle of the Tile Art window's picture, and the editor's
+# "Name:" label (dialog units 129, 9 to 151, 17).
+click_inside() {  # WINDOW X Y, each in thousandths of the window's size
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $((HEIGHT * $3 / 1000)) click 1
+}
+activate_editor() { click_inside "$window" $((1000 * 140 / 383)) $((1000 * 13 / 242)); }
+activate_editor
 
 # The About box, from the window's system menu; its OK button closes it.
 key alt+space
@@ -67,7 +76,7 @@ wait_until "the About box to close" no_window_named '^About Quarnel$'
 # opens in the folder it showed last time, not necessarily this run's).
 # Tab leaves the name box, closing any completion list, before Return.
 choose_file() {
-  focus "$window"
+  activate_editor
   key alt+l
   wait_until "the file dialog" window_named '^Open$'
   focus "$(window_named '^Open$' | head -n 1)"
@@ -78,7 +87,6 @@ choose_file() {
 
 # The first line, clicked where the template puts the list (dialog units
 # 7, 7 to 112, 235 of 383 by 242), then five lines down to 0005.
-focus "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --window "$window" $((WIDTH * 60 / 383)) $((HEIGHT * 12 / 242)) click 1
 key Down Down Down Down Down
@@ -111,7 +119,7 @@ key Return
 wait_until "the Find Tile dialog to close on a find" no_window_named '^Find Tile$'
 key ctrl+t                                   # the Tile Art window, beside
 wait_until "the Tile Art window" window_named '^Tile Art$'
-focus "$(window_named '^Tile Art$' | head -n 1)"
+click_inside "$(window_named '^Tile Art$' | head -n 1)" 500 400
 key Escape                                   # closes it, and not the editor
 wait_until "the Tile Art window to close" no_window_named '^Tile Art$'
 # A file that does not exist, typed into the file dialog: the open error.
@@ -119,7 +127,7 @@ choose_file "$(windows_path "$game/nosuch.mul")"
 wait_until "the message box" window_named '^Quarnel$'
 key space                                    # OK
 wait_until "the message box to close" no_window_named '^Quarnel$'
-focus "$window"
+activate_editor
 key alt+q                                    # &Quit
 wait_until "the editor to close" no_window_named '^Quarnel Editor$'
 

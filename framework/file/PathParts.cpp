@@ -29,6 +29,8 @@ std::string FullPath(std::string_view utf8)
         if (!part.empty() && part != ".")
             kept /= part;
     }
+    // An absolute path is taken as it stands, "C:/games" too: one separator throughout.
+    kept.make_preferred();
     const std::u8string text = kept.u8string();
     return std::string(text.begin(), text.end());
 }

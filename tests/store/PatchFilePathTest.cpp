@@ -91,28 +91,20 @@ TEST(FullPath, TakesARelativePathFromTheCurrentFolderAndDropsOnlyWhatSaysNothing
     TempFolder folder;
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
-    const std::string here = std::filesystem::current_path().string();
+    const std::filesystem::path here = std::filesystem::current_path();
+    const std::pair<std::string, std::filesystem::path> cases[] = {
+        {"./game/.//tiledata.mul", here / "game" / "tiledata.mul"},
+        {"caf\xC3\xA9.mul", here / u8"caf\u00E9.mul"},  // UTF-8 both ways, whatever the code page
 #ifdef _WIN32
-    const std::string parent = std::filesystem::current_path().parent_path().string();
-    const std::pair<std::string, std::string> cases[] = {
-        {"tiledata.mul", here + "\\tiledata.mul"},
-        {".\\game\\.\\tiledata.mul", here + "\\game\\tiledata.mul"},
-        {"game//tiledata.mul", here + "\\game\\tiledata.mul"},
-        {"..\\x\\tiledata.mul", parent + "\\x\\tiledata.mul"},  // the system's own reading of ".."
+        {"..\\x.mul", here.parent_path() / "x.mul"},  // the system's own reading of ".."
         {"C:/games/tiledata.mul", "C:\\games\\tiledata.mul"},
-        {"caf\xC3\xA9.mul", here + "\\caf\xC3\xA9.mul"},  // UTF-8 both ways, whatever the code page
-    };
 #else
-    const std::pair<std::string, std::string> cases[] = {
-        {"tiledata.mul", here + "/tiledata.mul"},
-        {"./game/./tiledata.mul", here + "/game/tiledata.mul"},
-        {"game//tiledata.mul", here + "/game/tiledata.mul"},
-        {"../x/tiledata.mul", here + "/../x/tiledata.mul"},  // through a link ".." is elsewhere
-        {"/games/tiledata.mul", "/games/tiledata.mul"},
-        {"caf\xC3\xA9.mul", here + "/caf\xC3\xA9.mul"},
-    };
+        {"../x.mul", here / ".." / "x.mul"},  // through a link ".." is elsewhere
 #endif
-    for (const auto& [given, full] : cases)
-        EXPECT_EQ(FullPath(given), full) << given;
+    };
+    for (const auto& [given, full] : cases) {
+        const std::u8string expected = full.u8string();  // as text: "C:/" and "C:\\" are one path
+        EXPECT_EQ(FullPath(given), std::string(expected.begin(), expected.end())) << given;
+    }
     std::filesystem::current_path(previous);
 }

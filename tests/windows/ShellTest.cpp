@@ -119,8 +119,9 @@ TEST_F(Win32Shell, TheStartFileLoadsAsLoadDoesOnceTheWindowIsShownOrIsToldWhyNot
         ShowWindow(NativeWindow(*started), SW_SHOW);
         HandleWaitingMessages();
         EXPECT_EQ(messages.shown.size(), path == missing ? 1u : 0u) << path;
-        if (path == missing && !messages.shown.empty())
+        if (path == missing && !messages.shown.empty()) {
             EXPECT_EQ(messages.shown[0].text, "ERROR: cannot open \"" + missing + "\"!");
+        }
         const bool loads = path == sample;
         EXPECT_EQ(started->m_list.GetCount(), loads ? 0x4000 : 0) << path;
         EXPECT_EQ(started->m_list.GetCurSel(), loads ? 0 : -1) << path;

@@ -13,7 +13,7 @@ SHELL        := /bin/bash
 .SHELLFLAGS  := -o pipefail -c
 FUZZ_FLAGS   := -max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/
 # The libFuzzer targets, each built as NAME_fuzz with a corpus of its own.
-FUZZ_TARGETS := verdata import art
+FUZZ_TARGETS := verdata import art png
 # A small quarantine and short allocation stacks: the import target frees
 # and allocates megabytes an input, and would otherwise touch fresh pages each time.
 export ASAN_OPTIONS ?= quarantine_size_mb=8:malloc_context_size=2
@@ -42,13 +42,15 @@ deb: build
 windows-zip: windows
 	@cpack --config $(WINDOWS_BUILD)/CPackConfig.cmake -B $(WINDOWS_BUILD) -G ZIP
 
-# The sample with its art (a folder written before the sample had art is written afresh).
-$(SAMPLE)/artidx.mul: | build
+# The sample with its art and hue table (a folder written before the sample had
+# them is written afresh: the sample writer refuses to write over files that are there).
+$(SAMPLE)/hues.mul: | build
+	@rm -rf $(SAMPLE)
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
 # The editor starts in the sample folder, where its file dialog opens, with
 # the sample's tile-data file loaded.
-run: build $(SAMPLE)/artidx.mul
+run: build $(SAMPLE)/hues.mul
 	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel tiledata.mul
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary
@@ -87,9 +89,12 @@ FUZZ_TILES     := $(FUZZ_BUILD)/tools/tiles/quarnel-tiles
 # (and, for the patch file, the static blocks in use: 512 for the classic
 # sample, 2048 for the newer). For the art: a land and a static entry of the
 # art file, the container's first 16 KB and the patch file, behind the byte
-# that picks what they are read as.
+# that picks what they are read as. For PNG files: a few of the classic
+# sample's pictures, written as art --out writes them. The seed folders are
+# written afresh: the sample writer writes over no file.
 $(CORPUS_FOLDERS) &: | fuzz-build
 	@mkdir -p $(CORPUS_FOLDERS)
+	@rm -rf $(FUZZ_BUILD)/seed-*
 	@for layout in classic newer; do \
 	  $(FUZZ_TILES) sample $(FUZZ_BUILD)/seed-$$layout --layout $$layout > /dev/null; done
 	@$(FUZZ_TILES) sample $(FUZZ_BUILD)/seed-container --art container > /dev/null
@@ -99,6 +104,9 @@ $(CORPUS_FOLDERS) &: | fuzz-build
 	    skip=$$lookup count=$$length status=none; } > $(CORPUS)/art/static
 	@{ printf '\x01'; head -c 16000 $(FUZZ_BUILD)/seed-container/artLegacyMUL.uop; } > $(CORPUS)/art/container
 	@{ printf '\x02'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $(CORPUS)/art/patch
+	@$(FUZZ_TILES) art $(FUZZ_BUILD)/seed-classic/tiledata.mul --out $(FUZZ_BUILD)/seed-png --ids 0000-0003 2>/dev/null
+	@$(FUZZ_TILES) art $(FUZZ_BUILD)/seed-classic/tiledata.mul --out $(FUZZ_BUILD)/seed-png/land --ids 0000 --land 2>/dev/null
+	@cp $(FUZZ_BUILD)/seed-png/*.png $(CORPUS)/png/ && cp $(FUZZ_BUILD)/seed-png/land/0000.png $(CORPUS)/png/land.png
 	@{ printf '\x00'; cat $(FUZZ_BUILD)/seed-classic/verdata.mul; } > $(CORPUS)/verdata/classic.mul
 	@{ printf '\xEF'; cat $(FUZZ_BUILD)/seed-newer/verdata.mul; } > $(CORPUS)/verdata/newer.mul
 	@for format in csv jsonl; do \

@@ -4,15 +4,14 @@
 #include "Lookup3.h"
 
 #include <cstdio>
-#include <set>
 
 namespace {
 
 constexpr std::uint32_t kMagic = 0x0050594D;  // "MYP\0"
 constexpr std::uint32_t kVersions[] = {4, 5};
 constexpr std::uint32_t kHeaderSize = 28;      // magic, version, signature, first table, capacity, file count
-constexpr std::uint32_t kTableHeaderSize = 12; // entries in use, next table
-constexpr std::uint32_t kEntrySize = 34;
+constexpr std::uint32_t kTableHeaderSize = kContainerTableHeaderSize;
+constexpr std::uint32_t kEntrySize = kContainerEntrySize;
 
 std::string Hex(std::uint64_t value)
 {
@@ -58,14 +57,33 @@ ContainerTables ReadContainerTables(ByteSource& source)
     }
     std::uint64_t next = LoadLittleEndian64(header + 12);
     const std::uint32_t capacity = LoadLittleEndian32(header + 20);
+    tables.capacity = capacity;
+    tables.fileCount = LoadLittleEndian32(header + kContainerFileCountOffset);
 
     // Tables may not share bytes: entries beyond what the file could hold
     // apart mean the chain runs over itself, and would make the walk long.
+    // So may tables: each takes its header and `capacity` entries, which
+    // bounds how many the file has room for, and with it the walk.
     const std::uint64_t mostEntries = size / kEntrySize;
-    std::set<std::uint64_t> visited;
+    const std::uint64_t mostTables = size / (kTableHeaderSize + std::uint64_t{capacity} * kEntrySize) + 1;
+    // A loop is caught in steps of its own length, in constant memory: the
+    // walk keeps one offset and compares each table with it, keeping a new
+    // one each time the steps since the last reach a power of two.
+    std::uint64_t kept = 0;
+    std::uint64_t stepsSinceKept = 0;
+    std::uint64_t keptAfter = 1;
     while (next != 0) {
-        if (!visited.insert(next).second) {
+        if (next == kept) {
             tables.damage = "the table chain loops back to offset " + Hex(next);
+            return tables;
+        }
+        if (++stepsSinceKept == keptAfter) {
+            kept = next;
+            stepsSinceKept = 0;
+            keptAfter *= 2;
+        }
+        if (static_cast<std::uint64_t>(tables.tableCount) >= mostTables) {
+            tables.damage = "the table chain holds more tables than the file has room for";
             return tables;
         }
         if (next > size || size - next < kTableHeaderSize) {
@@ -93,9 +111,15 @@ ContainerTables ReadContainerTables(ByteSource& source)
         const std::uint8_t* bytes = source.View(entriesAt, static_cast<std::uint32_t>(entriesSize)).data();
         for (std::uint32_t i = 0; i < inUse; ++i) {
             const std::uint8_t* at = bytes + std::size_t{i} * kEntrySize;
-            if (LoadLittleEndian64(at) != 0)  // an unused slot is all zero
-                tables.entries.push_back(DecodeEntry(at));
+            const std::uint64_t offset = entriesAt + std::uint64_t{i} * kEntrySize;
+            if (LoadLittleEndian64(at) == 0) {  // an unused slot is all zero
+                tables.freeSlots.push_back(offset);
+                continue;
+            }
+            tables.entries.push_back(DecodeEntry(at));
+            tables.entries.back().at = offset;
         }
+        tables.tables.push_back({next, inUse});
         ++tables.tableCount;
         next = following;
     }

@@ -3,45 +3,18 @@
 #include "ArtNumbering.h"
 #include "LittleEndian.h"
 
-#include <array>
 #include <cstring>
 #include <string>
 
 namespace {
 
-// A pixel's four bytes, red first in memory.
-using Pixel = std::uint32_t;
-static_assert(sizeof(Pixel) == kArtBytesPerPixel);
-
-// 16-bit colour: bit 15 unused, then 5 bits each of red, green and blue.
-constexpr std::uint32_t kColourBits = 0x7FFF;
-
-std::uint8_t Widen(std::uint32_t fiveBits)
+// Writes `count` 16-bit pixels from `source` to `target`, as the palette draws them.
+void PutPixels(const ArtPalette& palette, const std::uint8_t* source, std::size_t count, std::uint8_t* target)
 {
-    return static_cast<std::uint8_t>((fiveBits << 3) | (fiveBits >> 2));
-}
-
-// Every colour's RGBA form, worked out once: a pixel is then a lookup
-// (faster here than working each out, which the compiler does byte by byte).
-const std::array<Pixel, kColourBits + 1>& PixelTable()
-{
-    static const auto table = [] {
-        std::array<Pixel, kColourBits + 1> pixels{};
-        for (std::uint32_t c = 1; c <= kColourBits; ++c) {  // colour 0 stays transparent
-            const std::uint8_t rgba[] = {Widen(c >> 10 & 31), Widen(c >> 5 & 31), Widen(c & 31), 0xFF};
-            std::memcpy(&pixels[c], rgba, kArtBytesPerPixel);
-        }
-        return pixels;
-    }();
-    return table;
-}
-
-// Writes `count` 16-bit pixels from `source` to `target`.
-void PutPixels(const std::uint8_t* source, std::size_t count, std::uint8_t* target)
-{
-    const auto& table = PixelTable();
-    for (std::size_t i = 0; i < count; ++i, source += 2, target += kArtBytesPerPixel)
-        std::memcpy(target, &table[LoadLittleEndian16(source) & kColourBits], kArtBytesPerPixel);
+    for (std::size_t i = 0; i < count; ++i, source += 2, target += kArtBytesPerPixel) {
+        const std::uint32_t pixel = palette.Pixel(LoadLittleEndian16(source));
+        std::memcpy(target, &pixel, kArtBytesPerPixel);
+    }
 }
 
 ArtImage BlankImage(int width, int height)
@@ -57,7 +30,7 @@ int LandRowPixels(int y)
     return 2 * (y < half ? y + 1 : kLandArtSide - y);
 }
 
-ArtResult DecodeLand(std::span<const std::uint8_t> entry)
+ArtResult DecodeLand(std::span<const std::uint8_t> entry, const ArtPalette& palette)
 {
     if (entry.size() < kLandArtBytes)
         return ArtResult::Damaged("the land image is " + std::to_string(entry.size()) + " bytes, short of its " +
@@ -67,7 +40,7 @@ ArtResult DecodeLand(std::span<const std::uint8_t> entry)
     for (int y = 0; y < kLandArtSide; ++y) {
         const int count = LandRowPixels(y);
         const int x = kLandArtSide / 2 - count / 2;
-        PutPixels(source, count, &image.rgba[(std::size_t(y) * kLandArtSide + x) * kArtBytesPerPixel]);
+        PutPixels(palette, source, count, &image.rgba[(std::size_t(y) * kLandArtSide + x) * kArtBytesPerPixel]);
         source += 2 * count;
     }
     return ArtResult::Image(std::move(image));
@@ -83,7 +56,7 @@ std::string RowText(int y)
     return "row " + std::to_string(y);
 }
 
-ArtResult DecodeStatic(std::span<const std::uint8_t> entry)
+ArtResult DecodeStatic(std::span<const std::uint8_t> entry, const ArtPalette& palette)
 {
     const std::size_t size = entry.size();
     if (size < kStaticHeaderSize)
@@ -120,7 +93,7 @@ ArtResult DecodeStatic(std::span<const std::uint8_t> entry)
                 return ArtResult::Damaged(RowText(y) + " runs past the image's width of " + std::to_string(width));
             if (at + 2 * std::size_t(run) > size)
                 return ArtResult::Damaged(RowText(y) + " runs past the entry's end");
-            PutPixels(bytes + at, run, row + std::size_t(x) * kArtBytesPerPixel);
+            PutPixels(palette, bytes + at, run, row + std::size_t(x) * kArtBytesPerPixel);
             at += 2 * std::size_t(run);
             x += run;
         }
@@ -130,7 +103,7 @@ ArtResult DecodeStatic(std::span<const std::uint8_t> entry)
 
 } // namespace
 
-ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry)
+ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry, const ArtPalette& palette)
 {
-    return IsLandArt(artIndex) ? DecodeLand(entry) : DecodeStatic(entry);
+    return IsLandArt(artIndex) ? DecodeLand(entry, palette) : DecodeStatic(entry, palette);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+// The land and static image bytes, and when they are damaged: docs/file-formats.md, "Art index and art file".
+
 #include "ArtImage.h"
+#include "ArtPalette.h"
 
 #include <cstdint>
 #include <span>
@@ -9,7 +12,9 @@
 // picture: a land diamond of 44 x 44 for a land art index, a static image
 // of its own width and height otherwise. Reads nothing outside `entry`;
 // bytes that cannot be a picture give a damaged result with the reason.
-ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry);
+// Each pixel is drawn as the palette gives it: plainly, or through a hue.
+ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry,
+                    const ArtPalette& palette = ArtPalette::Plain());
 
 // The side of a land diamond, and the bytes of its 16-bit pixels.
 inline constexpr int kLandArtSide = 44;

@@ -91,12 +91,12 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
     return folder;
 }
 
-ArtResult ArtFolder::Decode(std::uint32_t artIndex) const
+ArtResult ArtFolder::Decode(std::uint32_t artIndex, const ArtPalette& palette) const
 {
-    return Reader(*this).Decode(artIndex);
+    return Reader(*this).Decode(artIndex, palette);
 }
 
-ArtResult ArtFolder::Reader::Decode(std::uint32_t artIndex)
+ArtResult ArtFolder::Reader::Decode(std::uint32_t artIndex, const ArtPalette& palette)
 {
     if (!m_folder.m_damage.empty())
         return ArtResult::Damaged(m_folder.m_damage);
@@ -104,15 +104,15 @@ ArtResult ArtFolder::Reader::Decode(std::uint32_t artIndex)
         return ArtResult::NoArt();
     const ArtPlace& place = m_folder.m_places[artIndex];
     try {
-        return DecodeFrom(place.file, place, artIndex);
+        return DecodeFrom(place, artIndex, palette);
     } catch (const CFileException& error) {
         return ArtResult::Damaged(error.GetErrorMessage());
     }
 }
 
-ArtResult ArtFolder::Reader::DecodeFrom(ArtPlace::File file, const ArtPlace& place, std::uint32_t artIndex)
+ArtResult ArtFolder::Reader::DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette)
 {
-    const std::size_t slot = Slot(file);
+    const std::size_t slot = Slot(place.file);
     const std::string& path = m_folder.m_paths[slot];
     if (!m_sources[slot] && m_openFailures[slot].empty()) {
         auto source = std::make_unique<FileByteSource>();
@@ -127,5 +127,5 @@ ArtResult ArtFolder::Reader::DecodeFrom(ArtPlace::File file, const ArtPlace& pla
     const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, NameOf(path), m_inflated);
     if (!entry.damage.empty())
         return ArtResult::Damaged(entry.damage);
-    return DecodeArt(artIndex, entry.bytes);
+    return DecodeArt(artIndex, entry.bytes, palette);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArtImage.h"
+#include "ArtPalette.h"
 #include "ArtPlace.h"
 #include "ByteSource.h"
 
@@ -9,12 +10,11 @@
 #include <string>
 #include <vector>
 
-// The art beside a tile-data file. Load finds the files, names matched
-// without regard to letter case: the container when it is there (the
-// index and art file beside it are then stale), else the index and the art
-// file, with the patch file's art entries applied. It reads the index (or
-// the container's tables) once; a picture's bytes are read when asked
-// for. No file is ever written, created, locked or kept open.
+// The art beside a tile-data file. Which files Load takes, in what letter
+// case, and why the container wins: docs/file-formats.md, "Which art is
+// read". It reads the index (or the container's tables) once; a picture's
+// bytes are read when asked for. No file is ever written, created, locked
+// or kept open.
 class ArtFolder {
 public:
     enum class Form {
@@ -38,18 +38,19 @@ public:
     // How many of the patch file's art entries applied.
     int PatchEntriesApplied() const { return m_patchEntriesApplied; }
 
-    // One art index's picture, its files opened for the call alone.
-    ArtResult Decode(std::uint32_t artIndex) const;
+    // One art index's picture, its files opened for the call alone, drawn
+    // as the palette gives it.
+    ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain()) const;
 
     // Decodes many pictures with each file opened once, for as long as the
     // reader lives.
     class Reader {
     public:
         explicit Reader(const ArtFolder& folder) : m_folder(folder) {}
-        ArtResult Decode(std::uint32_t artIndex);
+        ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain());
 
     private:
-        ArtResult DecodeFrom(ArtPlace::File file, const ArtPlace& place, std::uint32_t artIndex);
+        ArtResult DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette);
 
         const ArtFolder& m_folder;
         // Opened on first use, by file.

@@ -32,23 +32,33 @@ std::vector<ArtPlace> ReadArtIndex(ByteSource& index)
     return places;
 }
 
-int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places)
+int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places, std::vector<std::uint64_t>* entryAt)
 {
+    if (entryAt)
+        entryAt->assign(places.size(), 0);
     const std::uint64_t size = patchFile.Size();
     if (size < kVerDataCountSize)
         return 0;
     const std::uint32_t count = LoadLittleEndian32(patchFile.View(0, kVerDataCountSize).data());
-    const std::uint32_t held = VerDataEntriesHeld(count, size);
-    const std::uint8_t* bytes = patchFile.View(kVerDataCountSize, held * kVerDataIndexEntrySize).data();
+    const auto readAt = [&](std::uint64_t offset, std::uint8_t* buffer, std::uint32_t wanted) {
+        const auto delivered = static_cast<std::uint32_t>(std::min<std::uint64_t>(wanted, size - offset));
+        const std::span<const std::uint8_t> view = patchFile.View(offset, delivered);
+        std::copy(view.begin(), view.end(), buffer);
+        return static_cast<std::uint32_t>(view.size());
+    };
     int applied = 0;
-    for (std::uint32_t k = 0; k < held; ++k, bytes += kVerDataIndexEntrySize) {
+    std::uint64_t at = kVerDataCountSize;
+    ForEachVerDataIndexEntry(count, size, readAt, [&](const VerDataIndexEntry& entry) {
+        const std::uint64_t entryOffset = at;
+        at += kVerDataIndexEntrySize;
         // The block is the art index itself, not counted from a section.
-        const VerDataIndexEntry entry = DecodeIndexEntry(bytes);
         if (entry.fileId != kArtFileId || entry.block >= places.size())
-            continue;
+            return;
         places[entry.block] = PlaceOf(ArtPlace::File::kPatchFile, entry.position, entry.length);
+        if (entryAt)
+            (*entryAt)[entry.block] = entryOffset;
         ++applied;
-    }
+    });
     return applied;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The index, the art file and the patch file's art entries: docs/file-formats.md, "Art index and art file".
+
 #include "ArtContainer.h"
 #include "ArtPlace.h"
 #include "ByteSource.h"
@@ -22,7 +24,10 @@ std::vector<ArtPlace> ReadArtIndex(ByteSource& index);
 // over `places`, in index order so that a later entry of an index wins;
 // one without lookup or length removes the art. Returns how many entries
 // applied. The index is read only as far as the file holds it.
-int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places);
+// `entryAt`, when given, receives for each art index where in the patch
+// file the entry that applied last lies (0 where none did).
+int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places,
+                    std::vector<std::uint64_t>* entryAt = nullptr);
 
 // The places of the art indices the container's tables name; the first
 // entry of a name counts.

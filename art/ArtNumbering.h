@@ -1,5 +1,7 @@
 #pragma once
 
+// The art index numbers: docs/file-formats.md, "Art index and art file".
+
 #include <cstdint>
 
 // One numbering of the art for both forms of the art files: land tile L is

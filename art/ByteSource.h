@@ -39,11 +39,15 @@ class FileByteSource final : public ByteSource {
 public:
     // False, with the cause, when the file does not open.
     bool Open(const std::string& path, CFileException* error);
+    // Reads through a file the caller has opened and keeps open: a writer
+    // that holds it exclusively reads it so before writing.
+    void Use(CFile& file, const std::string& path);
     std::uint64_t Size() const override { return m_size; }
     std::span<const std::uint8_t> View(std::uint64_t offset, std::uint32_t count) override;
 
 private:
     CFile m_file;
+    CFile* m_source = &m_file;
     std::string m_path;
     std::uint64_t m_size = 0;
     std::vector<std::uint8_t> m_window;

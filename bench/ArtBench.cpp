@@ -1,16 +1,29 @@
 // The art: decoding every static picture of the full newer sample (65536
-// tiles) beside one plain read of the same bytes; and quarnel-tiles art
-// --out writing the classic sample's 16384 static tiles, beside decoding them.
+// tiles) beside one plain read of the same bytes, and through a hue beside
+// decoding them plainly; quarnel-tiles art --out writing the classic
+// sample's 16384 static tiles, beside decoding them; encoding those pictures
+// beside decoding them, both in memory; and art --in of the same pictures,
+// changed (beside --out) and unchanged (beside reading the PNG files back).
 
+#include "ArtDecoder.h"
+#include "ArtEncoder.h"
+#include "ArtEntryBytes.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
+#include "PngFile.h"
 #include "CFile.h"
+#include "GameFolder.h"
+#include "HueTable.h"
 #include "RatioReporter.h"
 #include "SampleGameFolder.h"
+#include "SampleHues.h"
 #include "TempFolder.h"
 #include "TilesTool.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -57,6 +70,29 @@ void BM_DecodeEveryStaticPicture(benchmark::State& state)
 void BM_DecodeStatics16384(benchmark::State& state)
 {
     DecodeStatics(state, Classic());
+}
+
+// Every static picture of the newer sample through one of its hues, each
+// tile's Partial Hue flag heeded: the palettes made afresh each time.
+void BM_DecodeEveryStaticPictureHued(benchmark::State& state)
+{
+    Sample& sample = Newer();
+    const ArtFolder art = ArtFolder::Load(sample.tileData);
+    const HueTable hues = HueTable::Load(sample.tileData);
+    auto tiles = std::make_unique<StaticTileTable>();
+    if (!hues.Holds(kSampleFireHue) || LoadGameFolder(*tiles, sample.tileData).result != GameFolderLoad::Result::kLoaded) {
+        state.SkipWithError("the sample has no hue table or does not load");
+        return;
+    }
+    for (auto _ : state) {
+        ArtFolder::Reader reader(art);
+        TileHuePalettes palettes(&hues[kSampleFireHue]);
+        int pictures = 0;
+        for (int id = 0; id < sample.layout.usualStaticTiles; ++id)
+            pictures += reader.Decode(kFirstStaticArtIndex + id, palettes.For((*tiles)[id].flags)).kind ==
+                        ArtResult::Kind::kImage;
+        benchmark::DoNotOptimize(pictures);
+    }
 }
 
 // The bytes of the static tiles' entries in the art file: from the first
@@ -107,16 +143,135 @@ void BM_ArtOut16384(benchmark::State& state)
     }
 }
 
+// The classic sample's static pictures: their entry bytes and their pixels.
+struct Pictures {
+    std::vector<std::vector<std::uint8_t>> entries;
+    std::vector<ArtPixels> pixels;
+};
+
+const Pictures& ClassicPictures()
+{
+    static const Pictures pictures = [] {
+        Pictures loaded;
+        const ArtFolder art = ArtFolder::Load(Classic().tileData);
+        ArtFolder::Reader reader(art);
+        const std::vector<std::uint8_t> index = ReadFileBytes(Classic().folder.File("artidx.mul"));
+        const std::vector<std::uint8_t> file = ReadFileBytes(Classic().folder.File("art.mul"));
+        for (std::uint32_t id = 0; id < 0x4000; ++id) {
+            const ArtResult result = reader.Decode(kFirstStaticArtIndex + id);
+            std::uint32_t lookup, length;
+            std::memcpy(&lookup, &index[(kFirstStaticArtIndex + id) * 12], 4);
+            std::memcpy(&length, &index[(kFirstStaticArtIndex + id) * 12 + 4], 4);
+            if (result.kind != ArtResult::Kind::kImage || lookup == 0xFFFFFFFF)
+                continue;
+            loaded.entries.emplace_back(file.begin() + lookup, file.begin() + lookup + length);
+            loaded.pixels.push_back(PixelsFromImage(result.image));
+        }
+        return loaded;
+    }();
+    return pictures;
+}
+
+void BM_DecodeEntries16384(benchmark::State& state)
+{
+    const Pictures& pictures = ClassicPictures();
+    for (auto _ : state)
+        for (const std::vector<std::uint8_t>& entry : pictures.entries)
+            benchmark::DoNotOptimize(DecodeArt(kFirstStaticArtIndex, entry));
+}
+
+void BM_EncodePictures16384(benchmark::State& state)
+{
+    const Pictures& pictures = ClassicPictures();
+    for (auto _ : state)
+        for (const ArtPixels& picture : pictures.pixels)
+            benchmark::DoNotOptimize(EncodeArt(kFirstStaticArtIndex, picture));
+}
+
+// The classic sample's static pictures as PNG files, as --out writes them;
+// and, in a second folder, each tile given the next one's picture.
+struct PngFolders {
+    std::string same, shifted;
+};
+
+const PngFolders& ClassicPngs()
+{
+    static const PngFolders folders = [] {
+        Sample& sample = Classic();
+        PngFolders made{sample.folder.File("same"), sample.folder.File("shifted")};
+        std::ostringstream out, err;
+        RunTilesTool({"art", sample.tileData, "--out", made.same}, out, err);
+        std::filesystem::create_directory(made.shifted);
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(made.same))
+            files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        for (std::size_t i = 0; i < files.size(); ++i)
+            std::filesystem::copy_file(files[(i + 1) % files.size()], made.shifted / files[i].filename());
+        return made;
+    }();
+    return folders;
+}
+
+void BM_ReadPngsBack16384(benchmark::State& state)
+{
+    const std::string folder = ClassicPngs().same;
+    for (auto _ : state) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            ArtImage image;
+            std::string failure;
+            benchmark::DoNotOptimize(ReadPngFile(entry.path().string(), image, failure));
+        }
+    }
+}
+
+void BM_ArtInUnchanged16384(benchmark::State& state)
+{
+    const PngFolders& pngs = ClassicPngs();
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (RunTilesTool({"art", Classic().tileData, "--in", pngs.same}, out, err) != kExitOk)
+            state.SkipWithError("art --in failed");
+    }
+}
+
+// Every picture changed each time: the shifted pictures, then the same again.
+void BM_ArtInChanged16384(benchmark::State& state)
+{
+    const PngFolders& pngs = ClassicPngs();
+    bool shifted = true;
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (RunTilesTool({"art", Classic().tileData, "--in", shifted ? pngs.shifted : pngs.same}, out, err) != kExitOk)
+            state.SkipWithError("art --in failed");
+        shifted = !shifted;
+    }
+    if (!shifted) {  // the sample's own pictures back, for the benchmarks after
+        std::ostringstream out, err;
+        RunTilesTool({"art", Classic().tileData, "--in", pngs.same}, out, err);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_DecodeEveryStaticPicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeEveryStaticPictureHued)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTheSameBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeStatics16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArtOut16384)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_DecodeEntries16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodePictures16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPngsBack16384)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ArtInUnchanged16384)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ArtInChanged16384)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv)
 {
     return RunBenchmarksWithRatios(argc, argv,
                                    {{"BM_DecodeEveryStaticPicture", "BM_ReadTheSameBytes", 3},
-                                    {"BM_ArtOut16384", "BM_DecodeStatics16384", 0}});
+                                    {"BM_DecodeEveryStaticPictureHued", "BM_DecodeEveryStaticPicture", 1.5},
+                                    {"BM_ArtOut16384", "BM_DecodeStatics16384", 0},
+                                    {"BM_EncodePictures16384", "BM_DecodeEntries16384", 2},
+                                    {"BM_ArtInUnchanged16384", "BM_ReadPngsBack16384", 1.2},
+                                    {"BM_ArtInChanged16384", "BM_ArtOut16384", 0}});
 }

@@ -2,12 +2,25 @@
 
 #include <cstdio>
 
+namespace {
+
+// A benchmark's name as registered, without the "/iterations:2" that a
+// fixed count of iterations adds to it: the name the ratios give.
+std::string NameWithoutIterations(const benchmark::BenchmarkReporter::Run& run)
+{
+    const std::string& args = run.run_name.args;
+    return run.run_name.function_name + (args.empty() ? "" : "/" + args);
+}
+
+} // namespace
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
         if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            m_times[NameWithoutIterations(run)] =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
 }
 
 void RatioReporter::Finalize()

@@ -14,6 +14,7 @@
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -120,6 +121,8 @@ void BM_PlainWrite(benchmark::State& state, const TileDataLayout* layout)
         PlainTransfer(f.tileData, layout->statics.offset, true, tileBytes);
         PlainTransfer(f.verData, 0, true, patchBytes);
     }
+    // The sample afresh: its writer never writes over files that are there.
+    std::filesystem::remove_all(f.folder.Path());
     WriteSampleGameFolder(f.folder.Path(), *layout);
 }
 

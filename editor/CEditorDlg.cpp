@@ -228,9 +228,10 @@ void CEditorDlg::OnSelchangeList()
     UpdateData(false);
 }
 
-void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path)
+void CEditorDlg::ShowFileMessage(const char* leadIn, const std::string& path, const std::string& reason)
 {
-    AfxMessageBox(std::string(leadIn) + " \"" + path + "\"!", MessageIcon::Exclamation);
+    const std::string text = std::string(leadIn) + " \"" + path + "\"!";
+    AfxMessageBox(reason.empty() ? text : text + "\n" + reason, MessageIcon::Exclamation);
 }
 
 StaticTileEntry* CEditorDlg::EditedEntry()
@@ -251,7 +252,8 @@ void CEditorDlg::ShowTileArt()
     if (!m_tileArt.IsWindowVisible())
         return;
     const StaticTileEntry* entry = EditedEntry();
-    m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view());
+    m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view(),
+                       entry && (entry->flags & TileFlag::kPartialHue) != 0);
 }
 
 void CEditorDlg::OpenFindTile()
@@ -302,18 +304,19 @@ bool CEditorDlg::LoadFile(const std::string& path)
     const GameFolderLoad load = LoadGameFolder<StaticTileTable>(m_table, m_path, nullptr, waitCursor);
     switch (load.result) {
     case GameFolderLoad::Result::kTileDataRefused:
-        ShowFileMessage(kCannotOpen, m_path);
+        ShowFileMessage(kCannotOpen, m_path, load.tileDataFailure.Why());
         m_path.clear();
         return false;
     case GameFolderLoad::Result::kFileError:
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
-        AfxMessageBox(load.fileError.GetErrorMessage(), MessageIcon::Stop);
+        AfxMessageBox(load.fileError.GetErrorMessageWithReason(), MessageIcon::Stop);
         return false;
     case GameFolderLoad::Result::kLoaded:
+        m_patchFileLoaded = load.patchFileLoaded;
         if (!load.patchFileLoaded)
-            ShowFileMessage(kCannotLoad, load.patchFile.shown);
+            ShowFileMessage(kCannotLoad, load.patchFile.shown, load.patchFileFailure.Why());
         ShowHighFlags(m_table.layout->FlagBitCount() > TileFlag::kCount);
         FillList();
         m_tileArt.LoadArt(m_path);
@@ -334,21 +337,21 @@ void CEditorDlg::OnSave()
     if (m_path.empty())
         return;
     DialogWaitCursor waitCursor(*this);
-    const GameFolderSave save = SaveGameFolder(m_table, m_path, waitCursor);
+    const GameFolderSave save = SaveGameFolder(m_table, m_path, m_patchFileLoaded, waitCursor);
     switch (save.result) {
     case GameFolderSave::Result::kSaved:
         return;
     case GameFolderSave::Result::kTileDataRefused:
-        ShowFileMessage(kCannotSave, m_path);
+        ShowFileMessage(kCannotSave, m_path, save.tileDataFailure.Why());
         m_path.clear();
         return;
     case GameFolderSave::Result::kPatchFileRefused:
-        ShowFileMessage(kCannotSave, save.patchFile.shown);
+        ShowFileMessage(kCannotSave, save.patchFile.shown, save.patchFileFailure.Why());
         return;
     case GameFolderSave::Result::kFileError:
         // The table in memory is whole and right; the path stays so that a
         // second Save, once the cause is mended, writes it all again.
-        AfxMessageBox(save.fileError.GetErrorMessage(), MessageIcon::Stop);
+        AfxMessageBox(save.fileError.GetErrorMessageWithReason(), MessageIcon::Stop);
         return;
     }
 }
@@ -412,6 +415,8 @@ void CEditorDlg::StoreFlag(int bit)
     UpdateData(true);
     // Only this box's bit changes: the others, the high 32 of a newer file's included, stay.
     entry->flags = m_flags[bit] ? (entry->flags | TileFlag::Bit(bit)) : (entry->flags & ~TileFlag::Bit(bit));
+    if (TileFlag::Bit(bit) == TileFlag::kPartialHue)
+        ShowTileArt();  // the picture's hue now reaches only its grey pixels, or all of them
 }
 
 void CEditorDlg::OnChangeName()

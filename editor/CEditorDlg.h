@@ -41,6 +41,9 @@ public:
     HICON m_hIcon;
     StaticTileTable m_table{};
     std::string m_path;
+    // Whether the last load read the patch file: only then are its blocks
+    // the table's to write back.
+    bool m_patchFileLoaded = false;
     int m_current = -1;
     // Beside the editor, from the system menu's Tile Art entry or its key.
     CTileArtDlg m_tileArt{this};
@@ -85,7 +88,9 @@ private:
     void StoreFlag(int bit);
     // The boxes of bits 32-63 and the room they take, shown for a file whose flag word has them.
     void ShowHighFlags(bool show);
-    void ShowFileMessage(const char* leadIn, const std::string& path);
+    // A Load or Save message: the lead-in and the path, then on a line of
+    // its own the reason when there is one.
+    void ShowFileMessage(const char* leadIn, const std::string& path, const std::string& reason);
     // What Load does with the file chosen: the tile-data file read, the
     // patch file beside it applied, the list refilled, each failure told.
     // True when the table now holds the file.

@@ -1,6 +1,7 @@
 #include "TileArtLine.h"
 
 #include "ArtFolder.h"
+#include "HueTable.h"
 #include "PathParts.h"
 #include "Utf8.h"
 #include "WindowsCodePage.h"
@@ -40,6 +41,27 @@ std::u16string NoArtFilesLine(std::string_view tileDataPath)
 {
     const std::string_view fileName = tileDataPath.substr(FolderPart(tileDataPath).size());
     return Utf16FromUtf8("No art beside " + std::string(fileName) + " (looked for " + ArtNamesLookedFor() + ")");
+}
+
+std::u16string HueNameLine(std::string_view codePageName)
+{
+    return Utf16FromCodePage1252(codePageName);
+}
+
+std::u16string NoHuesLine(std::string_view tileDataPath)
+{
+    const std::string_view fileName = tileDataPath.substr(FolderPart(tileDataPath).size());
+    return Utf16FromUtf8("No " + std::string(kHueFileName) + " beside " + std::string(fileName));
+}
+
+std::u16string UnreadHuesLine(std::string_view failure)
+{
+    return Utf16FromUtf8(failure);
+}
+
+std::u16string NoSuchHueLine(std::u16string_view typed, int hueCount)
+{
+    return u"no hue " + std::u16string(typed) + Utf16FromUtf8(" (" + HueNumbersText(hueCount) + ")");
 }
 
 std::u16string NoFileLine()

@@ -15,6 +15,14 @@ std::u16string DamagedArtLine(int tileId, std::string_view reason);
 // "No art beside tiledata.mul (looked for artLegacyMUL.uop, art.mul and
 // artidx.mul)", with the tile-data file's own name.
 std::u16string NoArtFilesLine(std::string_view tileDataPath);
+// The line beside the hue box: the hue's name (from the Western code page);
+// "No hues.mul beside tiledata.mul", with the tile-data file's own name;
+// why the table could not be read; "no hue 3001 (0-3000)" for what was
+// typed when the table has no such hue, with its count.
+std::u16string HueNameLine(std::string_view codePageName);
+std::u16string NoHuesLine(std::string_view tileDataPath);
+std::u16string UnreadHuesLine(std::string_view failure);
+std::u16string NoSuchHueLine(std::u16string_view typed, int hueCount);
 // Before any file is loaded, and while no tile is selected.
 std::u16string NoFileLine();
 std::u16string NoTileLine();

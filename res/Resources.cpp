@@ -117,12 +117,16 @@ constexpr auto MakeHighFlagItems()
 
 constexpr auto kHighFlagItems = MakeHighFlagItems();
 
-// Template 103: the Tile Art window, a picture over its line of text. The
+// Template 103: the Tile Art window, a picture over its line of text, and
+// under them the hue it is drawn in and that hue's name. The
 // line wraps: a message naming the files looked for is longer than the
 // window is wide.
 constexpr DialogItemTemplate kTileArtItems[] = {
     {Image, IDC_TILE_IMAGE, "Tile art", 7, 7, 176, 160, 0},
     {Label, IDC_TILE_TEXT, nullptr, 7, 172, 176, 26, kStaticNoPrefix | kLabelWordWrap},
+    {Label, IDC_STATIC, "Hue:", 7, 203, 18, 8, 0},
+    {NumberBox, IDC_HUE_NUMBER, nullptr, 27, 201, 40, 12, kBorder | kTabStop},
+    {Label, IDC_HUE_NAME, nullptr, 72, 203, 111, 17, kStaticNoPrefix | kLabelWordWrap},
 };
 
 // Template 105: Find Tile, the text to look for in the tiles' names.
@@ -140,7 +144,7 @@ constexpr DialogTemplate kDialogs[] = {
      kPopup | kCaption | kSysMenu | kModalFrame | kAppWindow, kEditorItems},
     {IDD_EDITOR_HIGH_FLAGS, nullptr, "MS Sans Serif", 8, 383, kHighFlagGroupY + kHighFlagGroupHeight + 7, 0,
      kHighFlagItems},
-    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 205, kPopup | kCaption | kSysMenu, kTileArtItems},
+    {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 190, 224, kPopup | kCaption | kSysMenu, kTileArtItems},
     {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };
 

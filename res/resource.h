@@ -49,5 +49,8 @@ inline constexpr int IDC_FLAG63 = IDC_FLAG32 + 31;
 // The Tile Art window's picture and the line under it.
 inline constexpr int IDC_TILE_IMAGE = 1100;
 inline constexpr int IDC_TILE_TEXT = 1101;
+// The Tile Art window's hue: the number box, and the line beside it naming the hue.
+inline constexpr int IDC_HUE_NUMBER = 1103;
+inline constexpr int IDC_HUE_NAME = 1104;
 // The Find Tile dialog's text to look for.
 inline constexpr int IDC_FIND_TEXT = 1102;

@@ -100,13 +100,17 @@ GameFolderLoad LoadGameFolder(GameFolderHalves tables, const std::string& tileDa
         });
 }
 
-GameFolderSave SaveGameFolder(const StaticTileTable& table, const std::string& tileDataPath,
+GameFolderSave SaveGameFolder(const StaticTileTable& table, const std::string& tileDataPath, bool patchFileLoaded,
                               WaitCursorHook& waitCursor)
 {
     return WriteGameFolder(
         [&](FileOpenFailure& failure) { return SaveTileData(table, tileDataPath, waitCursor, &failure); },
         [&] { return std::optional(LocatePatchFileBeside(tileDataPath)); },
         [&](const std::string& patchPath, FileOpenFailure& failure) {
+            if (!patchFileLoaded) {
+                failure = {FileOpenFailure::Reason::kNotReadAtLoad, CFileException()};
+                return false;
+            }
             return SaveVerData(table, patchPath, waitCursor, &failure);
         });
 }
@@ -115,15 +119,27 @@ template <typename Table>
 GameFolderSave WriteGameFolderEdits(const std::vector<TileEdit>& edits, const std::string& tileDataPath,
                                     const GameFolderLoad& load, const Table& fileValues, const Table& patched)
 {
-    return WriteGameFolder(
+    WrittenSpans tileDataWritten, patchFileWritten;
+    GameFolderSave save = WriteGameFolder(
         [&](FileOpenFailure& failure) {
-            return WriteTileDataEdits(edits, fileValues, tileDataPath, NoWaitCursor::Instance(), &failure);
+            return WriteTileDataEdits(edits, fileValues, tileDataPath, NoWaitCursor::Instance(), &failure,
+                                      &tileDataWritten);
         },
         // Only a patch file the load read holds blocks that show the tiles.
         [&] { return load.patchFileLoaded ? std::optional(load.patchFile) : std::nullopt; },
         [&](const std::string& patchPath, FileOpenFailure& failure) {
-            return WriteVerDataEdits(edits, patched, patchPath, NoWaitCursor::Instance(), &failure);
+            return WriteVerDataEdits(edits, patched, patchPath, NoWaitCursor::Instance(), &failure,
+                                     &patchFileWritten);
         });
+    if (save.result == GameFolderSave::Result::kPatchFileRefused || save.result == GameFolderSave::Result::kFileError) {
+        // Each writer has put back its own file where it failed; the
+        // tile-data file, done before the patch file failed, is put back here.
+        if (!tileDataWritten.PutBack(tileDataPath))
+            save.filesLeftChanged.push_back(tileDataPath);
+        if (!patchFileWritten.PutBack(save.patchFile.opened))
+            save.filesLeftChanged.push_back(save.patchFile.opened);
+    }
+    return save;
 }
 
 template GameFolderSave WriteGameFolderEdits(const std::vector<TileEdit>&, const std::string&, const GameFolderLoad&,

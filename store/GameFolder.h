@@ -1,5 +1,7 @@
 #pragma once
 
+// What each load and write does to the two files: docs/file-formats.md, "Tile-data file" and "Patch file".
+
 #include "CFileException.h"
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
@@ -69,18 +71,26 @@ struct GameFolderSave {
     bool patchFileWritten = false;
     FileOpenFailure patchFileFailure;  // kPatchFileRefused: why
     CFileException fileError;          // kFileError: the cause
+    // A write of edits that failed puts back what it wrote in both files;
+    // these are the files whose bytes could not all be put back.
+    std::vector<std::string> filesLeftChanged;
 };
 
 // Writes the table's tiles in use into the tile-data file at
 // `tileDataPath`, then into every replacement block of the patch file
-// beside it, found afresh.
-GameFolderSave SaveGameFolder(const StaticTileTable& table, const std::string& tileDataPath,
+// beside it, found afresh. The patch file is written only when
+// `patchFileLoaded` says the load of the table read it: otherwise its
+// blocks hold what the table never saw, and writing the tile-data file's
+// own values over them would lose them. It is then refused as
+// kNotReadAtLoad, and left as it is.
+GameFolderSave SaveGameFolder(const StaticTileTable& table, const std::string& tileDataPath, bool patchFileLoaded,
                               WaitCursorHook& waitCursor = NoWaitCursor::Instance());
 
 // Makes the edits in the tile-data file of a folder loaded as `load`, then,
 // where that load read a patch file, in every replacement block of it that
-// holds an edited tile. `fileValues` and `patched` are the tables as the
-// load left them, without and with the patches.
+// holds an edited tile: all or nothing, so that when either file fails,
+// both get back what was written into them. `fileValues` and `patched`
+// are the tables as the load left them, without and with the patches.
 template <typename Table>
 GameFolderSave WriteGameFolderEdits(const std::vector<TileEdit>& edits, const std::string& tileDataPath,
                                     const GameFolderLoad& load, const Table& fileValues, const Table& patched);

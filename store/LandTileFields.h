@@ -1,5 +1,7 @@
 #pragma once
 
+// A land entry's bytes: docs/file-formats.md, "Tile-data file", "Land entry".
+
 #include "EntryField.h"
 #include "TileFlags.h"
 #include "TileName.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// A static entry's bytes: docs/file-formats.md, "Tile-data file", "Static entry".
+
 #include "EntryField.h"
 #include "TileFlags.h"
 #include "TileName.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The patch file's index and which of its blocks apply: docs/file-formats.md, "Patch file".
+
 // What the store's operations share about opening the two game files and
 // walking the patch file's index. Internal to the store.
 
@@ -18,13 +20,6 @@
 #include <vector>
 
 namespace store_detail {
-
-// Index entries are read in batches, never more than the file delivers.
-// A fuzzing build makes the batches tiny so that short inputs cross them.
-#ifndef QUARNEL_INDEX_BATCH_ENTRIES
-#define QUARNEL_INDEX_BATCH_ENTRIES 4096
-#endif
-inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
 
 // Opens a game file exclusively.
 bool OpenGameFile(CFile& file, const std::string& path, unsigned mode, FileOpenFailure* failure);
@@ -72,38 +67,27 @@ void ForEachPatchBlock(CFile& file, const Table& table, Visit&& visit)
         return;  // no count, so no index
     const std::uint32_t count = LoadLittleEndian32(countBytes.data());
     const std::uint64_t length = file.GetLength();
-    const std::uint32_t held = VerDataEntriesHeld(count, length);
     // Every byte the index claims that the file holds; no block may reach into it.
     const std::uint64_t indexEnd =
         std::min<std::uint64_t>(kVerDataCountSize + std::uint64_t{kVerDataIndexEntrySize} * count, length);
 
-    std::vector<std::uint8_t> batch;
-    std::uint64_t batchOffset = kVerDataCountSize;
-    for (std::uint32_t k = 0; k < held;) {
-        const std::uint32_t wanted = std::min(held - k, kIndexBatchEntries);
-        batch.resize(std::size_t{wanted} * kVerDataIndexEntrySize);
-        file.Seek(static_cast<std::int64_t>(batchOffset), CFile::begin);
-        const std::uint32_t whole =
-            file.Read(batch.data(), static_cast<std::uint32_t>(batch.size())) / kVerDataIndexEntrySize;
-        for (std::uint32_t i = 0; i < whole; ++i) {
-            const VerDataIndexEntry entry = DecodeIndexEntry(batch.data() + i * kVerDataIndexEntrySize);
-            if (entry.fileId != kTileDataFileId || entry.block < firstNumber || entry.block >= endNumber)
-                continue;
-            const std::uint64_t target = std::uint64_t{entry.position} + kBlockHeaderSize;
-            if (target > UINT32_MAX)
-                continue;  // would wrap round onto the count and index
-            // The target is a signed 32-bit offset: one past 2 GiB is a seek error.
-            const auto signedTarget = static_cast<std::int32_t>(static_cast<std::uint32_t>(target));
-            if (signedTarget >= 0 && target < indexEnd)
-                continue;
-            file.Seek(signedTarget, CFile::begin);
-            visit(static_cast<int>(entry.block - firstNumber) * kTilesPerBlock);
-        }
-        if (whole < wanted)
-            return;  // the file no longer holds what it held (another program cut it)
-        k += wanted;
-        batchOffset += batch.size();
-    }
+    const auto readAt = [&](std::uint64_t offset, std::uint8_t* buffer, std::uint32_t size) {
+        file.Seek(static_cast<std::int64_t>(offset), CFile::begin);
+        return file.Read(buffer, size);
+    };
+    ForEachVerDataIndexEntry(count, length, readAt, [&](const VerDataIndexEntry& entry) {
+        if (entry.fileId != kTileDataFileId || entry.block < firstNumber || entry.block >= endNumber)
+            return;
+        const std::uint64_t target = std::uint64_t{entry.position} + kBlockHeaderSize;
+        if (target > UINT32_MAX)
+            return;  // would wrap round onto the count and index
+        // The target is a signed 32-bit offset: one past 2 GiB is a seek error.
+        const auto signedTarget = static_cast<std::int32_t>(static_cast<std::uint32_t>(target));
+        if (signedTarget >= 0 && target < indexEnd)
+            return;
+        file.Seek(signedTarget, CFile::begin);
+        visit(static_cast<int>(entry.block - firstNumber) * kTilesPerBlock);
+    });
 }
 
 } // namespace store_detail

@@ -1,5 +1,7 @@
 #pragma once
 
+// The tile-data file's bytes, and what a short or odd one does: docs/file-formats.md, "Tile-data file".
+
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Both layouts, byte by byte: docs/file-formats.md, "Tile-data file".
+
 #include "LandTileFields.h"
 #include "StaticTileFields.h"
 
@@ -31,10 +33,9 @@ struct TileSectionShape {
     std::uint32_t firstBlockNumber;  // the patch file's number for the half's first block
 };
 
-// The shapes of tile-data file in use. Every one is 512 land blocks, then
-// static blocks. The shapes differ only in the width of the flag word that
-// starts every entry; the fields after it are the same. Nothing in a file
-// names its layout: the file's size tells.
+// The shapes of tile-data file in use; they differ only in the width of the
+// flag word that starts every entry. Nothing in a file names its layout:
+// the file's size tells (docs/file-formats.md, "Layouts").
 struct TileDataLayout {
     std::string_view name;  // "classic", "newer"
     std::uint32_t flagsSize;  // bytes of an entry's flag word

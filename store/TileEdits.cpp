@@ -14,15 +14,19 @@ using namespace store_detail;
 namespace {
 
 // Reads the entry at the file's position over its loaded value, applies the
-// edit and writes the entry back where it was.
+// edit and writes the entry back where it was, keeping in `written` the
+// bytes it goes over.
 template <typename Entry>
-void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, const TileDataLayout& layout)
+void EditEntryInPlace(CFile& file, const TileEdit& edit, const Entry& loaded, const TileDataLayout& layout,
+                      WrittenSpans& written)
 {
     const std::uint32_t entrySize = SectionShape<Entry>(layout).entrySize;
     const std::uint64_t at = file.GetPosition();
     std::array<std::uint8_t, SectionShape<Entry>(kWidestLayout).entrySize> bytes{};
     Entry entry = loaded;
-    ReadEntryFields(bytes.data(), file.Read(bytes.data(), entrySize), entry, layout);
+    const std::uint32_t delivered = file.Read(bytes.data(), entrySize);
+    written.Keep(at, bytes.data(), delivered);
+    ReadEntryFields(bytes.data(), delivered, entry, layout);
     ApplyTileEdit(edit, entry);
     WriteEntryFields(entry, bytes.data(), layout);
     file.Seek(static_cast<std::int64_t>(at), CFile::begin);
@@ -116,47 +120,25 @@ bool TileEdit::IsEmpty() const
 
 namespace {
 
-// The bytes each span of the tile-data file held before it was written,
-// for putting them back when a later write fails: an edit that fails half
-// way leaves the file as it was, not half edited.
-class SpanUndo {
-public:
-    void Keep(std::uint64_t start, const std::uint8_t* bytes, std::size_t count)
-    {
-        m_spans.push_back({start, std::vector<std::uint8_t>(bytes, bytes + count)});
-    }
-    // Writes the kept bytes back, the last span first. The write that failed
-    // is the error to report, so a failure here ends the undoing quietly:
-    // what could not be put back stays as the edit left it.
-    void PutBack(CFile& file) const noexcept
-    {
-        try {
-            for (auto span = m_spans.rbegin(); span != m_spans.rend(); ++span) {
-                file.Seek(static_cast<std::int64_t>(span->start), CFile::begin);
-                file.Write(span->bytes.data(), static_cast<std::uint32_t>(span->bytes.size()));
-            }
-        } catch (...) {
-        }
-    }
-
-private:
-    struct Span {
-        std::uint64_t start;
-        std::vector<std::uint8_t> bytes;
-    };
-    std::vector<Span> m_spans;
-};
-
-// Runs the writes of work(undo) in the open file; when one fails, the spans
-// written before it get their bytes back and the failure goes on.
-template <typename Work>
-void WriteOrPutBack(CFile& file, Work&& work)
+// Opens the file with `open` and runs the writes of work(file, written) in
+// it, keeping in `written` what each write goes over. When a write (or the
+// flush after them) fails, the kept bytes are put back, in the file still
+// open where it can be, and the failure goes on.
+template <typename Open, typename Work>
+bool WriteOrPutBack(Open&& open, const std::string& path, WaitCursorHook& waitCursor, WrittenSpans& written,
+                    Work&& work)
 {
-    SpanUndo undo;
     try {
-        work(undo);
+        return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
+            try {
+                work(file, written);
+            } catch (...) {
+                written.PutBack(file);
+                throw;
+            }
+        });
     } catch (...) {
-        undo.PutBack(file);
+        written.PutBack(path);
         throw;
     }
 }
@@ -164,10 +146,10 @@ void WriteOrPutBack(CFile& file, Work&& work)
 // Makes each edit in the open tile-data file, entry by entry: every other
 // byte of the file keeps its value. `loaded` is the table as the file
 // loaded, standing in for entries that lie beyond the end of a short file.
-// Each span's bytes, as the file held them, are kept in `undo` before the
-// span is written.
+// Each span's bytes, as the file held them, are kept in `written` before
+// the span is written.
 template <typename Table>
-void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const Table& loaded, SpanUndo& undo)
+void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const Table& loaded, WrittenSpans& written)
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
@@ -193,7 +175,7 @@ void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const
         span.assign(EntryOffset(loaded, inFileOrder[last]->tile) + entrySize - start, 0);
         file.Seek(static_cast<std::int64_t>(start), CFile::begin);
         const std::size_t delivered = file.Read(span.data(), static_cast<std::uint32_t>(span.size()));
-        undo.Keep(start, span.data(), delivered);
+        written.Keep(start, span.data(), delivered);
         for (std::size_t i = first; i <= last; ++i) {
             const TileEdit& edit = *inFileOrder[i];
             const std::size_t at = EntryOffset(loaded, edit.tile) - start;
@@ -212,8 +194,12 @@ void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const
     // goes on, as a save extends it, through the end of the tiles in use.
     const std::uint64_t end = std::max(length, file.GetLength());
     if (&TileDataLayoutOfSize(end) != &layout) {
+        const std::uint64_t lastByte = SectionEnd(loaded) - 1;
+        std::uint8_t held = 0;
+        file.Seek(static_cast<std::int64_t>(lastByte), CFile::begin);
+        written.Keep(lastByte, &held, file.Read(&held, 1));
         const std::uint8_t zero = 0;  // the last entry's last byte, as the gap before it
-        file.Seek(static_cast<std::int64_t>(SectionEnd(loaded) - 1), CFile::begin);
+        file.Seek(static_cast<std::int64_t>(lastByte), CFile::begin);
         file.Write(&zero, 1);
     }
 }
@@ -222,29 +208,29 @@ void WriteEditsInOpenFile(CFile& file, const std::vector<TileEdit>& edits, const
 
 template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
-                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure, WrittenSpans* written)
 {
+    WrittenSpans unkept;
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *loaded.layout, failure); };
-    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        WriteOrPutBack(file, [&](SpanUndo& undo) { WriteEditsInOpenFile(file, edits, loaded, undo); });
+    return WriteOrPutBack(open, path, waitCursor, written ? *written : unkept, [&](CFile& file, WrittenSpans& spans) {
+        WriteEditsInOpenFile(file, edits, loaded, spans);
     });
 }
 
 bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
-                        WaitCursorHook& waitCursor, FileOpenFailure* failure)
+                        WaitCursorHook& waitCursor, FileOpenFailure* failure, WrittenSpans* written)
 {
+    WrittenSpans unkept;
     const auto open = [&](CFile& file) { return OpenTileDataToWrite(file, path, *statics.loaded.layout, failure); };
-    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
-        WriteOrPutBack(file, [&](SpanUndo& undo) {
-            WriteEditsInOpenFile(file, land.edits, land.loaded, undo);
-            WriteEditsInOpenFile(file, statics.edits, statics.loaded, undo);
-        });
+    return WriteOrPutBack(open, path, waitCursor, written ? *written : unkept, [&](CFile& file, WrittenSpans& spans) {
+        WriteEditsInOpenFile(file, land.edits, land.loaded, spans);
+        WriteEditsInOpenFile(file, statics.edits, statics.loaded, spans);
     });
 }
 
 template <typename Table>
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
-                       WaitCursorHook& waitCursor, FileOpenFailure* failure)
+                       WaitCursorHook& waitCursor, FileOpenFailure* failure, WrittenSpans* written)
 {
     using Entry = typename Table::value_type;
     const TileDataLayout& layout = *loaded.layout;
@@ -254,7 +240,8 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
     for (const TileEdit& edit : edits)
         byBlock.emplace(edit.tile / kTilesPerBlock, &edit);
     const auto open = [&](CFile& file) { return OpenGameFile(file, path, CFile::modeReadWrite, failure); };
-    return WithGameFile(open, CFile::modeReadWrite, waitCursor, [&](CFile& file) {
+    WrittenSpans unkept;
+    return WriteOrPutBack(open, path, waitCursor, written ? *written : unkept, [&](CFile& file, WrittenSpans& spans) {
         const std::uint64_t length = file.GetLength();
         ForEachPatchBlock(file, loaded, [&](int firstTile) {
             const std::uint64_t entries = file.GetPosition();
@@ -262,15 +249,25 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
             if (first == last)
                 return;
             if (entries + blockEntriesSize > length) {
-                // A block the file holds only in part shows its tiles' loaded
-                // values; writing one entry alone would leave a gap of zeros that
-                // the next load would show. The whole block goes in, as a save writes it.
+                // A block the file holds only in part: writing one entry alone
+                // would leave a gap of zeros that the next load would show, so
+                // the whole block goes in, as a save writes it. The entries the
+                // file holds keep their own bytes (a later block for the same
+                // tiles may show other values); those past its end take the
+                // loaded values, which the next load shows for them.
                 std::array<Entry, kTilesPerBlock> block;
-                std::copy_n(&loaded[firstTile], kTilesPerBlock, block.begin());
+                std::vector<std::uint8_t> bytes(blockEntriesSize);
+                const std::uint32_t held = file.Read(bytes.data(), blockEntriesSize);
+                spans.Keep(entries, bytes.data(), held);
+                for (std::uint32_t slot = 0; slot < kTilesPerBlock; ++slot) {
+                    const std::uint32_t at = slot * entrySize;
+                    block[slot] = loaded[firstTile + static_cast<int>(slot)];
+                    ReadEntryFields(bytes.data() + at, held > at ? held - at : 0, block[slot], layout);
+                }
                 for (auto it = first; it != last; ++it)
                     ApplyTileEdit(*it->second, block[it->second->tile - firstTile]);
-                std::vector<std::uint8_t> bytes(blockEntriesSize);
                 WriteBlockEntries(block.data(), bytes.data(), layout);
+                file.Seek(static_cast<std::int64_t>(entries), CFile::begin);
                 file.Write(bytes.data(), blockEntriesSize);
                 return;
             }
@@ -278,17 +275,17 @@ bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, 
                 const TileEdit& edit = *it->second;
                 file.Seek(static_cast<std::int64_t>(entries + std::uint64_t{entrySize} * (edit.tile - firstTile)),
                           CFile::begin);
-                EditEntryInPlace(file, edit, loaded[edit.tile], layout);
+                EditEntryInPlace(file, edit, loaded[edit.tile], layout, spans);
             }
         });
     });
 }
 
 template bool WriteTileDataEdits(const std::vector<TileEdit>&, const StaticTileTable&, const std::string&,
-                                 WaitCursorHook&, FileOpenFailure*);
+                                 WaitCursorHook&, FileOpenFailure*, WrittenSpans*);
 template bool WriteTileDataEdits(const std::vector<TileEdit>&, const LandTileTable&, const std::string&,
-                                 WaitCursorHook&, FileOpenFailure*);
+                                 WaitCursorHook&, FileOpenFailure*, WrittenSpans*);
 template bool WriteVerDataEdits(const std::vector<TileEdit>&, const StaticTileTable&, const std::string&,
-                                WaitCursorHook&, FileOpenFailure*);
+                                WaitCursorHook&, FileOpenFailure*, WrittenSpans*);
 template bool WriteVerDataEdits(const std::vector<TileEdit>&, const LandTileTable&, const std::string&,
-                                WaitCursorHook&, FileOpenFailure*);
+                                WaitCursorHook&, FileOpenFailure*, WrittenSpans*);

@@ -1,9 +1,12 @@
 #pragma once
 
+// Where an edit lands in both files: docs/file-formats.md, "Tile-data file" and "Patch file".
+
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
+#include "WrittenSpans.h"
 
 #include <array>
 #include <cstdint>
@@ -71,16 +74,22 @@ void ApplyTileEdit(const TileEdit& edit, Entry& entry);
 template <typename Entry>
 TileEdit EditToMatch(int tile, const Entry& entry);
 
+// The writers below change a file in place. When one fails part-way, what
+// it wrote before the failure gets its bytes back and the failure is
+// thrown on: the file is as it was, save that a short file may stay longer.
+// `written`, when given, receives the bytes the call wrote over: all of
+// them after success, so that the caller can put them back if the next
+// file of the change fails; after a failure, those that could not be put
+// back (none when the file is as it was).
+
 // Makes each edit in the tile-data file, entry by entry: every other byte
 // of the file keeps its value. `loaded` is the table as the file loaded,
 // standing in for entries that lie beyond the end of a short file. Opens
-// and refuses as SaveTileData does; flushes before closing. When a write
-// fails, what was written before it gets its bytes back and the failure is
-// thrown on: the file is as it was, save that a short file may stay longer.
+// and refuses as SaveTileData does; flushes before closing.
 template <typename Table>
 bool WriteTileDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                         WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                        FileOpenFailure* failure = nullptr);
+                        FileOpenFailure* failure = nullptr, WrittenSpans* written = nullptr);
 
 // The edits of one half of the tile-data file, over the table it loaded as.
 template <typename Table>
@@ -92,7 +101,8 @@ struct HalfEdits {
 // Makes both halves' edits as the function above makes one half's, in one
 // open of the file: the land half's first, as the file holds it first.
 bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable> statics, const std::string& path,
-                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr);
+                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(), FileOpenFailure* failure = nullptr,
+                        WrittenSpans* written = nullptr);
 
 // Makes each edit in every replacement block of the patch file that holds
 // its tile, the blocks chosen as loading chooses them. `loaded` is the
@@ -100,4 +110,4 @@ bool WriteTileDataEdits(HalfEdits<LandTileTable> land, HalfEdits<StaticTileTable
 template <typename Table>
 bool WriteVerDataEdits(const std::vector<TileEdit>& edits, const Table& loaded, const std::string& path,
                        WaitCursorHook& waitCursor = NoWaitCursor::Instance(),
-                       FileOpenFailure* failure = nullptr);
+                       FileOpenFailure* failure = nullptr, WrittenSpans* written = nullptr);

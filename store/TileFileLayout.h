@@ -1,9 +1,8 @@
 #pragma once
 
-// How an entry's fields lie in a tile-data file of a given layout: the flag
-// word in the layout's width, then the other fields in file order, all
-// little-endian. The same forms serve the tile-data file and the patch
-// file's replacement blocks.
+// Entries to and from their file form in a given layout (the bytes:
+// docs/file-formats.md, "Tile-data file"). The same forms serve the
+// tile-data file and the patch file's replacement blocks.
 
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"

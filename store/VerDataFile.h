@@ -1,12 +1,16 @@
 #pragma once
 
+// The patch file's bytes, and what a damaged one does: docs/file-formats.md, "Patch file".
+
 #include "FileOpenFailure.h"
 #include "LandTileEntry.h"
 #include "StaticTileEntry.h"
 #include "WaitCursorHook.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The id by which the patch file names the tile-data file.
 inline constexpr std::uint32_t kTileDataFileId = 30;
@@ -33,6 +37,43 @@ constexpr std::uint32_t VerDataEntriesHeld(std::uint32_t count, std::uint64_t fi
         return 0;
     const std::uint64_t whole = (fileSize - kVerDataCountSize) / kVerDataIndexEntrySize;
     return count < whole ? count : static_cast<std::uint32_t>(whole);
+}
+
+// Index entries are read in batches, never more than the file delivers, so
+// that what a walk holds in memory does not grow with the count a damaged
+// file claims. A fuzzing build makes the batches tiny so that short inputs
+// cross them.
+#ifndef QUARNEL_INDEX_BATCH_ENTRIES
+#define QUARNEL_INDEX_BATCH_ENTRIES 4096
+#endif
+inline constexpr std::uint32_t kIndexBatchEntries = QUARNEL_INDEX_BATCH_ENTRIES;
+
+// The one walk of the patch file's index, for the tile-data blocks and the
+// art entries alike: calls visit(entry) for each of the `count` entries
+// that a file of `fileSize` bytes holds whole, in index order. The entries
+// are read a batch at a time through readAt(offset, buffer, size), which
+// returns the bytes it delivered; one that delivers fewer than asked (the
+// file was cut meanwhile) ends the walk. Offsets and sizes are 64-bit: a
+// count near 2^32 never wraps one round.
+template <typename ReadAt, typename Visit>
+void ForEachVerDataIndexEntry(std::uint32_t count, std::uint64_t fileSize, ReadAt&& readAt, Visit&& visit)
+{
+    const std::uint32_t held = VerDataEntriesHeld(count, fileSize);
+    std::vector<std::uint8_t> batch;
+    std::uint64_t batchOffset = kVerDataCountSize;
+    for (std::uint32_t k = 0; k < held;) {
+        const std::uint32_t wanted = std::min(held - k, kIndexBatchEntries);
+        batch.resize(std::size_t{wanted} * kVerDataIndexEntrySize);
+        const std::uint32_t delivered = readAt(batchOffset, batch.data(), static_cast<std::uint32_t>(batch.size()));
+        const std::uint32_t whole = std::min<std::uint32_t>(delivered, static_cast<std::uint32_t>(batch.size())) /
+                                    kVerDataIndexEntrySize;
+        for (std::uint32_t i = 0; i < whole; ++i)
+            visit(DecodeIndexEntry(batch.data() + std::size_t{i} * kVerDataIndexEntrySize));
+        if (whole < wanted)
+            return;
+        k += wanted;
+        batchOffset += batch.size();
+    }
 }
 
 // Applies every replacement block of the patch file at `path` that belongs

@@ -1,5 +1,7 @@
 #include "CFile.h"
 
+#include <utility>
+
 namespace {
 
 FileSystemCalls& Sys()
@@ -45,13 +47,13 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
 std::uint64_t CFile::Seek(std::int64_t offset, SeekPosition from)
 {
     if (from == current && offset < 0 && static_cast<std::uint64_t>(-offset) > GetPosition())
-        throw CFileException(CFileException::badSeek);
+        throw CFileException(CFileException::badSeek, m_path);
     if (from == begin && offset < 0)
-        throw CFileException(CFileException::badSeek);
+        throw CFileException(CFileException::badSeek, m_path);
     const auto origin = from == begin     ? FileSystemCalls::Origin::kBegin
                         : from == current ? FileSystemCalls::Origin::kCurrent
                                           : FileSystemCalls::Origin::kEnd;
-    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, offset, origin)));
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, offset, origin), m_path));
 }
 
 std::uint32_t CFile::Read(void* buffer, std::uint32_t count)
@@ -59,7 +61,7 @@ std::uint32_t CFile::Read(void* buffer, std::uint32_t count)
     auto* bytes = static_cast<unsigned char*>(buffer);
     std::uint32_t done = 0;
     while (done < count) {
-        const auto n = static_cast<std::uint32_t>(ValueOrThrow(Sys().Read(m_file, bytes + done, count - done)));
+        const auto n = static_cast<std::uint32_t>(ValueOrThrow(Sys().Read(m_file, bytes + done, count - done), m_path));
         if (n == 0)
             break;
         done += n;
@@ -78,12 +80,12 @@ void CFile::Write(const void* buffer, std::uint32_t count)
 
 std::uint64_t CFile::GetPosition() const
 {
-    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, 0, FileSystemCalls::Origin::kCurrent)));
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Seek(m_file, 0, FileSystemCalls::Origin::kCurrent), m_path));
 }
 
 std::uint64_t CFile::GetLength() const
 {
-    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Length(m_file)));
+    return static_cast<std::uint64_t>(ValueOrThrow(Sys().Length(m_file), m_path));
 }
 
 void CFile::Flush()
@@ -96,10 +98,11 @@ void CFile::Close()
     if (m_file == kNoFile)
         return;
     const NativeFile file = m_file;
+    const std::string path = std::move(m_path);
     m_file = kNoFile;
     m_path.clear();
     // The file is closed whatever the call reports, so it is never retried.
-    ValueOrThrow(Sys().Close(file));
+    ValueOrThrow(Sys().Close(file), path);
 }
 
 void CFile::Abort()

@@ -7,8 +7,8 @@
 #include <string>
 
 // An unbuffered file, opened and closed within one operation. Failures
-// after opening are thrown as CFileException; a failed open is reported
-// by Open's result.
+// after opening are thrown as CFileException carrying the path the file
+// was opened by; a failed open is reported by Open's result.
 class CFile {
 public:
     enum OpenFlags : unsigned {

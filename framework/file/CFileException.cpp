@@ -48,6 +48,17 @@ std::string CFileException::GetErrorMessage() const
     return text;
 }
 
+std::string CFileException::GetSystemReason() const
+{
+    return m_lOsError == 0 ? std::string() : OsErrorText(m_lOsError);
+}
+
+std::string CFileException::GetErrorMessageWithReason() const
+{
+    const std::string reason = GetSystemReason();
+    return reason.empty() ? GetErrorMessage() : GetErrorMessage() + "\n" + reason;
+}
+
 const char* CFileException::what() const noexcept
 {
     return m_message.c_str();

@@ -31,10 +31,19 @@ public:
     // The text shown to the user: the kind's sentence with the path, or
     // "an unnamed file" when the path is not known.
     std::string GetErrorMessage() const;
+    // The system's own words for the error ("No space left on device"),
+    // empty when the error came from no system call (a short write, a
+    // negative seek).
+    std::string GetSystemReason() const;
+    // The sentence, then the system's words on a line of their own when
+    // there are any: what a message box shows.
+    std::string GetErrorMessageWithReason() const;
     const char* what() const noexcept override;
 
-    // The one place where the platform's error codes become kinds.
+    // The one place where the platform's error codes become kinds, and
+    // where they are put into the system's words.
     static Cause OsErrorToCause(int osError);
+    static std::string OsErrorText(int osError);
     [[noreturn]] static void ThrowOsError(int osError, const std::string& fileName = {});
 
     Cause m_cause = none;

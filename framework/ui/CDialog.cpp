@@ -11,6 +11,7 @@
 #include "ResourceModule.h"
 #include "ScopedValue.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -32,6 +33,27 @@ bool CDialog::UpdateData(bool saveAndValidate)
         return false;  // the failing control has prompted and taken the focus
     }
     return true;
+}
+
+void CDialog::SetItemRange(int id, int lowest, int highest)
+{
+    m_itemRanges[id] = {lowest, highest};
+}
+
+void CDialog::StepItem(int id, int steps)
+{
+    const auto found = m_itemRanges.find(id);
+    const auto [lowest, highest] = found == m_itemRanges.end() ? std::pair{0, 0} : found->second;
+    const std::u16string text = GetItemText(id);
+    // Digits alone, as the box takes them; no number at all steps from below the range.
+    long long value = text.empty() ? static_cast<long long>(lowest) - 1 : 0;
+    for (const char16_t c : text)
+        value = (c >= u'0' && c <= u'9') ? std::min(value * 10 + (c - u'0'), 1LL << 40) : value;
+    const long long stepped = std::clamp(value + steps, static_cast<long long>(lowest), static_cast<long long>(highest));
+    const std::string digits = std::to_string(stepped);
+    const std::u16string shown(digits.begin(), digits.end());
+    if (shown != text)
+        SetItemText(id, shown);
 }
 
 bool CDialog::OnInitDialog()

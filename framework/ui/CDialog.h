@@ -6,10 +6,12 @@
 #include "MessageMap.h"
 #include "WindowTypes.h"
 
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class CDataExchange;
 class DialogPort;
@@ -54,6 +56,16 @@ public:
     // Lets into the edit only text that the Western code page can hold:
     // a character typed or pasted that it lacks is refused.
     void KeepItemTextInCodePage1252(int id);
+    // A number box's range, 0 to 0 until set: its arrows and keys step the
+    // number within it, though a number typed may lie outside it.
+    void SetItemRange(int id, int lowest, int highest);
+    // Steps a number box's number by `steps` (up when positive), kept within
+    // its range (a number outside it, or no number, comes back to the nearer
+    // end): what its arrows and the Up and Down keys do.
+    void StepItem(int id, int steps);
+    // A disabled control shows greyed and takes no click, key or focus.
+    void EnableItem(int id, bool enable);
+    bool IsItemEnabled(int id) const;
     int GetItemCheck(int id) const;  // 0 clear, 1 checked, 2 indeterminate
     void SetItemCheck(int id, int state);
     void FocusItem(int id, bool selectText);
@@ -129,6 +141,8 @@ private:
 
     const DialogTemplate* m_template;
     CMenu m_systemMenu;
+    // The number boxes' ranges, by id: lowest, highest.
+    std::map<int, std::pair<int, int>> m_itemRanges;
     int m_exchangeDepth = 0;
     int m_waitCursorDepth = 0;
     std::span<const Accelerator> m_accelerators;

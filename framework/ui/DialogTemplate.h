@@ -14,6 +14,10 @@ enum class ControlKind {
     Icon,   // text holds the icon's resource id
     Image,  // pixels a CImageCtrl shows; text holds the name a screen reader gives it
     GroupBox,  // a frame with a caption round the controls listed after it; never takes the focus
+    // An edit of a whole number (digits only) with up and down arrows at its
+    // right; the arrows and the Up and Down keys step the number within the
+    // range CDialog::SetItemRange gives it. It reports changes as an edit does.
+    NumberBox,
 };
 
 struct DialogItemTemplate {

@@ -19,7 +19,7 @@ _quarnel_tiles()
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W "export import diff info sample art fold --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "export import diff info sample art fold hues --help" -- "$cur"))
         return
     fi
 
@@ -27,7 +27,7 @@ _quarnel_tiles()
     local i positional=0
     for ((i = 2; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --format | --ids | --layout | --art | --out | --sheet) i=$((i + 1)) ;;  # and the option's value
+            --format | --ids | --layout | --art | --out | --sheet | --in | --remove | --hue) i=$((i + 1)) ;;  # and the option's value
             -*) ;;
             *) positional=$((positional + 1)) ;;
         esac
@@ -37,7 +37,8 @@ _quarnel_tiles()
             export) COMPREPLY=($(compgen -W "--format --ids --land --help" -- "$cur")) ;;
             import) COMPREPLY=($(compgen -W "--land --help" -- "$cur")) ;;
             sample) COMPREPLY=($(compgen -W "--layout --art --help" -- "$cur")) ;;
-            art) COMPREPLY=($(compgen -W "--out --sheet --ids --land --help" -- "$cur")) ;;
+            art) COMPREPLY=($(compgen -W "--out --sheet --in --remove --ids --land --hue --help" -- "$cur")) ;;
+            hues) COMPREPLY=($(compgen -W "--format --ids --sheet --help" -- "$cur")) ;;
             fold) COMPREPLY=($(compgen -W "--land --all --help" -- "$cur")) ;;
             *) COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
         esac
@@ -63,7 +64,15 @@ _quarnel_tiles()
         info | fold) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
         art)
             case $prev in
-                --out) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")) ;;
+                --out | --in) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")) ;;
+                --sheet) _quarnel_tiles_files "$cur" '*.[pP][nN][gG]' ;;
+                --ids | --hue | --remove) ;;  # numbers: nothing to offer
+                *) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;
+            esac
+            ;;
+        hues)
+            case $prev in
+                --format) COMPREPLY=($(compgen -W "csv jsonl" -- "$cur")) ;;
                 --sheet) _quarnel_tiles_files "$cur" '*.[pP][nN][gG]' ;;
                 --ids) ;;
                 *) ((positional == 0)) && _quarnel_tiles_files "$cur" "$mul" ;;

@@ -186,6 +186,38 @@ Bytes PatchFile(const std::vector<PatchEntry>& entries)
     return bytes;
 }
 
+HueBytes RandomHue(std::mt19937& random)
+{
+    HueBytes hue;
+    for (std::uint16_t& colour : hue.colours)
+        colour = random() % 6 == 0 ? static_cast<std::uint16_t>(random() % 2 ? 0x8000 : 0) : RandomColour(random);
+    hue.tableStart = static_cast<std::uint16_t>(random());
+    hue.tableEnd = static_cast<std::uint16_t>(random());
+    const std::size_t length = random() % 3 == 0 ? 20 : random() % 20;
+    for (std::size_t i = 0; i < 20; ++i)
+        hue.name[i] = i < length ? static_cast<std::uint8_t>(1 + random() % 255) : i == length ? 0 : static_cast<std::uint8_t>(random());
+    return hue;
+}
+
+Bytes HueFile(const std::vector<HueBytes>& hues, std::mt19937& random, std::size_t trailing)
+{
+    if (hues.size() % 8 != 0)
+        throw std::logic_error("hues.mul holds whole groups of 8 hues");
+    Bytes bytes;
+    for (std::size_t i = 0; i < hues.size(); ++i) {
+        if (i % 8 == 0)
+            Put32(bytes, static_cast<std::uint32_t>(random()));
+        for (const std::uint16_t colour : hues[i].colours)
+            Put16(bytes, colour);
+        Put16(bytes, hues[i].tableStart);
+        Put16(bytes, hues[i].tableEnd);
+        bytes.insert(bytes.end(), std::begin(hues[i].name), std::end(hues[i].name));
+    }
+    for (std::size_t i = 0; i < trailing; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(random()));
+    return bytes;
+}
+
 std::uint64_t NameHash(std::uint32_t artIndex)
 {
     char name[64];

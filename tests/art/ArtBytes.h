@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Art index and art file" and "Art container".
+
 // The art files written from scratch for the tests, apart from the reader:
 // pictures as the art file stores them, the index, the patch file and the
 // container, each from the format notes alone.
@@ -68,6 +70,18 @@ Bytes Container(const std::vector<ContainerItem>& items, std::uint32_t perTable)
 // Where the container's first table is, and the offset of each table's link to the next.
 constexpr std::size_t kFirstTableField = 12;
 std::vector<std::size_t> TableLinks(const Bytes& container);
+
+// A hue as hues.mul holds it: 32 colours, two table numbers, 20 name bytes.
+struct HueBytes {
+    std::uint16_t colours[32] = {};
+    std::uint16_t tableStart = 0, tableEnd = 0;
+    std::uint8_t name[20] = {};
+};
+// A random hue: colours now and then 0 (black) or with bit 15 set, a name
+// that ends early with junk after its zero byte, or fills all 20 bytes.
+HueBytes RandomHue(std::mt19937& random);
+// hues.mul of those hues (a multiple of 8), each group's header random, then `trailing` bytes.
+Bytes HueFile(const std::vector<HueBytes>& hues, std::mt19937& random, std::size_t trailing = 0);
 
 // The container's key of an art index, from the name written out here
 // and the hash checked against lookup3's published values.

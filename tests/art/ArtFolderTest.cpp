@@ -1,11 +1,17 @@
 #include "ArtBytes.h"
 #include "ArtFolder.h"
+#include "ArtIndex.h"
+#include "VerDataFile.h"
 #include "ArtNumbering.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 using namespace art_bytes;
 
@@ -219,6 +225,8 @@ TEST(ArtFolder, ABrokenTableChainDamagesTheWholeContainer)
         {"self", links[0], tableAt(0), "the table chain loops back to offset 0x"},
         {"past end", links[2], static_cast<std::uint32_t>(container.bytes.size() - 5), "a table at offset 0x"},
         {"too many", tableAt(2), 5, "the table at offset 0x"},
+        // A table of a million entries: the file has room for no second one.
+        {"no room", 20, 0x00100000, "the table chain holds more tables than the file has room for"},
         {"magic", 0, 0x0050594E, "the file does not start as a container (MYP)"},
         {"version", 4, 6, "the container's version is 6, not 4 or 5"},
     };
@@ -233,6 +241,58 @@ TEST(ArtFolder, ABrokenTableChainDamagesTheWholeContainer)
         EXPECT_EQ(result.kind, ArtResult::Kind::kDamaged) << c.what;
         EXPECT_EQ(result.reason, loaded.Damage()) << c.what;
     }
+}
+
+// A patch file that claims more bytes than memory could hold: its index
+// entries are made up as they are asked for, and no read may ask for more
+// than one batch of them.
+class HugePatchFile final : public ByteSource {
+public:
+    static constexpr std::uint64_t kClaimedSize = std::uint64_t{5} << 30;
+    // Entries past this many read as a file cut short while it was walked.
+    static constexpr std::uint64_t kEntriesServed = 3 * kIndexBatchEntries + 7;
+
+    std::uint64_t Size() const override { return kClaimedSize; }
+    std::span<const std::uint8_t> View(std::uint64_t offset, std::uint32_t count) override
+    {
+        if (count > kIndexBatchEntries * kVerDataIndexEntrySize)
+            throw std::length_error("asked for " + std::to_string(count) + " bytes at once");
+        m_bytes.assign(count, 0);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::uint64_t at = offset + i;
+            if (at < 4) {
+                m_bytes[i] = 0xFF;  // the count: 2^32 - 1 entries
+                continue;
+            }
+            const std::uint64_t entry = (at - 4) / kVerDataIndexEntrySize;
+            if (entry >= kEntriesServed) {
+                m_bytes.resize(i);
+                break;
+            }
+            // Entry k: art file (4), art index k, at 2k, k bytes long.
+            const std::uint32_t words[5] = {4, static_cast<std::uint32_t>(entry % kArtIndexCount),
+                                            static_cast<std::uint32_t>(2 * entry), static_cast<std::uint32_t>(entry), 0};
+            const std::uint64_t within = (at - 4) % kVerDataIndexEntrySize;
+            m_bytes[i] = static_cast<std::uint8_t>(words[within / 4] >> (8 * (within % 4)));
+        }
+        return m_bytes;
+    }
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+};
+
+TEST(ArtFolder, APatchIndexClaimingBillionsOfEntriesIsWalkedABatchAtATime)
+{
+    HugePatchFile patchFile;
+    std::vector<ArtPlace> places(kArtIndexCount);
+    EXPECT_EQ(ApplyArtPatches(patchFile, places), static_cast<int>(HugePatchFile::kEntriesServed));
+    for (const std::uint32_t k : {1u, kIndexBatchEntries, static_cast<std::uint32_t>(HugePatchFile::kEntriesServed - 1)}) {
+        EXPECT_EQ(places[k].file, ArtPlace::File::kPatchFile) << k;
+        EXPECT_EQ(places[k].offset, 2 * k) << k;
+        EXPECT_EQ(places[k].storedSize, k) << k;
+    }
+    EXPECT_EQ(places[HugePatchFile::kEntriesServed].file, ArtPlace::File::kNone);
 }
 
 TEST(ArtFolder, FindsNoArtWhereNeitherFormIsWhole)

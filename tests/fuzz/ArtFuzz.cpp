@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the art readers: as one art entry to decode, as
 // an art container whose tables are walked and whose entries are decoded,
-// or as a patch file whose art entries are applied and decoded (the first
+// or as a patch file whose art entries are applied and decoded, or as a hue
+// table whose first hue draws the same bytes taken as an entry (the first
 // input byte picks which, and land or static pictures). Whatever the bytes,
 // nothing may be read outside them, the walks must end, and every result
 // must be whole: a picture of its size with every pixel either drawn
@@ -11,6 +12,9 @@
 #include "ArtEntryBytes.h"
 #include "ArtIndex.h"
 #include "ArtNumbering.h"
+#include "ArtPalette.h"
+#include "HueTable.h"
+#include "VerDataFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,6 +98,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (decoded++ < kMostEntries)
                 DecodeAt(source, places[artIndex], IsLandArt(artIndex), inflated);
             places[artIndex] = {};
+        }
+    } else if (mode == 3) {
+        const std::vector<Hue> hues = ReadHues({data + 1, size - 1});
+        Check(hues.size() == (size - 1) / kHueGroupSize * kHuesPerGroup, "not eight hues a whole group");
+        for (const Hue& hue : hues)
+            Check(hue.name.size() <= kHueNameSize && hue.name.find('\0') == std::string::npos,
+                  "a hue's name past its 20 bytes or holding a zero byte");
+        Check(CountPatchHueGroups(source) <= static_cast<int>(source.Size() / kVerDataIndexEntrySize),
+              "more hue groups than the patch file's index holds");
+        if (!hues.empty()) {
+            const TileFlags flags = (data[0] & 8) ? TileFlag::kPartialHue : 0;
+            TileHuePalettes palettes(&hues[0]);
+            CheckResult(DecodeArt(land ? 0 : kFirstStaticArtIndex, {data + 1, size - 1}, palettes.For(flags)), land);
         }
     } else {
         CheckResult(DecodeArt(land ? 0 : kFirstStaticArtIndex, {data + 1, size - 1}), land);

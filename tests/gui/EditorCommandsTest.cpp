@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstring>
 #include <map>
 
@@ -25,6 +26,11 @@ protected:
     QString Quoted(const char* leadIn, const std::string& path)
     {
         return QString::fromLatin1(leadIn) + " \"" + QString::fromStdString(path) + "\"!";
+    }
+    // The same message, then the system's words for why on a line of their own.
+    QString Quoted(const char* leadIn, const std::string& path, int osError)
+    {
+        return Quoted(leadIn, path) + "\n" + QString::fromStdString(CFileException::OsErrorText(osError));
     }
     std::string DerivedPatchPath() const { return (gameFolder / "verdata.mul").string(); }
 };
@@ -209,7 +215,7 @@ TEST_F(EditorCommandsTest, AFolderWithoutAPatchFileLoadsUnpatchedAndEverySaveSay
 {
     std::filesystem::remove(verDataPath);
     editor.Load(tileDataPath);
-    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot load", DerivedPatchPath())});
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot load", DerivedPatchPath(), ENOENT)});
     EXPECT_EQ(editor.messages.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(LineText(kSampleWallpaperTile), "0005 - wallpaper");
     editor.messages.shown.clear();
@@ -233,10 +239,37 @@ TEST_F(EditorCommandsTest, APatchFileNamedInCapitalsIsFoundAndTheMessagesKeepThe
         ASSERT_TRUE(holder.Open(capitals, CFile::modeRead | CFile::shareExclusive));
         editor.Load(tileDataPath);
     }
-    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot load", verDataPath)});
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot load", verDataPath, EWOULDBLOCK)});
     editor.Load(tileDataPath);
     EXPECT_EQ(editor.messages.shown.size(), 1u) << "once free, the file in capitals loads";
     EXPECT_EQ(LineText(kSampleWallpaperTile), "0005 - wallpaper (p)");
+}
+
+TEST_F(EditorCommandsTest, APatchFileThatDidNotLoadIsNotWrittenOverBySave)
+{
+    // Held by another program at Load (a game client, say), free again by Save.
+    {
+        CFile holder;
+        ASSERT_TRUE(holder.Open(verDataPath, CFile::modeRead | CFile::shareExclusive));
+        editor.Load(tileDataPath);
+    }
+    EXPECT_EQ(LineText(kSampleWallpaperTile), "0005 - wallpaper") << "the tile-data file's own values";
+    editor.messages.shown.clear();
+    editor.SelectLine(1);
+    editor.ReplaceText(IDC_HUE, "1");
+    editor.Save();
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot save", DerivedPatchPath())});
+    EXPECT_EQ(ReadFileBytes(verDataPath), files.verData) << "the patches it holds are kept";
+    std::vector<std::uint8_t> ownValuesEdited = files.tileData;
+    ownValuesEdited[TileOffset(1) + kHue] = 1;
+    EXPECT_EQ(ReadFileBytes(tileDataPath), ownValuesEdited) << "the tile-data file's own values, with the edit";
+
+    editor.Load(tileDataPath);  // read now: the next Save writes into it again
+    editor.messages.shown.clear();
+    editor.Save();
+    EXPECT_TRUE(editor.messages.shown.empty());
+    EXPECT_EQ(ReadFileBytes(verDataPath), ExpectedFiles(files.tileData, files.verData).VerData())
+        << "the patches, loaded and saved as they are";
 }
 
 TEST_F(EditorCommandsTest, ATileDataFileHeldElsewhereCannotBeSavedAndPathEmpties)
@@ -247,7 +280,7 @@ TEST_F(EditorCommandsTest, ATileDataFileHeldElsewhereCannotBeSavedAndPathEmpties
     CFile holder;
     ASSERT_TRUE(holder.Open(tileDataPath, CFile::modeRead | CFile::shareExclusive));
     editor.Save();
-    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot save", tileDataPath)});
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot save", tileDataPath, EWOULDBLOCK)});
     EXPECT_TRUE(Dialog().m_path.empty());
     holder.Close();
     editor.Save();
@@ -279,7 +312,7 @@ TEST_F(EditorCommandsTest, AMissingFileTypedIntoTheDialogGivesTheOpenError)
     editor.Load(tileDataPath);
     const std::string missing = (gameFolder / "nosuch.mul").string();
     editor.Load(missing);
-    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot open", missing)});
+    EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{Quoted("ERROR: cannot open", missing, ENOENT)});
     EXPECT_TRUE(Dialog().m_path.empty());
     EXPECT_EQ(Dialog().m_list.GetCount(), 16384) << "the list keeps the earlier file's lines";
     editor.Save();
@@ -329,7 +362,9 @@ TEST_F(EditorCommandsTest, AFileErrorPartWayThroughALoadLeavesNothingToSave)
     }
     ASSERT_EQ(failing.failures, 1);
     ASSERT_EQ(editor.messages.shown.size(), 1u);
-    EXPECT_EQ(editor.messages.shown[0].text, "A hardware I/O error was reported while accessing an unnamed file.");
+    EXPECT_EQ(editor.messages.shown[0].text,
+              QString::fromStdString("A hardware I/O error was reported while accessing " + verDataPath + ".\n" +
+                                     CFileException::OsErrorText(os_error::kHardwareIo)));
     EXPECT_EQ(editor.messages.shown[0].icon, MessageIcon::Stop);
     EXPECT_TRUE(Dialog().m_path.empty());
     EXPECT_EQ(Dialog().m_list.GetCount(), 0) << "the list was not refilled";
@@ -350,7 +385,8 @@ TEST_F(EditorCommandsTest, AFileErrorDuringSaveKeepsThePathSoASecondSaveCanFinis
         editor.Save();
     }
     ASSERT_EQ(editor.messages.shown.size(), 1u);
-    EXPECT_EQ(editor.messages.shown[0].text, QString::fromStdString("Disk full while accessing " + tileDataPath + "."));
+    EXPECT_EQ(editor.messages.shown[0].text, QString::fromStdString("Disk full while accessing " + tileDataPath + ".\n" +
+                                                                    CFileException::OsErrorText(os_error::kDiskFull)));
     EXPECT_EQ(Dialog().m_path, tileDataPath);
     editor.Save();
     ExpectedFiles expected(files.tileData, files.verData);

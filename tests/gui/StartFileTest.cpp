@@ -1,6 +1,8 @@
 // The editor started as the program starts it, with or without a file.
 #include "CEditorApp.h"
+#include "CFileException.h"
 #include "EditorFixture.h"
+#include "FailingCalls.h"
 #include "TileName.h"
 
 #include <QApplication>
@@ -58,7 +60,8 @@ TEST_F(StartFileTest, ARelativePathLoadsAsLoadDoesAndShowsTheFirstTileAndItsPict
 TEST_F(StartFileTest, AFileThatCannotBeOpenedIsToldAndTheEditorStaysOpenAndEmpty)
 {
     RunWith({"nosuch.mul"}, [&](CEditorDlg& started) {
-        const std::string text = "ERROR: cannot open \"" + InCurrentFolder("nosuch.mul") + "\"!";
+        const std::string text = "ERROR: cannot open \"" + InCurrentFolder("nosuch.mul") + "\"!\n" +
+                                 CFileException::OsErrorText(os_error::kFileNotFound);
         EXPECT_EQ(editor.messages.Texts(), std::vector<QString>{QString::fromStdString(text)});
         EXPECT_TRUE(started.IsWindowVisible());
         EXPECT_EQ(started.m_list.GetCount(), 0);

@@ -78,7 +78,7 @@ while IFS='|' read -r words offered; do
   got=$(completions quarnel-tiles "${typed[@]}")
   [[ $got == "$offered" ]] || fail "completing 'quarnel-tiles $words' offers '$got', not '$offered'"
 done <<'CASES'
-|--help art diff export fold import info sample
+|--help art diff export fold hues import info sample
 ex|export
 export |TILEDATA.MUL game tiledata.mul
 export tiledata.mul --|--format --help --ids --land
@@ -93,7 +93,15 @@ sample |game
 sample game --layout |classic newer
 info |TILEDATA.MUL game tiledata.mul
 art |TILEDATA.MUL game tiledata.mul
-art tiledata.mul --|--help --ids --land --out --sheet
+art tiledata.mul --|--help --hue --ids --in --land --out --remove --sheet
+art tiledata.mul --in |game
+art tiledata.mul --hue |
+art tiledata.mul --hue 3 --out |game
+hues |TILEDATA.MUL game tiledata.mul
+hues tiledata.mul --|--format --help --ids --sheet
+hues tiledata.mul --format |csv jsonl
+hues tiledata.mul --sheet |game
+hues tiledata.mul --ids 1-5 |
 art tiledata.mul --out |game
 art tiledata.mul --sheet |game
 art tiledata.mul --out png --ids 0000-00FF |

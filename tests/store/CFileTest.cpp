@@ -5,7 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
+#include <cstring>
+#include <string>
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -14,6 +17,22 @@
 namespace {
 
 using ::testing::HasSubstr;
+
+// The system's own sentence for an error code, read here by other means
+// than the file layer's.
+std::string SystemWords(int code)
+{
+#ifdef _WIN32
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                  static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
+    while (length > 0 && std::isspace(static_cast<unsigned char>(text[length - 1])))
+        --length;
+    return std::string(text, length);
+#else
+    return std::strerror(code);
+#endif
+}
 
 struct ErrorTextCase {
     CFileException::Cause cause;
@@ -121,6 +140,12 @@ TEST_F(CFileTest, OpenFailuresCarryTheirKindAndPath)
         EXPECT_EQ(error.m_cause, c.cause) << c.path;
         EXPECT_EQ(error.m_strFileName, c.path);
         EXPECT_FALSE(file.IsOpen());
+        // The system's own words follow on a line of their own; an empty
+        // path is refused before any system call, so none are added.
+        if (c.path.empty())
+            EXPECT_EQ(error.GetErrorMessageWithReason(), error.GetErrorMessage());
+        else
+            EXPECT_EQ(error.GetErrorMessageWithReason(), error.GetErrorMessage() + "\n" + SystemWords(error.m_lOsError));
     }
     EXPECT_FALSE(std::filesystem::exists(folder.File("missing.mul"))) << "an open never creates";
 }
@@ -167,7 +192,7 @@ TEST_F(CFileTest, ReadIsShortAtTheEndAndEmptyBeyondIt)
     EXPECT_EQ(file.GetPosition(), 104u);
 }
 
-TEST_F(CFileTest, NegativeSeekTargetIsASeekErrorWithoutPath)
+TEST_F(CFileTest, NegativeSeekTargetIsASeekErrorOnThePath)
 {
     CFile file;
     ASSERT_TRUE(file.Open(path, kRead));
@@ -179,7 +204,8 @@ TEST_F(CFileTest, NegativeSeekTargetIsASeekErrorWithoutPath)
             ADD_FAILURE() << "no seek error for " << offset;
         } catch (const CFileException& error) {
             EXPECT_EQ(error.m_cause, CFileException::badSeek);
-            EXPECT_EQ(error.GetErrorMessage(), "Seek failed on an unnamed file");
+            EXPECT_EQ(error.GetErrorMessage(), "Seek failed on " + path);
+            EXPECT_EQ(error.GetSystemReason(), "") << "no system call failed";
         }
     }
     EXPECT_EQ(file.GetPosition(), 3u) << "a refused seek leaves the position";
@@ -204,7 +230,6 @@ struct FailureCase {
     FailingCalls::Call call;
     int error;
     CFileException::Cause cause;
-    bool carriesPath;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out)
@@ -214,7 +239,7 @@ void PrintTo(const FailureCase& c, std::ostream* out)
 
 class CFileFailure : public CFileTest, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(CFileFailure, SurfacesAsTheRightErrorWithOrWithoutPath)
+TEST_P(CFileFailure, SurfacesAsTheRightErrorWithThePathAndTheSystemsWords)
 {
     const FailureCase& c = GetParam();
     CFile file;
@@ -234,8 +259,11 @@ TEST_P(CFileFailure, SurfacesAsTheRightErrorWithOrWithoutPath)
         ADD_FAILURE() << "no error raised";
     } catch (const CFileException& error) {
         EXPECT_EQ(error.m_cause, c.cause);
-        EXPECT_EQ(error.m_strFileName, c.carriesPath ? path : "");
-        EXPECT_THAT(error.GetErrorMessage(), HasSubstr(c.carriesPath ? path : "an unnamed file"));
+        EXPECT_EQ(error.m_strFileName, path);
+        EXPECT_THAT(error.GetErrorMessage(), HasSubstr(path));
+        // A short write fails no system call: it has no words of the system's.
+        EXPECT_EQ(error.GetErrorMessageWithReason(),
+                  c.error == 0 ? error.GetErrorMessage() : error.GetErrorMessage() + "\n" + SystemWords(c.error));
     }
     EXPECT_EQ(failing.failures, 1);
 }
@@ -243,13 +271,13 @@ TEST_P(CFileFailure, SurfacesAsTheRightErrorWithOrWithoutPath)
 INSTANTIATE_TEST_SUITE_P(
     EachCall, CFileFailure,
     ::testing::Values(
-        FailureCase{"FailingRead", FailingCalls::Call::kRead, os_error::kHardwareIo, CFileException::hardIO, false},
-        FailureCase{"FailingWrite", FailingCalls::Call::kWrite, os_error::kDiskFull, CFileException::diskFull, true},
-        FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, os_error::kInvalidHandle, CFileException::invalidFile, true},
-        FailureCase{"ShortWrite", FailingCalls::Call::kShortWrite, 0, CFileException::diskFull, true},
-        FailureCase{"FailingSeek", FailingCalls::Call::kSeek, os_error::kBadSeek, CFileException::badSeek, false},
-        FailureCase{"FailingFlush", FailingCalls::Call::kSync, os_error::kHardwareIo, CFileException::hardIO, true},
-        FailureCase{"FailingClose", FailingCalls::Call::kClose, os_error::kHardwareIo, CFileException::hardIO, false}),
+        FailureCase{"FailingRead", FailingCalls::Call::kRead, os_error::kHardwareIo, CFileException::hardIO},
+        FailureCase{"FailingWrite", FailingCalls::Call::kWrite, os_error::kDiskFull, CFileException::diskFull},
+        FailureCase{"DeniedWrite", FailingCalls::Call::kWrite, os_error::kInvalidHandle, CFileException::invalidFile},
+        FailureCase{"ShortWrite", FailingCalls::Call::kShortWrite, 0, CFileException::diskFull},
+        FailureCase{"FailingSeek", FailingCalls::Call::kSeek, os_error::kBadSeek, CFileException::badSeek},
+        FailureCase{"FailingFlush", FailingCalls::Call::kSync, os_error::kHardwareIo, CFileException::hardIO},
+        FailureCase{"FailingClose", FailingCalls::Call::kClose, os_error::kHardwareIo, CFileException::hardIO}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(CFileTest, ClosedFileIsReleasedEvenWhenCloseFails)

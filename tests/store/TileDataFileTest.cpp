@@ -282,11 +282,11 @@ INSTANTIATE_TEST_SUITE_P(
     EachCall, TileDataFailure,
     ::testing::Values(
         MidOperationFailure{"LoadRead", false, FailingCalls::Call::kRead, os_error::kHardwareIo, 0,
-                            "A hardware I/O error was reported while accessing an unnamed file."},
+                            "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"LoadSeek", false, FailingCalls::Call::kSeek, os_error::kHardwareIo, 0,
-                            "A hardware I/O error was reported while accessing an unnamed file."},
+                            "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"LoadClose", false, FailingCalls::Call::kClose, os_error::kHardwareIo, 0,
-                            "A hardware I/O error was reported while accessing an unnamed file."},
+                            "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"SaveWrite", true, FailingCalls::Call::kWrite, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"SaveDiskFull", true, FailingCalls::Call::kWrite, os_error::kDiskFull, 0,
@@ -296,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
         MidOperationFailure{"SaveFlush", true, FailingCalls::Call::kSync, os_error::kHardwareIo, 0,
                             "A hardware I/O error was reported while accessing %1."},
         MidOperationFailure{"SaveClose", true, FailingCalls::Call::kClose, os_error::kHardwareIo, 0,
-                            "A hardware I/O error was reported while accessing an unnamed file."}),
+                            "A hardware I/O error was reported while accessing %1."}),
     [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

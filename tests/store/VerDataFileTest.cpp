@@ -110,6 +110,33 @@ TEST_F(VerDataFileTest, TheLaterOfTwoBlocksForOneStaticBlockWins)
     EXPECT_EQ((*table)[9 * 32 + 31].height, 0x33);
 }
 
+TEST_F(VerDataFileTest, AnEditInABlockCutShortKeepsTheBytesItsOtherEntriesHold)
+{
+    // Two blocks for static block 9: the earlier one last in the file and cut
+    // short after 10 entries, the later one (whose values the table shows) whole.
+    const std::uint32_t later = 4 + 20 * 2;
+    const std::uint32_t earlier = later + kClassicLayout.statics.blockSize;
+    const std::uint32_t entrySize = kClassicLayout.statics.entrySize;
+    auto bytes = PatchFile({{30, 512 + 9, earlier, 1188, 0}, {30, 512 + 9, later, 1188, 0}}, 0x22);
+    std::fill_n(bytes.begin() + later + 4, kTilesPerBlock * entrySize, 0x11);
+    bytes.resize(earlier + 4 + 10 * entrySize);
+    WriteFileBytes(verDataPath, bytes);
+    LoadBoth();
+    ASSERT_EQ((*table)[9 * 32 + 1].weight, 0x11);
+
+    TileEdit edit;
+    edit.tile = 9 * 32;
+    edit.numbers[static_cast<int>(TileNumber::kWeight)] = 7;
+    ASSERT_TRUE(WriteVerDataEdits({edit}, *table, verDataPath));
+    const std::vector<std::uint8_t> written = ReadFileBytes(verDataPath);
+    std::vector<std::uint8_t> expected = bytes;
+    expected[later + 4 + 4] = 7;    // the weight, byte 4 of the entry
+    expected[earlier + 4 + 4] = 7;
+    ASSERT_GE(written.size(), expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()))
+        << "entries 1-9 of the earlier block keep their own bytes";
+}
+
 TEST_F(VerDataFileTest, SavingWritesCurrentEntriesIntoEveryBlockAndNothingElse)
 {
     LoadBoth();
@@ -245,7 +272,7 @@ TEST_F(VerDataFileTest, OnlyTheIndexEntriesTheFileHeldBeforeTheSaveAreActedOn)
     // batch and two entries, and a block for static block 0 at the file's
     // end. Written there, that block's entries lie where the count claims
     // more index: tile 0 is made to read as an entry for block 1 further out.
-    constexpr std::uint32_t kHeld = store_detail::kIndexBatchEntries + 2;
+    constexpr std::uint32_t kHeld = kIndexBatchEntries + 2;
     const std::uint32_t end = 4 + 20 * kHeld;
     std::vector<std::uint8_t> bytes(end);
     Put32(bytes, 0, kHeld + 100);
@@ -317,7 +344,7 @@ TEST_F(VerDataFileTest, ABlockOverTheCountOrIndexIsSkipped)
     }
 }
 
-TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorWithoutPath)
+TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorOnThePatchFile)
 {
     for (const std::uint32_t position : {0x7FFFFFFCu, 0x80000000u, 0xFFFFFFFBu}) {
         for (const bool saving : {false, true}) {
@@ -329,7 +356,7 @@ TEST_F(VerDataFileTest, ATargetPastTwoGibibytesIsASeekErrorWithoutPath)
                        : LoadVerData(*table, verDataPath, waitCursor);
                 ADD_FAILURE() << "no seek error";
             } catch (const CFileException& error) {
-                EXPECT_EQ(error.GetErrorMessage(), "Seek failed on an unnamed file");
+                EXPECT_EQ(error.GetErrorMessage(), "Seek failed on " + verDataPath);
             }
             EXPECT_EQ((*table)[32].patched, !saving) << "the entry before the bad one was applied";
             EXPECT_EQ(waitCursor.begun, waitCursor.ended);

@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Tile-data file" and "Patch file".
+
 // The store's operations done the straightforward way: one system call per
 // field, straight into the entry's memory, as a little-endian machine would.
 // The yardstick for the real store in tests (same bytes, same places) and

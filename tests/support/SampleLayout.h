@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Tile-data file" and "Patch file".
+
 // Where tiles lie in the two game files, worked out from the bytes alone,
 // so that tests check the program against an independent reading.
 

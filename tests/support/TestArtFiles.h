@@ -1,5 +1,7 @@
 #pragma once
 
+// Checks the program against docs/file-formats.md, "Art index and art file".
+
 #include "TempFolder.h"
 
 #include <cstdint>
@@ -35,6 +37,11 @@ public:
                 word(art.pixels[static_cast<std::size_t>(y) * art.width + x]);
             word(0), word(0);
         }
+        AddStaticEntry(tileId, entry);
+    }
+    // A static tile's entry bytes as they are.
+    void AddStaticEntry(int tileId, const std::vector<std::uint8_t>& entry)
+    {
         m_entries[kFirstStatic + tileId] = {m_art.size(), entry.size()};
         m_art.insert(m_art.end(), entry.begin(), entry.end());
     }

@@ -1,5 +1,7 @@
 #include "ArtBytes.h"
+#include "ArtFolder.h"
 #include "ArtNumbering.h"
+#include "PngFile.h"
 #include "SampleGameFolder.h"
 #include "TempFolder.h"
 #include "TileColumns.h"
@@ -12,6 +14,7 @@
 #define STBI_ONLY_PNG
 #include <stb_image.h>
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -240,9 +243,122 @@ TEST(ArtCommand, TheSamplesTwoFormsHoldTheSamePicturesButThePatchFilesOwn)
     };
     for (const std::string& lines : infoLines) {
         std::ostringstream out, err;
-        RunTilesTool({"info", (&lines == &infoLines[0] ? index : container) + "/tiledata.mul"}, out, err);
-        EXPECT_THAT(out.str(), ::testing::EndsWith(lines));
+        const std::string& game = &lines == &infoLines[0] ? index : container;
+        RunTilesTool({"info", game + "/tiledata.mul"}, out, err);
+        // The hue table's lines follow the art's.
+        EXPECT_THAT(out.str(), ::testing::EndsWith(lines + "hues: " + game + "/hues.mul, 32 hues\n"
+                                                           "hue groups in the patch file (not applied): 0\n"));
     }
+}
+
+// Every file of the folder, by name, as bytes.
+std::map<std::string, Bytes> FolderBytes(const std::string& folder)
+{
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = ReadFileBytes(entry.path().string());
+    return files;
+}
+
+class ArtIn : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ArtIn, OutThenInWritesNothingAndOnlyTheTilesGivenChange)
+{
+    const RandomArtFolder art(GetParam(), 21);
+    const std::string out = art.folder.File("out"), in = art.folder.File("in"), again = art.folder.File("again");
+    ASSERT_EQ(Tiles({"art", art.tileData, "--out", out}).status, kExitDamagedArt);
+    std::filesystem::create_directory(in);
+    const auto before = FolderBytes(art.folder.File(""));
+    const ToolRun same = Tiles({"art", art.tileData, "--in", out});
+    EXPECT_EQ(same.status, kExitOk) << same.err;
+    EXPECT_EQ(same.err, "art --in " + out + ": 0 replaced, 0 added, 0 removed, " +
+                            std::to_string(art.statics.size()) + " unchanged, 0 ignored\n");
+    EXPECT_EQ(FolderBytes(art.folder.File("")), before);
+
+    // One picture given to a tile with art, one to a tile without, and the
+    // last tile's removed; the names in either letter case.
+    const int from = art.statics.begin()->first, replaced = std::next(art.statics.begin(), 2)->first;
+    int added = 0x3000;
+    while (art.statics.count(added) || added == art.damaged)
+        ++added;
+    const int removed = art.statics.rbegin()->first;
+    const std::string picture = out + "/" + FormatTileId(from) + ".png";
+    std::filesystem::copy_file(picture, in + "/" + FormatTileId(replaced) + ".png");
+    std::string lower = FormatTileId(added);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::filesystem::copy_file(picture, in + "/" + lower + ".PNG");
+    WriteFileBytes(in + "/notes.txt", {'h', 'i'});
+    const ToolRun run = Tiles({"art", art.tileData, "--in", in});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.err, "art --in " + in + ": 1 replaced, 1 added, 0 removed, 0 unchanged, 1 ignored\n");
+    const ToolRun removal = Tiles({"art", art.tileData, "--remove", FormatTileId(removed)});
+    EXPECT_EQ(removal.err, "art --remove " + FormatTileId(removed) + "-" + FormatTileId(removed) + ": 0 replaced, 0 added, 1 removed, 0 unchanged, 0 ignored\n");
+
+    ASSERT_EQ(Tiles({"art", art.tileData, "--out", again}).status, kExitDamagedArt);
+    auto expected = FolderBytes(out);
+    expected[FormatTileId(replaced) + ".png"] = expected[FormatTileId(from) + ".png"];
+    expected[FormatTileId(added) + ".png"] = expected[FormatTileId(from) + ".png"];
+    expected.erase(FormatTileId(removed) + ".png");
+    EXPECT_EQ(FolderBytes(again), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachForm, ArtIn, ::testing::Values(false, true),
+                         [](const auto& test) { return test.param ? "Container" : "Index"; });
+
+TEST(ArtIn, ANewerFoldersIndexGrowsForItsLastTile)
+{
+    // A newer folder whose index holds as many entries as a classic one's: tile FFFF lies past it.
+    TempFolder folder;
+    const std::string game = folder.File("game"), tileData = game + "/tiledata.mul";
+    ASSERT_EQ(Tiles({"sample", game, "--layout", "newer"}).status, kExitOk);
+    Bytes index = ReadFileBytes(game + "/artidx.mul");
+    index.resize(0xC000 * 12);
+    WriteFileBytes(game + "/artidx.mul", index);
+    const std::string out = folder.File("out"), in = folder.File("in"), again = folder.File("again");
+    ASSERT_EQ(Tiles({"art", tileData, "--out", out, "--ids", "0000-00FF"}).status, kExitOk);
+    std::filesystem::create_directory(in);
+    std::filesystem::copy_file(out + "/0005.png", in + "/FFFF.png");
+    const ToolRun run = Tiles({"art", tileData, "--in", in});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.err, "art --in " + in + ": 0 replaced, 1 added, 0 removed, 0 unchanged, 0 ignored\n");
+    EXPECT_EQ(ReadFileBytes(game + "/artidx.mul").size(), std::size_t{kArtIndexCount} * 12);
+    ASSERT_EQ(Tiles({"art", tileData, "--out", again, "--ids", "8000-FFFF"}).status, kExitOk);
+    EXPECT_EQ(FolderBytes(again), (std::map<std::string, Bytes>{{"FFFF.png", ReadFileBytes(out + "/0005.png")}}));
+}
+
+TEST(ArtIn, BadPicturesAreEachNamedAndNothingIsWritten)
+{
+    const RandomArtFolder art(false, 22);
+    const std::string in = art.folder.File("in");
+    std::filesystem::create_directory(in);
+    WriteFileBytes(in + "/0001.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'});
+    const std::string landTile = FormatTileId(art.land.begin()->first);
+    ASSERT_EQ(Tiles({"art", art.tileData, "--out", in, "--ids", landTile, "--land"}).status, kExitOk);
+    std::filesystem::copy_file(in + "/" + landTile + ".png", in + "/4000.png");
+    const auto before = FolderBytes(art.folder.File(""));
+    const ToolRun run = Tiles({"art", art.tileData, "--in", in});
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.err, "quarnel-tiles: " + in + "/4000.png: tile 4000 is past the 16384 tiles in use\n"
+                       "quarnel-tiles: " + in + "/0001.png: not a PNG file\n"
+                       "quarnel-tiles: 2 bad pictures; nothing was written\n");
+    EXPECT_EQ(FolderBytes(art.folder.File("")), before);
+
+    // A land picture that is not a diamond's 44 x 44.
+    std::filesystem::remove(in + "/0001.png");
+    std::filesystem::remove(in + "/4000.png");
+    const ArtResult statik = ArtFolder::Load(art.tileData).Decode(kFirstStaticArtIndex + art.statics.begin()->first);
+    std::string failure;
+    const std::string other = FormatTileId(art.land.begin()->first ^ 1);
+    ASSERT_TRUE(WritePngFile(in + "/" + other + ".png", statik.image, failure)) << failure;
+    const ToolRun land = Tiles({"art", art.tileData, "--in", in, "--land"});
+    EXPECT_EQ(land.status, kExitBadInput);
+    EXPECT_THAT(land.err, HasSubstr(in + "/" + other + ".png: a land picture is 44 x 44, not "));
+    EXPECT_EQ(FolderBytes(art.folder.File("")), before);
+
+    EXPECT_EQ(Tiles({"art", art.tileData, "--in", in, "--out", in}).status, kExitUsage);
+    EXPECT_EQ(Tiles({"art", art.tileData, "--remove", "0001", "--ids", "0001"}).status, kExitUsage);
 }
 
 } // namespace

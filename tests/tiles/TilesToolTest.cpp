@@ -191,6 +191,92 @@ TEST_F(TilesToolTest, AnImportMadeASecondTimeChangesNothing)
     }
 }
 
+TEST_F(TilesToolTest, AnImportThatFailsInThePatchFileLeavesBothFilesAsTheyWere)
+{
+    // Tiles in a patched block, in the block with two replacement blocks and in the last one.
+    WriteText(input, "id,weight,name\n0005,201,new name\n0C83,7,other\n3FFF,9,last\n");
+    const std::string diskFull = CFileException::OsErrorText(os_error::kDiskFull);
+    const std::string nothingWritten = "; nothing was written\n";
+    struct Case {
+        const char* name;
+        FailingCalls::Call call;
+        int countdown;
+        int times;
+        std::string expected;
+        bool patchFileLeftChanged;
+    };
+    const Case cases[] = {
+        // The load opens it first; the write's open is refused.
+        {"open", FailingCalls::Call::kOpen, 1, 1,
+         "quarnel-tiles: " + verData + " was not found. (" + CFileException::OsErrorText(os_error::kFileNotFound) + ")" + nothingWritten,
+         false},
+        {"first write", FailingCalls::Call::kWrite, 0, 1,
+         "quarnel-tiles: Disk full while accessing " + verData + ". (" + diskFull + ")" + nothingWritten, false},
+        {"third write", FailingCalls::Call::kWrite, 2, 1,
+         "quarnel-tiles: Disk full while accessing " + verData + ". (" + diskFull + ")" + nothingWritten, false},
+        {"flush", FailingCalls::Call::kSync, 0, 1,
+         "quarnel-tiles: Disk full while accessing " + verData + ". (" + diskFull + ")" + nothingWritten, false},
+        // Every write after the first fails, so the first cannot be put back.
+        {"putting back", FailingCalls::Call::kWrite, 1, -1,
+         "quarnel-tiles: Disk full while accessing " + verData + ". (" + diskFull +
+             "); putting back what was written failed, so these are left changed: " + verData + "\n",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FailingCalls failing(c.call, c.call == FailingCalls::Call::kOpen ? os_error::kFileNotFound : os_error::kDiskFull, c.countdown,
+                             c.times);
+        failing.OnlyIn("verdata.mul");
+        ToolRun run;
+        {
+            ScopedFileSystemCalls seam(failing);
+            run = Tiles({"import", tileData, input});
+        }
+        EXPECT_EQ(run.status, kExitFileError);
+        EXPECT_EQ(run.err, c.expected);
+        EXPECT_EQ(ReadFileBytes(tileData), files.tileData) << "the tile-data file gets its bytes back too";
+        EXPECT_EQ(ReadFileBytes(verData) != files.verData, c.patchFileLeftChanged);
+        WriteFileBytes(verData, files.verData);
+    }
+}
+
+TEST_F(TilesToolTest, SampleNeverWritesOverFilesAlreadyThere)
+{
+    const std::string game = folder.File("game");
+    ASSERT_EQ(Tiles({"sample", game}).status, kExitOk);
+    std::filesystem::create_directory(folder.Path() / "other");
+    WriteText(folder.File("other/ArtIdx.MUL"), "a game's own index");
+    // Named as the folder given, then the file as the folder holds it.
+    const auto within = [](const std::string& dir, const char* name) { return (std::filesystem::path(dir) / name).string(); };
+    for (const auto& [dir, existing] : {std::pair{game, within(game, "tiledata.mul")},
+                                        std::pair{folder.File("other"), within(folder.File("other"), "ArtIdx.MUL")}}) {
+        const auto before = ReadFileBytes(existing);
+        const ToolRun again = Tiles({"sample", dir, "--layout", "newer"});
+        EXPECT_EQ(again.status, kExitFileError);
+        EXPECT_EQ(again.err, "quarnel-tiles: " + existing + " already exists; nothing was written\n");
+        EXPECT_EQ(ReadFileBytes(existing), before);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "other"), {}), 1)
+        << "nothing was added beside it";
+}
+
+TEST_F(TilesToolTest, AnOutputThatCannotBeWrittenIsToldAndFails)
+{
+    // Standard output on a full disk: every write fails.
+    struct FullStream : std::streambuf {
+        int_type overflow(int_type) override { return traits_type::eof(); }
+        std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    } full;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"export", tileData},
+                                                 {"info", tileData}}) {
+        std::ostream out(&full);
+        std::ostringstream err;
+        SCOPED_TRACE(args[0]);
+        EXPECT_EQ(RunTilesTool(args, out, err), kExitFileError);
+        EXPECT_THAT(err.str(), HasSubstr("quarnel-tiles: cannot write standard output"));
+    }
+}
+
 struct BadInput {
     const char* name;
     const char* text;
@@ -283,7 +369,8 @@ TEST_F(TilesToolTest, HelpUsageAndRefusals)
 
     const ToolRun missing = Tiles({"export", folder.File("nosuch.mul")});
     EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_EQ(missing.err, "quarnel-tiles: " + folder.File("nosuch.mul") + " was not found.\n");
+    EXPECT_EQ(missing.err, "quarnel-tiles: " + folder.File("nosuch.mul") + " was not found. (" +
+                               CFileException::OsErrorText(os_error::kFileNotFound) + ")\n");
     EXPECT_EQ(Tiles({"info", folder.File("nosuch.mul")}).status, kExitFileError);
     EXPECT_EQ(Tiles({"sample", folder.File("s"), "--layout", "modern"}).status, kExitUsage);
 }
@@ -455,7 +542,8 @@ TEST_F(FoldTest, NothingToFoldUsageAndErrorsLeaveBothFilesAsTheyWere)
         ScopedFileSystemCalls seam(diskFull);
         const ToolRun run = FoldChangingNothing({"fold", tileData});
         EXPECT_EQ(run.status, kExitFileError);
-        EXPECT_EQ(run.err, "quarnel-tiles: Disk full while accessing " + tileData + ".\n");
+        EXPECT_EQ(run.err, "quarnel-tiles: Disk full while accessing " + tileData + ". (" +
+                               CFileException::OsErrorText(os_error::kDiskFull) + "); nothing was written\n");
     }
     {   // A second write failing puts back what the first wrote.
         FailingCalls secondWrite(FailingCalls::Call::kWrite, os_error::kHardwareIo, 1, 1);
@@ -472,7 +560,7 @@ TEST_F(FoldTest, NothingToFoldUsageAndErrorsLeaveBothFilesAsTheyWere)
     Write(files);
     const ToolRun seek = FoldChangingNothing({"fold", tileData});
     EXPECT_EQ(seek.status, kExitFileError);
-    EXPECT_EQ(seek.err, "quarnel-tiles: Seek failed on an unnamed file\n");
+    EXPECT_EQ(seek.err, "quarnel-tiles: Seek failed on " + verData + "\n");
 }
 
 TEST_F(FoldTest, AShortFileIsExtendedAsTheEditorsSaveExtendsIt)
@@ -488,8 +576,9 @@ TEST_F(FoldTest, AShortFileIsExtendedAsTheEditorsSaveExtendsIt)
 
     WriteFileBytes(tileData, sample.tileData);
     const auto table = std::make_unique<StaticTileTable>();
-    ASSERT_EQ(LoadGameFolder(*table, tileData).result, GameFolderLoad::Result::kLoaded);
-    ASSERT_EQ(SaveGameFolder(*table, tileData).result, GameFolderSave::Result::kSaved);
+    const GameFolderLoad load = LoadGameFolder(*table, tileData);
+    ASSERT_EQ(load.result, GameFolderLoad::Result::kLoaded);
+    ASSERT_EQ(SaveGameFolder(*table, tileData, load.patchFileLoaded).result, GameFolderSave::Result::kSaved);
     EXPECT_EQ(ReadFileBytes(tileData), expected);
 }
 

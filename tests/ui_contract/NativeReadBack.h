@@ -23,6 +23,8 @@ std::u16string AccessibleNameOf(const CDialog& dialog, int id);
 CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy);
 // Whether the control would show with its window (the window itself may be hidden).
 bool IsControlShown(const CDialog& dialog, int id);
+// Presses and lets go of the Up (or Down) key in a control, as the window system delivers it.
+void PressArrowKey(const CDialog& dialog, int id, bool up);
 // The ids of the controls the Tab key reaches, in order.
 std::vector<int> TabOrder(const CDialog& dialog);
 // Handles what the window system has waiting, as a modal loop would.

@@ -6,7 +6,9 @@
 // with, loaded once the system has shown the window.
 
 #include "CEditorDlg.h"
+#include "CFileException.h"
 #include "DialogServiceStandIns.h"
+#include "FailingCalls.h"
 #include "NativeWindow.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
@@ -120,7 +122,8 @@ TEST_F(Win32Shell, TheStartFileLoadsAsLoadDoesOnceTheWindowIsShownOrIsToldWhyNot
         HandleWaitingMessages();
         EXPECT_EQ(messages.shown.size(), path == missing ? 1u : 0u) << path;
         if (path == missing && !messages.shown.empty()) {
-            EXPECT_EQ(messages.shown[0].text, "ERROR: cannot open \"" + missing + "\"!");
+            EXPECT_EQ(messages.shown[0].text, "ERROR: cannot open \"" + missing + "\"!\n" +
+                                                  CFileException::OsErrorText(os_error::kFileNotFound));
         }
         const bool loads = path == sample;
         EXPECT_EQ(started->m_list.GetCount(), loads ? 0x4000 : 0) << path;

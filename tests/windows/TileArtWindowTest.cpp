@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -137,6 +138,30 @@ TEST(Win32TileArtKey, CtrlTInTheModalEditorOpensTheWindowAndEndingTheEditorClose
     KillTimer(nullptr, timer);
     EXPECT_TRUE(openedByKey);
     EXPECT_EQ(NativeWindow(dialog->m_tileArt), nullptr) << "closed with the editor";
+}
+
+TEST_F(Win32TileArt, TheHueBoxStepsOnTheUpKeyNamesTheHueAndIsDisabledWithoutAHueTable)
+{
+    Load(folder.File(kSampleTileDataName));
+    Select(kPictured);
+    dialog.SendSysCommand(IDM_TILEART);
+    const HWND box = NativeControl(dialog.m_tileArt, IDC_HUE_NUMBER);
+    const HWND name = NativeControl(dialog.m_tileArt, IDC_HUE_NAME);
+    ASSERT_TRUE(IsWindowEnabled(box));
+    EXPECT_EQ(WindowText(box), L"0");
+    // The key as the message loop hands it to the box: the arrows beside it take it.
+    SendMessageW(box, WM_KEYDOWN, VK_UP, 1);
+    SendMessageW(box, WM_KEYUP, VK_UP, 1 | 0xC0000000);
+    EXPECT_EQ(WindowText(box), L"1");
+    EXPECT_EQ(WindowText(name), L"Coal");
+    SetWindowTextW(box, L"33");
+    EXPECT_EQ(WindowText(name), L"no hue 33 (0-32)");
+    EXPECT_EQ(dialog.m_tileArt.m_image.GetScale(), 4) << "the picture stays";
+
+    std::filesystem::remove(folder.File("hues.mul"));
+    Load(folder.File(kSampleTileDataName));
+    EXPECT_FALSE(IsWindowEnabled(box));
+    EXPECT_EQ(WindowText(name), L"No hues.mul beside tiledata.mul");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "ArtContainer.h"
 #include "ArtIndex.h"
 #include "ArtNumbering.h"
-#include "HexGlyphs.h"
+#include "Glyphs.h"
 #include "LittleEndian.h"
 #include "VerDataFile.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The art files written are of the forms in docs/file-formats.md.
+
 #include "TileDataLayout.h"
 
 #include <cstdint>

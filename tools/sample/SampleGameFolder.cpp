@@ -2,11 +2,14 @@
 
 #include "LandTileEntry.h"
 #include "LittleEndian.h"
+#include "SampleHues.h"
 #include "StaticTileEntry.h"
 #include "TileFileLayout.h"
 #include "VerDataFile.h"
 
 #include <array>
+#include <cctype>
+#include <optional>
 #include <fstream>
 #include <limits>
 #include <memory>
@@ -216,20 +219,59 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
     return files;
 }
 
+namespace {
+
+std::string Utf8Path(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string LowerCase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The first of `names` that `folder` already holds in any letter case (the
+// game reads its files so), or nothing.
+std::optional<std::filesystem::path> ExistingFile(const std::filesystem::path& folder,
+                                                  const std::vector<std::string>& names)
+{
+    std::vector<std::filesystem::path> held;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        held.push_back(entry.path());
+    for (const std::string& wanted : names)
+        for (const std::filesystem::path& path : held)
+            if (LowerCase(path.filename().string()) == LowerCase(wanted))
+                return path;
+    return std::nullopt;
+}
+
+} // namespace
+
 void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout, SampleArtForm art)
 {
+    const SampleGameFiles game = MakeSampleGameFiles(layout);
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files = MakeSampleArtFiles(layout, art);
+    files.insert(files.begin(), {{kSampleTileDataName, game.tileData}, {kSampleVerDataName, game.verData}});
+    files.emplace_back(kSampleHueFileName, MakeSampleHueFile());
+    std::vector<std::string> names;
+    for (const auto& file : files)
+        names.push_back(file.first);
+    // A sample is made up: written over a real game folder it would destroy the game's files.
+    if (const std::optional<std::filesystem::path> existing = ExistingFile(folder, names))
+        throw std::runtime_error(Utf8Path(*existing) + " already exists; nothing was written");
+
     std::filesystem::create_directories(folder);
-    const SampleGameFiles files = MakeSampleGameFiles(layout);
-    auto write = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
+    for (const auto& [name, bytes] : files) {
         const std::filesystem::path path = folder / name;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!out)
-            throw std::runtime_error("cannot write " + path.string());
-    };
-    write(kSampleTileDataName, files.tileData);
-    write(kSampleVerDataName, files.verData);
-    for (const auto& [name, bytes] : MakeSampleArtFiles(layout, art))
-        write(name.c_str(), bytes);
+            throw std::runtime_error("cannot write " + Utf8Path(path));
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+// The files written are of the forms in docs/file-formats.md.
+
 #include "SampleArt.h"
 #include "TileDataLayout.h"
 
@@ -36,7 +38,7 @@ inline constexpr int kSampleHeavyTile = 41;       // weight 200
 
 SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout = kClassicLayout);
 
-// Writes tiledata.mul, verdata.mul and the art files of `art`'s form into
-// `folder`, creating it if needed.
+// Writes tiledata.mul, verdata.mul, the art files of `art`'s form and the
+// hue table into `folder`, creating it if needed.
 void WriteSampleGameFolder(const std::filesystem::path& folder, const TileDataLayout& layout = kClassicLayout,
                            SampleArtForm art = SampleArtForm::kIndexAndArtFile);

@@ -1,8 +1,8 @@
-// quarnel-screenshot OUT.png GAMEDIR [ART.png]: shows the editor with
+// quarnel-screenshot OUT.png GAMEDIR [ART.png [HUE]]: shows the editor with
 // GAMEDIR's tile-data file loaded and one tile selected, and saves what the
 // screen shows of its window; with ART.png, also opens the Tile Art window
-// beside it and saves both windows together. Run it on a real X server
-// (tools/screenshot.sh).
+// beside it, its picture drawn through HUE when given, and saves both
+// windows together. Run it on a real X server (tools/screenshot.sh).
 
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
@@ -47,8 +47,8 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: quarnel-screenshot OUT.png GAMEDIR [ART.png]\n");
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: quarnel-screenshot OUT.png GAMEDIR [ART.png [HUE]]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -68,14 +68,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quarnel-screenshot: %s\n", messages.shown.value_or("nothing loaded").c_str());
         return 1;
     }
-    constexpr int kShownTile = 5;
-    dialog->m_list.SetCurSel(kShownTile);
+    // Through a hue, the sample's torch: it has no Partial Hue, so all of it takes the hue.
+    constexpr int kShownTile = 5, kHuedTile = 0x0B;
+    dialog->m_list.SetCurSel(argc == 5 ? kHuedTile : kShownTile);
     dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
     QDialog& window = NativeDialog(*dialog);
     window.show();
-    const bool withArt = argc == 4;
+    const bool withArt = argc >= 4;
     if (withArt)
         dialog->SendSysCommand(IDM_TILEART);
+    if (argc == 5) {
+        const std::string hue = argv[4];
+        dialog->m_tileArt.SetItemText(IDC_HUE_NUMBER, std::u16string(hue.begin(), hue.end()));
+    }
 
     int status = 1;
     QTimer::singleShot(1500, [&] {

@@ -1,6 +1,8 @@
 // art: the pictures of a range of tiles, as PNG files or one contact sheet.
+#include "ArtChanges.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
+#include "ArtPalette.h"
 #include "ContactSheet.h"
 #include "LoadedGame.h"
 #include "PathParts.h"
@@ -10,6 +12,7 @@
 #include "TileIdRange.h"
 #include "TilesTool.h"
 #include "ToolCommand.h"
+#include "ToolHues.h"
 
 #include <filesystem>
 #include <ostream>
@@ -19,6 +22,9 @@ namespace {
 
 constexpr char kArtHelp[] =
     "usage: quarnel-tiles art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "                         [--hue N]\n"
+    "       quarnel-tiles art TILEDATA --in DIR [--ids A-B] [--land]\n"
+    "       quarnel-tiles art TILEDATA --remove A-B [--land]\n"
     "\n"
     "Writes the pictures of the static tiles in use (with --land, of the 16384 land\n"
     "tiles), or of the --ids range, from the art beside TILEDATA: artLegacyMUL.uop\n"
@@ -28,7 +34,20 @@ constexpr char kArtHelp[] =
     "8-bit RGBA, creating DIR if missing. --sheet FILE.png writes one contact sheet:\n"
     "a grid of those pictures, each labelled with its id.\n"
     "A summary goes to standard error, and each tile whose art is damaged with its\n"
-    "reason; the other pictures are still written, and the exit status is 5.\n";
+    "reason; the other pictures are still written, and the exit status is 5.\n"
+    "--hue N draws every picture through hue N of hues.mul beside TILEDATA (1 to\n"
+    "the hue count; 0: none), only the grey pixels of tiles with Partial Hue.\n"
+    "\n"
+    "--in DIR gives each tile in use (or in the --ids range) whose DIR/XXXX.png is\n"
+    "there that picture: the names --out writes, in either letter case; other files\n"
+    "are ignored. Every file is read and checked first (a PNG, 44 x 44 for a land\n"
+    "tile, at most 2048 x 2048 for a static one); if any is bad, each is named with\n"
+    "why, nothing is written and the exit status is 3. A tile that already shows the\n"
+    "same pixels in 16-bit colour is left alone, so --out then --in writes nothing.\n"
+    "--remove A-B gives the tiles in the range no art. The pictures' bytes are\n"
+    "appended and the tiles' entries rewritten in place, all or nothing; no old\n"
+    "picture's bytes are written over and no file is truncated. A summary counts the\n"
+    "tiles replaced, added, removed, unchanged and the files ignored.\n";
 
 // Where the pictures go: one file a tile, or one sheet for all.
 struct Output {
@@ -68,20 +87,78 @@ struct Tally {
     int written = 0, withoutArt = 0, damaged = 0;
 };
 
+// The flag words of the tiles of one half, for drawing each through a hue
+// as its Partial Hue flag says; none when no hue is asked for.
+struct HueToDraw {
+    std::optional<HueTable> table;
+    int number = 0;
+    std::vector<TileFlags> flags;  // by tile id
+};
+
+template <typename Table>
+bool ReadFlags(const std::string& path, std::vector<TileFlags>& flags, std::ostream& err)
+{
+    LoadedGame<Table> game;
+    if (!LoadGame(path, game, err))
+        return false;
+    for (int id = 0; id < game.patched->count; ++id)
+        flags.push_back((*game.patched)[id].flags);
+    return true;
+}
+
+// The hue --hue asks for, with the tiles' flags; the exit status when it cannot be drawn.
+int ReadHueToDraw(const ToolArguments& arguments, bool land, HueToDraw& hue, std::ostream& err)
+{
+    const std::string asked = arguments.Value("--hue");
+    if (asked.empty())
+        return kExitOk;
+    const std::optional<int> number = ParseDecimal(asked);
+    if (!number) {
+        ToolError(err, ArtCommand()) << "--hue takes a decimal hue number (0: none), not " << asked << '\n';
+        return kExitUsage;
+    }
+    if (*number == 0)
+        return kExitOk;
+    const std::string& path = arguments.Operand(0);
+    hue.table = LoadHuesBeside(path, err);
+    if (!hue.table)
+        return kExitFileError;
+    if (!hue.table->Holds(*number)) {
+        ToolError(err, ArtCommand()) << "no hue " << *number << " (" << HueNumbersText(hue.table->Count()) << ")\n";
+        return kExitUsage;
+    }
+    hue.number = *number;
+    const bool read = land ? ReadFlags<LandTileTable>(path, hue.flags, err) : ReadFlags<StaticTileTable>(path, hue.flags, err);
+    return read ? kExitOk : kExitFileError;
+}
+
 int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 {
     const Output output{arguments.Value("--out"), arguments.Value("--sheet")};
-    if (output.folder.empty() == output.sheet.empty())
+    const std::string in = arguments.Value("--in"), remove = arguments.Value("--remove");
+    const int modes = !output.folder.empty() + !output.sheet.empty() + !in.empty() + !remove.empty();
+    const bool changing = !in.empty() || !remove.empty();
+    // The pictures put in are stored as they are: a hue is only for showing them.
+    if (modes != 1 || (!remove.empty() && !arguments.Value("--ids").empty()) ||
+        (changing && !arguments.Value("--hue").empty()))
         return UsageError(ArtCommand(), err);
     const std::string& path = arguments.Operand(0);
     const bool land = arguments.Has("--land");
     const std::optional<int> inUse = TilesInUse(path, land, err);
     if (!inUse)
         return kExitFileError;
-    const std::optional<TileIdRange> asked = IdsWithin(arguments.Value("--ids"), *inUse, ArtCommand(), err);
+    const std::optional<TileIdRange> asked =
+        IdsWithin(remove.empty() ? arguments.Value("--ids") : remove, *inUse, ArtCommand(), err);
     if (!asked)
         return kExitUsage;
     const TileIdRange range = *asked;
+    if (!in.empty())
+        return PutPictures(path, land, *inUse, in, range, err);
+    if (!remove.empty())
+        return RemovePictures(path, land, range, err);
+    HueToDraw hue;
+    if (const int status = ReadHueToDraw(arguments, land, hue, err); status != kExitOk)
+        return status;
 
     const ArtFolder art = ArtFolder::Load(path);
     if (art.GetForm() == ArtFolder::Form::kNone) {
@@ -109,9 +186,11 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
     Tally tally;
     ContactSheet sheet(range.last - range.first + 1);
     ArtFolder::Reader reader(art);
+    TileHuePalettes palettes(hue.number ? &(*hue.table)[hue.number] : nullptr);
     std::string failure;
     for (int id = range.first; id <= range.last; ++id) {
-        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id);
+        const TileFlags flags = static_cast<std::size_t>(id) < hue.flags.size() ? hue.flags[static_cast<std::size_t>(id)] : 0;
+        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id, palettes.For(flags));
         if (result.kind == ArtResult::Kind::kNoArt) {
             ++tally.withoutArt;
         } else if (result.kind == ArtResult::Kind::kDamaged) {
@@ -140,6 +219,8 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
         << ", " << Counted(tally.withoutArt, "tile") << " without art";
     if (tally.damaged)
         err << ", " << tally.damaged << " damaged";
+    if (hue.number)
+        err << ", through hue " << hue.number;
     err << '\n';
     return tally.damaged ? kExitDamagedArt : kExitOk;
 }
@@ -148,6 +229,6 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 
 const ToolCommand& ArtCommand()
 {
-    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--ids"}, {"--land"}}, &Art};
+    static const ToolCommand command{"art", kArtHelp, {1, {"--out", "--sheet", "--in", "--remove", "--ids", "--hue"}, {"--land"}}, &Art};
     return command;
 }

@@ -1,7 +1,7 @@
 #include "ContactSheet.h"
 
 #include "ArtDecoder.h"
-#include "HexGlyphs.h"
+#include "Glyphs.h"
 
 #include <algorithm>
 #include <array>

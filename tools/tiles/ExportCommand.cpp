@@ -60,18 +60,18 @@ int ExportHalf(const std::string& path, RecordFormat format, const std::string& 
     const auto writePiece = [&] {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         text.clear();
+        return static_cast<bool>(out);
     };
     writer.AppendHeader(text);
     std::vector<std::string> values;
     for (int id = range->first; id <= range->last; ++id) {
         TileValues(id, tiles[id], *tiles.layout, columns, values);
         writer.AppendRecord(text, values);
-        if (text.size() >= kPieceSize)
-            writePiece();
+        // Once standard output fails, the rest would go nowhere: the caller tells why.
+        if (text.size() >= kPieceSize && !writePiece())
+            return kExitFileError;
     }
-    writePiece();
-    out.flush();
-    return out ? kExitOk : kExitFileError;
+    return writePiece() ? kExitOk : kExitFileError;
 }
 
 int Export(const ToolArguments& arguments, std::ostream& out, std::ostream& err)

@@ -71,15 +71,17 @@ int Fold(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
     }
 
     FileOpenFailure failure;
+    WrittenSpans leftChanged;
     try {
         if (!WriteTileDataEdits(HalfEdits<LandTileTable>{landPlan.edits, *folder.fileLand},
                                 HalfEdits<StaticTileTable>{staticPlan.edits, *folder.fileStatics}, path,
-                                NoWaitCursor::Instance(), &failure)) {
+                                NoWaitCursor::Instance(), &failure, &leftChanged)) {
             ToolError(err) << OpenFailureText(path, failure) << "; nothing was written\n";
             return kExitFileError;
         }
     } catch (const CFileException& error) {
-        ToolError(err) << error.GetErrorMessage() << '\n';
+        ToolError(err) << FileErrorText(error)
+                       << WhatWasLeft(leftChanged.IsEmpty() ? std::vector<std::string>{} : std::vector{path}) << '\n';
         return kExitFileError;
     }
     out << "folded " << replaced << " from " << patchFile << " into " << path << " (" << changed << " changed, "

@@ -100,10 +100,10 @@ int ImportHalf(const std::string& path, const std::string& input, const std::str
         return kExitFileError;
     case GameFolderSave::Result::kPatchFileRefused:
         ToolError(err) << OpenFailureText(save.patchFile.opened, save.patchFileFailure)
-                       << "; the tile-data file was changed, the patch file was not\n";
+                       << WhatWasLeft(save.filesLeftChanged) << '\n';
         return kExitFileError;
     case GameFolderSave::Result::kFileError:
-        ToolError(err) << save.fileError.GetErrorMessage() << '\n';
+        ToolError(err) << FileErrorText(save.fileError) << WhatWasLeft(save.filesLeftChanged) << '\n';
         return kExitFileError;
     case GameFolderSave::Result::kSaved:
         break;

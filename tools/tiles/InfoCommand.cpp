@@ -1,5 +1,7 @@
 // info: what a tile-data file holds and where, and what its patch file replaces.
 #include "ArtFolder.h"
+#include "HueTable.h"
+#include "PatchFilePath.h"
 #include "LoadedGame.h"
 #include "TileFold.h"
 #include "TileIdRange.h"
@@ -20,7 +22,8 @@ constexpr char kInfoHelp[] =
     "file beside it apply and how many of the tiles they replace the file holds\n"
     "otherwise (what fold would write); then the art beside it: which files, how\n"
     "many art indices they hold, and how many art entries of the patch file replace\n"
-    "theirs.\n";
+    "theirs; then the hue table beside it (hues.mul) and its hue count, and how many\n"
+    "hue groups the patch file holds (never applied).\n";
 
 // The art's lines: its files, or what was looked for.
 void ArtLines(const std::string& path, std::ostream& out)
@@ -43,6 +46,28 @@ void ArtLines(const std::string& path, std::ostream& out)
         out << "art entries the patch file replaces: none (beside the container it is not read for art)\n";
     else
         out << "art entries the patch file replaces: " << art.PatchEntriesApplied() << '\n';
+}
+
+// The hue table's line, and the patch file's hue groups, which nothing applies.
+void HueLines(const std::string& path, std::ostream& out)
+{
+    const HueTable hues = HueTable::Load(path);
+    if (hues.File().empty())
+        out << "hues: none\n";
+    else if (!hues.Failure().empty())
+        out << "hues: " << hues.File() << " (not read: " << hues.Failure() << ")\n";
+    else
+        out << "hues: " << hues.File() << ", " << hues.Count() << (hues.Count() == 1 ? " hue\n" : " hues\n");
+    FileByteSource patches;
+    int groups = 0;
+    try {
+        if (patches.Open(LocatePatchFileBeside(path).opened, nullptr))
+            groups = CountPatchHueGroups(patches);
+    } catch (const CFileException& error) {
+        out << "hue groups in the patch file: not read (" << error.GetErrorMessage() << ")\n";
+        return;
+    }
+    out << "hue groups in the patch file (not applied): " << groups << '\n';
 }
 
 std::string BlocksApply(int count, const char* half)
@@ -88,8 +113,9 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
             << "patched tiles the file holds otherwise: " << PlanFold(tiles, *folder.fileStatics).edits.size()
             << " static, " << PlanFold(land, *folder.fileLand).edits.size() << " land\n";
     else
-        out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessage() << ")\n";
+        out << " (not loaded: " << FileErrorText(load.patchFileFailure.cause) << ")\n";
     ArtLines(path, out);
+    HueLines(path, out);
     return kExitOk;
 }
 

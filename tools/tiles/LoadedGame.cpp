@@ -48,11 +48,27 @@ std::optional<std::uint64_t> TileDataFileSize(const std::string& path, std::ostr
     return size;
 }
 
+std::string FileErrorText(const CFileException& error)
+{
+    const std::string reason = error.GetSystemReason();
+    return reason.empty() ? error.GetErrorMessage() : error.GetErrorMessage() + " (" + reason + ")";
+}
+
+std::string WhatWasLeft(const std::vector<std::string>& filesLeftChanged)
+{
+    if (filesLeftChanged.empty())
+        return "; nothing was written";
+    std::string text = "; putting back what was written failed, so these are left changed:";
+    for (const std::string& file : filesLeftChanged)
+        text += ' ' + file;
+    return text;
+}
+
 std::string OpenFailureText(const std::string& path, const FileOpenFailure& failure)
 {
     if (failure.reason == FileOpenFailure::Reason::kLayoutChanged)
         return path + ": the file's size changed to that of another layout since it was read";
-    return failure.cause.GetErrorMessage();
+    return FileErrorText(failure.cause);
 }
 
 namespace {
@@ -66,13 +82,13 @@ bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostrea
         ToolError(err) << OpenFailureText(path, load.tileDataFailure) << '\n';
         return false;
     case GameFolderLoad::Result::kFileError:
-        ToolError(err) << load.fileError.GetErrorMessage() << '\n';
+        ToolError(err) << FileErrorText(load.fileError) << '\n';
         return false;
     case GameFolderLoad::Result::kLoaded:
         break;
     }
     if (!load.patchFileLoaded)
-        ToolError(err) << "note: no patch file read (" << load.patchFileFailure.cause.GetErrorMessage()
+        ToolError(err) << "note: no patch file read (" << FileErrorText(load.patchFileFailure.cause)
                        << "); the tiles are as " << path << " holds them\n";
     return true;
 }

@@ -15,7 +15,9 @@ constexpr char kSampleHelp[] =
     "Writes a made-up tile-data file and patch file into DIR (created if missing):\n"
     "a classic file of 16384 static tiles, or a newer one of 65536; and art for\n"
     "its tiles, as artidx.mul and art.mul (with a few art entries in the patch\n"
-    "file), or with --art container as artLegacyMUL.uop.\n";
+    "file), or with --art container as artLegacyMUL.uop; and a hue table of 32\n"
+    "hues, hues.mul. When DIR already holds a file it would write, in any letter\n"
+    "case, it names it and writes nothing.\n";
 
 // The forms of the art files, by the names --art takes.
 std::optional<SampleArtForm> ArtFormNamed(const std::string& name)

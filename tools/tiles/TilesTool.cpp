@@ -2,7 +2,10 @@
 
 #include "ToolCommand.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -22,12 +25,29 @@ constexpr char kToolHelp[] =
     "  info TILEDATA                                     the file's layout, tiles in use, patch file and art\n"
     "  sample DIR [--layout classic|newer] [--art index|container]\n"
     "                                                    writes a made-up game folder into DIR\n"
-    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land]\n"
+    "  art TILEDATA (--out DIR | --sheet FILE.png) [--ids A-B] [--land] [--hue N]\n"
     "                                                    the tiles' pictures as PNG files or one sheet\n"
+    "  art TILEDATA (--in DIR [--ids A-B] | --remove A-B) [--land]\n"
+    "                                                    pictures from PNG files given to the tiles, or taken away\n"
+    "  hues TILEDATA [--format csv|jsonl] [--ids A-B] [--sheet FILE.png]\n"
+    "                                                    the hue table as records or as a chart\n"
     "\n"
     "quarnel-tiles COMMAND --help tells more. Exit status: 0 done (diff: equal), 1 diff: different,\n"
-    "2 usage, 3 import: bad records (nothing written), 4 a file could not be read or written,\n"
-    "5 art: some tiles' art is damaged (the others were written).\n";
+    "2 usage, 3 import: bad records, art --in: bad pictures (nothing written), 4 a file could not\n"
+    "be read or written, 5 art: some tiles' art is damaged (the others were written).\n";
+
+// Whether everything a command wrote reached standard output (a full disk
+// or a closed pipe stops it); when not, tells so on `err`.
+bool WrittenOut(std::ostream& out, std::ostream& err)
+{
+    if (out.flush())
+        return true;
+    // The stream keeps no cause; the C library's last error is the write's.
+    const int cause = errno;
+    ToolError(err) << "cannot write standard output" << (cause != 0 ? std::string(" (") + std::strerror(cause) + ")" : "")
+                   << '\n';
+    return false;
+}
 
 } // namespace
 
@@ -61,7 +81,7 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
     const std::vector<std::string> words(args.begin() + 1, args.end());
     for (const ToolCommand* command :
          {&ExportCommand(), &ImportCommand(), &DiffCommand(), &InfoCommand(), &SampleCommand(), &ArtCommand(),
-          &FoldCommand()}) {
+          &FoldCommand(), &HuesCommand()}) {
         if (name != command->name)
             continue;
         if (AsksForHelp(words)) {
@@ -69,7 +89,11 @@ int RunTilesTool(const std::vector<std::string>& args, std::ostream& out, std::o
             return kExitOk;
         }
         const std::optional<ToolArguments> arguments = ToolArguments::Parse(words, command->syntax);
-        return arguments ? command->run(*arguments, out, err) : UsageError(*command, err);
+        if (!arguments)
+            return UsageError(*command, err);
+        errno = 0;
+        const int status = command->run(*arguments, out, err);
+        return WrittenOut(out, err) ? status : kExitFileError;
     }
     ToolError(err) << "unknown command '" << name << "'\n" << kToolHelp;
     return kExitUsage;

@@ -21,6 +21,7 @@ const ToolCommand& InfoCommand();
 const ToolCommand& SampleCommand();
 const ToolCommand& ArtCommand();
 const ToolCommand& FoldCommand();
+const ToolCommand& HuesCommand();
 
 // Starts one of the program's own lines on standard error: "quarnel-tiles: ",
 // or "quarnel-tiles export: " when a command's usage is at fault.

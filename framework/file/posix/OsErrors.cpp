@@ -3,6 +3,7 @@
 #include "CFileException.h"
 
 #include <cerrno>
+#include <cstring>
 
 CFileException::Cause CFileException::OsErrorToCause(int osError)
 {
@@ -34,4 +35,10 @@ CFileException::Cause CFileException::OsErrorToCause(int osError)
     case EFBIG: return diskFull;
     default: return genericException;
     }
+}
+
+std::string CFileException::OsErrorText(int osError)
+{
+    // strerror's text is the C library's own; a code it does not know comes back numbered.
+    return std::strerror(osError);
 }

@@ -1,6 +1,9 @@
 // The one place where Windows error codes become the file layer's kinds of error.
 
 #include "CFileException.h"
+#include "WideText.h"
+
+#include <string>
 
 #include <windows.h>
 
@@ -38,4 +41,20 @@ CFileException::Cause CFileException::OsErrorToCause(int osError)
     case ERROR_NOT_DOS_DISK: return hardIO;
     default: return genericException;
     }
+}
+
+std::string CFileException::OsErrorText(int osError)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(osError), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words = length > 0 ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    // The system ends its sentences with a line break: the message box gives its own.
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' '))
+        words.pop_back();
+    if (words.empty())
+        return "system error " + std::to_string(static_cast<unsigned long>(osError));
+    return Utf8FromWide(words);
 }

@@ -9,6 +9,7 @@
 #include "Icon.h"
 #include "ImageControl.h"
 #include "ListBoxControl.h"
+#include "NumberBoxControl.h"
 #include "ResourceModule.h"
 
 #include <QApplication>
@@ -158,6 +159,18 @@ void CDialog::KeepItemTextInCodePage1252(int id)
     auto* edit = qobject_cast<QLineEdit*>(m_port->Control(id));
     if (edit && !edit->validator())
         edit->setValidator(new CodePage1252Validator(edit));
+}
+
+void CDialog::EnableItem(int id, bool enable)
+{
+    if (QWidget* control = m_port->Control(id))
+        control->setEnabled(enable);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    const QWidget* control = m_port->Control(id);
+    return control && control->isEnabled();
 }
 
 int CDialog::GetItemCheck(int id) const
@@ -431,6 +444,18 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
                 edit->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
             }
             control = edit;
+            break;
+        }
+        case ControlKind::NumberBox: {
+            auto* box = new NumberBoxControl(this, [this, id = item.id](int steps) { m_dialog.StepItem(id, steps); });
+            box->setFrame((item.style & Style::kBorder) != 0);
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::EditChange, id); });
+            if (pendingLabel) {
+                pendingLabel->setBuddy(box);
+                box->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
+            }
+            control = box;
             break;
         }
         case ControlKind::ListBox: {

@@ -73,6 +73,7 @@ DWORD ItemStyle(const DialogItemTemplate& item)
     case ControlKind::DefPushButton: return style | BS_DEFPUSHBUTTON;
     case ControlKind::AutoCheckBox: return style | BS_AUTOCHECKBOX;
     case ControlKind::Edit: return style | ES_LEFT | ((item.style & Style::kEditAutoHScroll) ? ES_AUTOHSCROLL : 0);
+    case ControlKind::NumberBox: return style | ES_LEFT | ES_NUMBER | ES_AUTOHSCROLL;
     case ControlKind::ListBox:
         return style | ((item.style & Style::kListSort) ? LBS_SORT : 0) |
                ((item.style & Style::kListNotify) ? LBS_NOTIFY : 0) |
@@ -92,7 +93,8 @@ WORD ItemClass(ControlKind kind)
     case ControlKind::DefPushButton:
     case ControlKind::AutoCheckBox:
     case ControlKind::GroupBox: return kButtonClass;
-    case ControlKind::Edit: return kEditClass;
+    case ControlKind::Edit:
+    case ControlKind::NumberBox: return kEditClass;
     case ControlKind::ListBox: return kListBoxClass;
     case ControlKind::Label:
     case ControlKind::Icon:
@@ -246,6 +248,19 @@ void CDialog::KeepItemTextInCodePage1252(int id)
 void CDialog::LimitItemText(int id, int count)
 {
     SendDlgItemMessageW(m_port->Window(), id, EM_LIMITTEXT, static_cast<WPARAM>(count), 0);
+}
+
+void CDialog::EnableItem(int id, bool enable)
+{
+    EnableWindow(NativeControl(*this, id), enable ? TRUE : FALSE);
+    if (const HWND arrows = m_port->Arrows(id))
+        EnableWindow(arrows, enable ? TRUE : FALSE);
+}
+
+bool CDialog::IsItemEnabled(int id) const
+{
+    const HWND control = NativeControl(*this, id);
+    return control && IsWindowEnabled(control) != FALSE;
 }
 
 int CDialog::GetItemCheck(int id) const
@@ -418,7 +433,36 @@ void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> it
         // The dialog's tab order is its children's order: the new control goes last.
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         made.push_back(control);
+        if (item.kind == ControlKind::NumberBox)
+            if (const HWND arrows = AttachArrows(control, false))
+                made.push_back(arrows);
     }
+}
+
+HWND DialogPort::AttachArrows(HWND edit, bool visible)
+{
+    static const bool registered = [] {
+        const INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
+        return InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)registered;
+    const HWND arrows = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
+                                        WS_CHILD | (visible ? WS_VISIBLE : 0) | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
+                                            UDS_NOTHOUSANDS,
+                                        0, 0, 0, 0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!arrows)
+        return nullptr;
+    // Up counts up; the number itself is the dialog's to step.
+    SendMessageW(arrows, UDM_SETRANGE32, 0, 0x7FFF);
+    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+    m_arrows[GetDlgCtrlID(edit)] = arrows;
+    return arrows;
+}
+
+HWND DialogPort::Arrows(int id) const
+{
+    const auto found = m_arrows.find(id);
+    return found == m_arrows.end() ? nullptr : found->second;
 }
 
 void DialogPort::ShowItems(int templateId, bool show)
@@ -474,6 +518,9 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        for (const DialogItemTemplate& item : m_dialog.m_template->items)
+            if (item.kind == ControlKind::NumberBox)
+                AttachArrows(GetDlgItem(m_window, item.id), true);
         m_dialog.m_systemMenu.Attach([menu = ::GetSystemMenu(m_window, FALSE)](const CMenu::Item& item) {
             const std::wstring text = WideFromCodePage1252(item.text);
             return menu && AppendMenuW(menu, item.flags, item.id, item.IsSeparator() ? nullptr : text.c_str());
@@ -492,6 +539,20 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         else
             return FALSE;
         return TRUE;
+    }
+    case WM_NOTIFY: {
+        // A number box's arrow or key: the dialog steps the number, and the
+        // arrows are told to leave their own position alone.
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code != UDN_DELTAPOS)
+            return FALSE;
+        for (const auto& [id, arrows] : m_arrows)
+            if (arrows == header->hwndFrom) {
+                m_dialog.StepItem(id, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+                SetWindowLongPtrW(m_window, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+        return FALSE;
     }
     case WM_SYSCOMMAND:
         m_useDefault = false;

@@ -33,6 +33,9 @@ public:
     // The client area made a size in dialog units; the window's place stays.
     void SizeClient(int cx, int cy);
 
+    // A number box's arrows (the system's up-down control), or null.
+    HWND Arrows(int id) const;
+
     void ShowWaitCursor(bool show);
     // Keeps a system command to send once the window is shown and the
     // messages waiting then have been handled.
@@ -48,6 +51,9 @@ private:
     static bool RouteInput(MSG& message);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<std::uint8_t> BuildTemplate() const;
+    // Puts arrows at the right of a number box's edit; they report their
+    // steps to the dialog rather than change the number themselves.
+    HWND AttachArrows(HWND edit, bool visible);
     HWND ParentWindow() const;
     // Has the posted commands sent after the messages waiting now.
     void SendPostedLater();
@@ -57,6 +63,8 @@ private:
     HWND m_window = nullptr;
     // What each added template made, by its id.
     std::map<int, std::vector<HWND>> m_addedControls;
+    // The number boxes' arrows, by the box's id.
+    std::map<int, HWND> m_arrows;
     HCURSOR m_cursorBeforeWait = nullptr;
     std::vector<unsigned> m_postedCommands;
     bool m_useDefault = false;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QWidget>
 
 RenderedControl RenderControl(const CDialog& dialog, int id)
@@ -50,4 +51,13 @@ std::vector<int> TabOrder(const CDialog& dialog)
 void HandleWaitingEvents()
 {
     QApplication::processEvents();
+}
+
+void PressArrowKey(const CDialog& dialog, int id, bool up)
+{
+    QWidget* control = NativeControl(dialog, id);
+    const int key = up ? Qt::Key_Up : Qt::Key_Down;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier), release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    QApplication::sendEvent(control, &release);
 }

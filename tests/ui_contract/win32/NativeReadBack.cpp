@@ -74,3 +74,12 @@ void HandleWaitingEvents()
         DispatchMessageW(&message);
     }
 }
+
+void PressArrowKey(const CDialog& dialog, int id, bool up)
+{
+    // The key's messages as the message loop hands them to the focused edit.
+    const HWND control = NativeControl(dialog, id);
+    const WPARAM key = up ? VK_UP : VK_DOWN;
+    SendMessageW(control, WM_KEYDOWN, key, 1);
+    SendMessageW(control, WM_KEYUP, key, 1 | 0xC0000000);
+}

@@ -22,14 +22,6 @@ ArtImage BlankImage(int width, int height)
     return {width, height, std::vector<std::uint8_t>(std::size_t(width) * height * kArtBytesPerPixel)};
 }
 
-// Rows 0..21 hold 2, 4, ..., 44 pixels, rows 22..43 as many in reverse,
-// each centred.
-int LandRowPixels(int y)
-{
-    const int half = kLandArtSide / 2;
-    return 2 * (y < half ? y + 1 : kLandArtSide - y);
-}
-
 ArtResult DecodeLand(std::span<const std::uint8_t> entry, const ArtPalette& palette)
 {
     if (entry.size() < kLandArtBytes)

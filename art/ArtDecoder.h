@@ -19,6 +19,13 @@ ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry,
 // The side of a land diamond, and the bytes of its 16-bit pixels.
 inline constexpr int kLandArtSide = 44;
 inline constexpr std::uint32_t kLandArtBytes = 2024;
+
+// A land diamond's pixels in row `y`: rows 0..21 hold 2, 4, ..., 44, rows
+// 22..43 as many in reverse, each centred.
+constexpr int LandRowPixels(int y)
+{
+    return 2 * (y < kLandArtSide / 2 ? y + 1 : kLandArtSide - y);
+}
 // No static picture is wider or taller than this: one claiming more is
 // damaged rather than a reason to allocate gigabytes.
 inline constexpr int kMaxStaticArtSide = 2048;

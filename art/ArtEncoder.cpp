@@ -21,12 +21,6 @@ void Put16(std::vector<std::uint8_t>& bytes, std::uint16_t value)
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-int LandRowPixels(int y)
-{
-    const int half = kLandArtSide / 2;
-    return 2 * (y < half ? y + 1 : kLandArtSide - y);
-}
-
 // Calls run(x, length) for each stretch of opaque pixels in the row, left to right.
 template <typename Run>
 void ForEachRun(const std::uint16_t* row, int width, Run&& run)

@@ -2,6 +2,7 @@
 
 #include "ArtNumbering.h"
 #include "LittleEndian.h"
+#include "PatchIndex.h"
 #include "VerDataFile.h"
 
 #include <algorithm>
@@ -9,13 +10,11 @@
 
 namespace {
 
-constexpr std::uint32_t kNoLookup = 0xFFFFFFFF;
-
 // An entry of the index file or of the patch file's index: the art is
 // there unless the lookup is -1 or the length not positive.
 ArtPlace PlaceOf(ArtPlace::File file, std::uint32_t lookup, std::uint32_t length)
 {
-    if (lookup == kNoLookup || static_cast<std::int32_t>(length) <= 0)
+    if (lookup == kNoArtLookup || static_cast<std::int32_t>(length) <= 0)
         return {};
     return {file, lookup, length, length, kStoredAsIs};
 }
@@ -36,21 +35,8 @@ int ApplyArtPatches(ByteSource& patchFile, std::vector<ArtPlace>& places, std::v
 {
     if (entryAt)
         entryAt->assign(places.size(), 0);
-    const std::uint64_t size = patchFile.Size();
-    if (size < kVerDataCountSize)
-        return 0;
-    const std::uint32_t count = LoadLittleEndian32(patchFile.View(0, kVerDataCountSize).data());
-    const auto readAt = [&](std::uint64_t offset, std::uint8_t* buffer, std::uint32_t wanted) {
-        const auto delivered = static_cast<std::uint32_t>(std::min<std::uint64_t>(wanted, size - offset));
-        const std::span<const std::uint8_t> view = patchFile.View(offset, delivered);
-        std::copy(view.begin(), view.end(), buffer);
-        return static_cast<std::uint32_t>(view.size());
-    };
     int applied = 0;
-    std::uint64_t at = kVerDataCountSize;
-    ForEachVerDataIndexEntry(count, size, readAt, [&](const VerDataIndexEntry& entry) {
-        const std::uint64_t entryOffset = at;
-        at += kVerDataIndexEntrySize;
+    ForEachPatchIndexEntry(patchFile, [&](const VerDataIndexEntry& entry, std::uint64_t entryOffset) {
         // The block is the art index itself, not counted from a section.
         if (entry.fileId != kArtFileId || entry.block >= places.size())
             return;

@@ -15,6 +15,8 @@
 inline constexpr char kArtIndexName[] = "artidx.mul";
 inline constexpr char kArtFileName[] = "art.mul";
 inline constexpr std::uint32_t kArtIndexEntrySize = 12;  // lookup, length, extra
+// The lookup of an entry with no art, in the index and the patch file alike.
+inline constexpr std::uint32_t kNoArtLookup = 0xFFFFFFFF;
 
 // The places the index file names in the art file. Entries past the
 // index's end, with lookup -1 or with no length have no art.

@@ -7,6 +7,7 @@
 #include "ArtNumbering.h"
 #include "LittleEndian.h"
 #include "PatchFilePath.h"
+#include "PatchIndex.h"
 #include "PathParts.h"
 #include "WrittenSpans.h"
 
@@ -17,25 +18,35 @@
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <string_view>
 #include <memory>
 #include <system_error>
 #include <unordered_map>
 
 namespace {
 
-constexpr std::uint32_t kNoLookup = 0xFFFFFFFF;
 constexpr std::uint32_t kNoExtra = 0xFFFFFFFF;  // what a real index holds beside "no art"
+// Where appended bytes may reach: entries name them by a 32-bit offset,
+// which some readers take as signed.
+constexpr std::uint64_t kMostArtFileBytes = 0x7FFFFFFF;
+
+// The file name of a path, for messages.
+std::string_view NameOf(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of(kFolderSeparators);
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
 
 // Why the write cannot start, found before any byte is written.
 struct Refusal {
     ArtWrite write;
 };
 
-Refusal Damaged(std::string damage)
+Refusal CannotHold(std::string why, ArtWrite::Result result = ArtWrite::Result::kCannotHold)
 {
     ArtWrite write;
-    write.result = ArtWrite::Result::kDamaged;
-    write.damage = std::move(damage);
+    write.result = result;
+    write.damage = std::move(why);
     return {write};
 }
 
@@ -77,13 +88,16 @@ public:
             art->file.Flush();
     }
 
-    void Close()
+    // Makes the write final: every file's bytes down first, then nothing
+    // kept to put back, then the files closed. A close that fails after the
+    // commit leaves the write done.
+    void Commit()
     {
         Flush();
-        for (const auto& art : m_files) {
-            art->file.Close();
-            art->written = WrittenSpans();  // done: nothing to put back
-        }
+        for (const auto& art : m_files)
+            art->written = WrittenSpans();
+        for (const auto& art : m_files)
+            art->file.Abort();
     }
 
     // Puts back every entry byte written over; the files that could not
@@ -92,7 +106,7 @@ public:
     {
         std::vector<std::string> leftChanged;
         for (const auto& art : m_files) {
-            bool back = art->written.PutBack(art->file);
+            const bool back = art->written.PutBack(art->file);
             art->file.Abort();
             if (!back && !art->written.PutBack(art->path))
                 leftChanged.push_back(art->path);
@@ -106,28 +120,47 @@ private:
 
 void Put16(std::uint8_t* at, std::uint16_t value)
 {
-    at[0] = static_cast<std::uint8_t>(value);
-    at[1] = static_cast<std::uint8_t>(value >> 8);
+    StoreLittleEndian(value, at, 2);
 }
 
 void Put32(std::uint8_t* at, std::uint32_t value)
 {
-    Put16(at, static_cast<std::uint16_t>(value));
-    Put16(at + 2, static_cast<std::uint16_t>(value >> 16));
+    StoreLittleEndian32(value, at);
 }
 
 void Put64(std::uint8_t* at, std::uint64_t value)
 {
-    Put32(at, static_cast<std::uint32_t>(value));
-    Put32(at + 4, static_cast<std::uint32_t>(value >> 32));
+    StoreLittleEndian(value, at, 8);
 }
 
-// Appends `bytes` at the file's end; returns where they start.
+// Appends `bytes` at the file's end; returns where they start. Refused,
+// before a byte is written, where an entry could not name them.
 std::uint64_t Append(ArtFileInWrite& art, const std::vector<std::uint8_t>& bytes)
 {
-    const std::uint64_t end = art.file.Seek(0, CFile::end);
+    const std::uint64_t end = art.source.Size();
+    if (bytes.size() > kMostArtFileBytes - std::min(end, kMostArtFileBytes))
+        throw CannotHold(std::string(NameOf(art.path)) + " would grow past the 2 GiB its entries can point into");
+    art.file.Seek(static_cast<std::int64_t>(end), CFile::begin);
     art.file.Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     return end;
+}
+
+// Appended bytes must never be read as part of something else: a patch
+// file whose index claims more entries than it holds, or whose entries
+// reach past its end, would read them as index entries or tile data.
+void CheckAppendable(ArtFileInWrite& patch)
+{
+    const std::uint64_t size = patch.source.Size();
+    const std::uint64_t claimed = kVerDataCountSize + std::uint64_t{kVerDataIndexEntrySize} * PatchIndexCount(patch.source);
+    bool reachesPast = claimed > size;
+    ForEachPatchIndexEntry(patch.source, [&](const VerDataIndexEntry& entry, std::uint64_t) {
+        if (entry.position != kNoArtLookup && static_cast<std::int32_t>(entry.length) > 0)
+            reachesPast = reachesPast || std::uint64_t{entry.position} + entry.length > size;
+    });
+    if (reachesPast)
+        throw CannotHold(std::string(NameOf(patch.path)) +
+                         ": its index claims more than the file holds, so bytes added at its end would be read as "
+                         "part of it");
 }
 
 // The changes by art index, the later of two to one index counting.
@@ -204,6 +237,8 @@ void WriteIndexForm(ArtFilesInWrite& files, const std::string& indexPath, const 
         if (change->picture)
             (patchEntryAt[artIndex] ? toPatch : toArt)
                 .Add(artIndex, EntryFor(artIndex, *change->picture, places[artIndex], sourceOf(places[artIndex])));
+    if (!toPatch.bytes.empty())
+        CheckAppendable(*patch);
     const std::uint64_t artAt = toArt.bytes.empty() ? 0 : Append(art, toArt.bytes);
     const std::uint64_t patchAt = toPatch.bytes.empty() ? 0 : Append(*patch, toPatch.bytes);
     files.Flush();
@@ -215,7 +250,7 @@ void WriteIndexForm(ArtFilesInWrite& files, const std::string& indexPath, const 
     if (end > held) {
         std::vector<std::uint8_t> empty;
         for (std::uint64_t i = held; i < end; ++i) {
-            const auto bytes = IndexEntry(kNoLookup, 0, kNoExtra);
+            const auto bytes = IndexEntry(kNoArtLookup, 0, kNoExtra);
             empty.insert(empty.end(), bytes.begin(), bytes.end());
         }
         index.written.Write(index.file, held * kArtIndexEntrySize, empty.data(), static_cast<std::uint32_t>(empty.size()));
@@ -225,7 +260,7 @@ void WriteIndexForm(ArtFilesInWrite& files, const std::string& indexPath, const 
             // The entry's position and length, bytes 8-15 of its 20: file id, block and extra stay.
             const auto found = toPatch.spans.find(artIndex);
             const auto bytes = found == toPatch.spans.end()
-                                   ? IndexEntry(kNoLookup, 0, 0)
+                                   ? IndexEntry(kNoArtLookup, 0, 0)
                                    : IndexEntry(static_cast<std::uint32_t>(patchAt + found->second.first),
                                                 found->second.second, 0);
             patch->written.Write(patch->file, patchEntryAt[artIndex] + 8, bytes.data(), 8);
@@ -235,7 +270,7 @@ void WriteIndexForm(ArtFilesInWrite& files, const std::string& indexPath, const 
         if (found == toArt.spans.end() && artIndex >= held)
             continue;  // no art to remove: the index does not reach it
         const auto bytes = found == toArt.spans.end()
-                               ? IndexEntry(kNoLookup, 0, kNoExtra)
+                               ? IndexEntry(kNoArtLookup, 0, kNoExtra)
                                : IndexEntry(static_cast<std::uint32_t>(artAt + found->second.first),
                                             found->second.second, 0);
         index.written.Write(index.file, std::uint64_t{artIndex} * kArtIndexEntrySize, bytes.data(),
@@ -269,7 +304,14 @@ void WriteContainerForm(ArtFilesInWrite& files, const std::string& containerPath
     ArtFileInWrite& container = files.Open(containerPath);
     const ContainerTables tables = ReadContainerTables(container.source);
     if (!tables.damage.empty())
-        throw Damaged(std::string(kArtContainerName) + ": " + tables.damage);
+        throw CannotHold(std::string(kArtContainerName) + ": " + tables.damage);
+    const std::uint64_t size = container.source.Size();
+    // A table takes its header and `capacity` entries: one that could not
+    // lie within the file is no room to add tables of.
+    const std::uint64_t tableBytes = kContainerTableHeaderSize + std::uint64_t{tables.capacity} * kContainerEntrySize;
+    if (tableBytes > size)
+        throw CannotHold(std::string(kArtContainerName) + ": its tables claim room for " +
+                         std::to_string(tables.capacity) + " entries, more than the file could hold");
     // The entry that counts for a name is its first; all of them go on removal.
     std::unordered_map<std::uint64_t, std::vector<const ContainerEntry*>> byHash;
     for (const ContainerEntry& entry : tables.entries)
@@ -291,8 +333,10 @@ void WriteContainerForm(ArtFilesInWrite& files, const std::string& containerPath
             freeSlots.pop_front();
             return slot;
         }
+        // A table's room is taken only where the file holds all of the table:
+        // a table cut short has its room in what follows it.
         for (; roomyTable < grown.size(); ++roomyTable)
-            if (grown[roomyTable].inUse < tables.capacity)
+            if (grown[roomyTable].inUse < tables.capacity && grown[roomyTable].offset + tableBytes <= size)
                 return grown[roomyTable].offset + kContainerTableHeaderSize +
                        std::uint64_t{grown[roomyTable].inUse++} * kContainerEntrySize;
         return std::nullopt;
@@ -304,7 +348,7 @@ void WriteContainerForm(ArtFilesInWrite& files, const std::string& containerPath
     std::vector<EntryWrite> entryWrites;
     std::vector<std::uint32_t> unplaced;  // art indices for new tables
     std::int64_t filesAdded = 0;
-    const std::uint64_t dataAt = container.source.Size();
+    const std::uint64_t dataAt = size;
     for (const auto& [artIndex, change] : byIndex) {
         const std::uint64_t hash = ArtEntryNameHash(artIndex);
         const auto named = byHash.find(hash);
@@ -327,10 +371,9 @@ void WriteContainerForm(ArtFilesInWrite& files, const std::string& containerPath
         }
     }
     if (!unplaced.empty() && tables.capacity == 0)
-        throw Damaged(std::string(kArtContainerName) + ": its tables hold no entries (a capacity of 0)");
+        throw CannotHold(std::string(kArtContainerName) + ": its tables hold no entries (a capacity of 0)");
 
     // New tables follow the data, whole, unreachable until linked.
-    const std::uint64_t tableBytes = kContainerTableHeaderSize + std::uint64_t{tables.capacity} * kContainerEntrySize;
     const std::uint64_t newTables = (unplaced.size() + tables.capacity - 1) / std::max<std::uint32_t>(tables.capacity, 1);
     const std::uint64_t firstNewTable = dataAt + pictures.bytes.size();
     std::vector<std::uint8_t> appended = pictures.bytes;
@@ -384,8 +427,18 @@ ArtWrite WriteArt(const std::string& tileDataPath, const std::vector<ArtChange>&
     const std::map<std::uint32_t, const ArtChange*> byIndex = ByIndex(changes);
     if (byIndex.empty())
         return write;
-    if (byIndex.rbegin()->first >= kArtIndexCount)
-        return Damaged("art index " + std::to_string(byIndex.rbegin()->first) + " is past every tile's").write;
+    for (const auto& [artIndex, change] : byIndex) {
+        std::optional<std::string> why;
+        if (artIndex >= kArtIndexCount)
+            why = "it is past every tile's";
+        else if (change->picture && change->picture->pixels.size() !=
+                                        static_cast<std::size_t>(change->picture->width) * change->picture->height)
+            why = "the picture's pixels are not its size";
+        else if (change->picture)
+            why = WhyNotStorable(artIndex, *change->picture);
+        if (why)
+            return CannotHold("art index " + std::to_string(artIndex) + ": " + *why, ArtWrite::Result::kBadPicture).write;
+    }
     const ArtFolder folder = ArtFolder::Load(tileDataPath);
     if (folder.GetForm() == ArtFolder::Form::kNone) {
         write.result = ArtWrite::Result::kNoArt;
@@ -398,7 +451,7 @@ ArtWrite WriteArt(const std::string& tileDataPath, const std::vector<ArtChange>&
         else
             WriteIndexForm(files, folder.Files()[0], folder.Files()[1], LocatePatchFileBeside(tileDataPath).opened,
                            byIndex);
-        files.Close();
+        files.Commit();
     } catch (const Refusal& refusal) {
         files.PutBack();
         return refusal.write;

@@ -20,11 +20,12 @@ struct ArtChange {
 // What writing a batch of art changes came to.
 struct ArtWrite {
     enum class Result {
-        kWritten,    // every change is in the files
-        kNoArt,      // neither form of the art files lies beside the tile-data file
-        kDamaged,    // the art files cannot take pictures as they are (`damage`); nothing was written
-        kRefused,    // `file` did not open (`error`); nothing was written
-        kFileError,  // a read or write failed (`error`); what was written over is put back
+        kWritten,     // every change is in the files
+        kNoArt,       // neither form of the art files lies beside the tile-data file
+        kCannotHold,  // the art files cannot take the pictures as they are (`damage` says why); nothing was written
+        kBadPicture,  // a change is no picture its art index can have (`damage` says why); nothing was written
+        kRefused,     // `file` did not open (`error`); nothing was written
+        kFileError,   // a read or write failed (`error`); what was written over is put back
     };
     Result result = Result::kWritten;
     std::string file;
@@ -41,6 +42,6 @@ struct ArtWrite {
 // are rewritten in place, then the container's links and counts. No
 // existing entry's bytes are written over and nothing is truncated, so a
 // failure, or a crash before the entries, leaves every old picture
-// readable. Each picture must be one that WhyNotStorable accepts for its
-// art index; of two changes to one art index the later counts.
+// readable. Each picture is checked with WhyNotStorable first; of two
+// changes to one art index the later counts.
 ArtWrite WriteArt(const std::string& tileDataPath, const std::vector<ArtChange>& changes);

@@ -2,6 +2,7 @@
 
 #include "LittleEndian.h"
 #include "PatchFilePath.h"
+#include "PatchIndex.h"
 #include "PathParts.h"
 #include "VerDataFile.h"
 
@@ -59,11 +60,14 @@ HueTable HueTable::Load(const std::string& tileDataPath)
         const std::uint64_t whole = source.Size() / kHueGroupSize * kHueGroupSize;
         if (whole == 0)
             return HueTable(path, {}, {});
-        // No real table comes near 4 GB; a larger file's first groups are read.
-        const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(whole, 0xFFFFFFFFu / kHueGroupSize * kHueGroupSize));
+        // Hue numbers stop below 0x4000 (the game marks hues with the bits
+        // above): the groups past those are never read.
+        constexpr std::uint64_t kMostGroups = (0x3FFF + kHuesPerGroup - 1) / kHuesPerGroup;
+        const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(whole, kMostGroups * kHueGroupSize));
         return HueTable(path, {}, ReadHues(source.View(0, count)));
     } catch (const CFileException& failure) {
-        return HueTable(path, failure.GetErrorMessage(), {});
+        const std::string reason = failure.GetSystemReason();
+        return HueTable(path, failure.GetErrorMessage() + (reason.empty() ? "" : " (" + reason + ")"), {});
     }
 }
 
@@ -74,14 +78,9 @@ std::string HueNumbersText(int count)
 
 int CountPatchHueGroups(ByteSource& patchFile)
 {
-    const std::uint64_t size = patchFile.Size();
-    if (size < kVerDataCountSize)
-        return 0;
-    const auto count = static_cast<std::uint32_t>(LoadLittleEndian(patchFile.View(0, kVerDataCountSize).data(), 4));
-    const std::uint32_t held = VerDataEntriesHeld(count, size);
-    const std::uint8_t* bytes = patchFile.View(kVerDataCountSize, held * kVerDataIndexEntrySize).data();
     int groups = 0;
-    for (std::uint32_t k = 0; k < held; ++k, bytes += kVerDataIndexEntrySize)
-        groups += DecodeIndexEntry(bytes).fileId == kHueFileId;
+    ForEachPatchIndexEntry(patchFile, [&](const VerDataIndexEntry& entry, std::uint64_t) {
+        groups += entry.fileId == kHueFileId;
+    });
     return groups;
 }

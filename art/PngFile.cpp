@@ -1,6 +1,7 @@
 #include "PngFile.h"
 
 #include "ArtDecoder.h"
+#include "CFile.h"
 #include "PathParts.h"
 #include "StbPng.h"
 
@@ -88,15 +89,28 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
 
 bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
 {
-    std::ifstream in(PathFromUtf8(path), std::ios::binary | std::ios::ate);
-    if (!in.is_open()) {
-        failure = "cannot be opened";
-        return false;
-    }
-    const std::streamoff size = in.tellg();
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    if (size < 0 || !in.seekg(0) || !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        failure = "cannot be read";
+    // A PNG of the largest picture art takes is a few megabytes at most.
+    constexpr std::uint64_t kMostPngBytes = 64u << 20;
+    std::vector<std::uint8_t> bytes;
+    try {
+        CFile file;
+        CFileException cause;
+        if (!file.Open(path, CFile::modeRead | CFile::typeBinary, &cause)) {
+            const std::string reason = cause.GetSystemReason();
+            failure = "cannot be opened" + (reason.empty() ? "" : " (" + reason + ")");
+            return false;
+        }
+        const std::uint64_t size = file.GetLength();
+        if (size > kMostPngBytes) {
+            failure = "is " + std::to_string(size) + " bytes, more than any picture's PNG file takes";
+            return false;
+        }
+        bytes.resize(static_cast<std::size_t>(size));
+        bytes.resize(file.Read(bytes.data(), static_cast<std::uint32_t>(size)));
+        file.Close();
+    } catch (const CFileException& error) {
+        const std::string reason = error.GetSystemReason();
+        failure = "cannot be read" + (reason.empty() ? "" : " (" + reason + ")");
         return false;
     }
     return DecodePng(bytes, image, failure);

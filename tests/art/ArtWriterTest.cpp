@@ -14,8 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <random>
+#include <set>
 
 using namespace art_bytes;
 
@@ -137,10 +140,6 @@ TEST_P(ArtWriting, ReplacesAddsAndRemovesLandAndStaticPicturesAndChangesNothingE
         ASSERT_GE(artAfter.size(), artBefore.size());
         EXPECT_TRUE(std::equal(artBefore.begin(), artBefore.end(), artAfter.begin())) << "only appended to";
     }
-    // The same pictures again: every tile already shows them.
-    const Shown once = Decoded(game.tileData);
-    ASSERT_EQ(WriteArt(game.tileData, changes).result, ArtWrite::Result::kWritten);
-    EXPECT_EQ(Decoded(game.tileData), once);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachForm, ArtWriting,
@@ -235,6 +234,7 @@ TEST_P(ArtWriteFault, LeavesEveryOldPictureReadable)
     EXPECT_EQ(write.result, ArtWrite::Result::kFileError);
     EXPECT_GE(failing.failures, 1);
     EXPECT_EQ(write.error.m_cause, CFileException::diskFull);
+    EXPECT_EQ(write.error.m_strFileName, game.folder.File(fault.file));
     EXPECT_EQ(write.filesLeftChanged, fault.leftChanged ? std::vector{game.folder.File(fault.file)}
                                                         : std::vector<std::string>{});
     if (!fault.leftChanged) {
@@ -256,6 +256,127 @@ INSTANTIATE_TEST_SUITE_P(
                       Fault{"ContainerData", "artLegacyMUL.uop", 0, 1, false},
                       Fault{"ContainerEntry", "artLegacyMUL.uop", 2, 1, false}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ArtWriting, WhatTheFilesCannotHoldIsRefusedBeforeAByteIsWritten)
+{
+    std::mt19937 random(4);
+    const Picture picture = NewPicture(kFirstStaticArtIndex + 3, random);
+    struct Case {
+        const char* what;
+        Form form;
+        std::function<void(GameArt&)> spoil;
+        std::uint32_t artIndex;
+        std::string why;
+    };
+    const Case cases[] = {
+        // The patch file's count claims one entry more than it holds: bytes
+        // appended would be read as that entry.
+        {"count", Form::kIndexPatched,
+         [](GameArt& game) {
+             Bytes patch = ReadFileBytes(game.folder.File("verdata.mul"));
+             Set32(patch, 0, static_cast<std::uint32_t>(patch[0] + 1));
+             WriteFileBytes(game.folder.File("verdata.mul"), patch);
+         },
+         0, "cannot hold: verdata.mul: its index claims more than the file holds"},
+        // The container's tables claim room for more entries than the file has bytes.
+        {"capacity", Form::kContainer,
+         [&](GameArt& game) {
+             Bytes container = Container({{kFirstStaticArtIndex + 1, GameArt::Entry(kFirstStaticArtIndex + 1, random)}}, 4);
+             Set32(container, 20, 0x10000000);
+             WriteFileBytes(game.folder.File("artLegacyMUL.uop"), container);
+         },
+         kFirstStaticArtIndex + 1, "cannot hold: artLegacyMUL.uop: its tables claim room for 268435456 entries"},
+        {"land size", Form::kIndex, [](GameArt&) {}, 3, "bad picture: art index 3: a land picture is 44 x 44, not "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameArt game(c.form, random);
+        const auto patchedStatic = std::find_if(game.patched.begin(), game.patched.end(),
+                                                [](std::uint32_t i) { return !IsLandArt(i); });
+        const std::uint32_t artIndex = c.form == Form::kIndexPatched ? *patchedStatic : c.artIndex;
+        c.spoil(game);
+        const auto before = std::map<std::string, Bytes>{
+            {"a", ReadFileBytes(game.folder.File(c.form == Form::kContainer ? "artLegacyMUL.uop" : "art.mul"))}};
+        const ArtWrite write = WriteArt(game.tileData, {{artIndex, PixelsOf(picture)}});
+        const std::string said = (write.result == ArtWrite::Result::kCannotHold  ? "cannot hold: "
+                                  : write.result == ArtWrite::Result::kBadPicture ? "bad picture: "
+                                                                                  : "written: ") +
+                                 write.damage;
+        EXPECT_EQ(said.substr(0, c.why.size()), c.why);
+        EXPECT_EQ(ReadFileBytes(game.folder.File(c.form == Form::kContainer ? "artLegacyMUL.uop" : "art.mul")),
+                  before.at("a"));
+    }
+}
+
+// The platform's calls, but a file opened by a name ending in `suffix`
+// measures `length` bytes: a file near 2 GiB without writing one.
+class LongFile : public FileSystemCalls {
+public:
+    LongFile(std::string suffix, std::int64_t length) : m_suffix(std::move(suffix)), m_length(length) {}
+    SystemResult Open(const std::string& path, bool readWrite, bool exclusive) override
+    {
+        const SystemResult opened = FileSystemCalls::Open(path, readWrite, exclusive);
+        if (!opened.Failed() && path.ends_with(m_suffix))
+            m_long.insert(static_cast<NativeFile>(opened.value));
+        return opened;
+    }
+    SystemResult Length(NativeFile file) override
+    {
+        return m_long.count(file) ? SystemResult{m_length, 0} : FileSystemCalls::Length(file);
+    }
+    SystemResult Close(NativeFile file) override
+    {
+        m_long.erase(file);
+        return FileSystemCalls::Close(file);
+    }
+
+private:
+    std::string m_suffix;
+    std::int64_t m_length;
+    std::set<NativeFile> m_long;
+};
+
+TEST(ArtWriting, AFileThatWouldGrowPastWhatItsEntriesCanNameIsNotWritten)
+{
+    std::mt19937 random(6);
+    GameArt game(Form::kIndex, random);
+    const Bytes art = ReadFileBytes(game.folder.File("art.mul")), index = ReadFileBytes(game.folder.File("artidx.mul"));
+    const std::uint32_t added = kFirstStaticArtIndex + 0x3002;  // no art yet: nothing of it is read
+    const ArtPixels picture = PixelsOf(NewPicture(added, random));
+    LongFile nearTwoGibibytes("art.mul", 0x7FFFFFFF - 100);
+    ArtWrite write;
+    {
+        ScopedFileSystemCalls seam(nearTwoGibibytes);
+        write = WriteArt(game.tileData, {{added, picture}});
+    }
+    EXPECT_EQ(write.result, ArtWrite::Result::kCannotHold);
+    EXPECT_EQ(write.damage, "art.mul would grow past the 2 GiB its entries can point into");
+    EXPECT_EQ(ReadFileBytes(game.folder.File("art.mul")), art);
+    EXPECT_EQ(ReadFileBytes(game.folder.File("artidx.mul")), index);
+}
+
+TEST(ArtWriting, AContainerTableCutShortOffersNoRoom)
+{
+    // The last table holds 3 entries of 4 and ends with them: its fourth
+    // slot would lie over the data appended after it.
+    std::mt19937 random(8);
+    std::vector<ContainerItem> items;
+    for (std::uint32_t i = 0; i < 7; ++i)
+        items.push_back({kFirstStaticArtIndex + i, GameArt::Entry(kFirstStaticArtIndex + i, random)});
+    TempFolder folder;
+    const std::string container = folder.File("artLegacyMUL.uop"), tileData = folder.File("tiledata.mul");
+    Bytes bytes = Container(items, 4);
+    bytes.resize(bytes.size() - 34);
+    WriteFileBytes(container, bytes);
+    Shown expected = Decoded(tileData);
+    const Picture picture = NewPicture(kFirstStaticArtIndex + 50, random);
+    expected[kFirstStaticArtIndex + 50] = picture.Rgba();
+    ASSERT_EQ(WriteArt(tileData, {{kFirstStaticArtIndex + 50, PixelsOf(picture)}}).result, ArtWrite::Result::kWritten);
+    EXPECT_EQ(Decoded(tileData), expected);
+    FileByteSource source;
+    ASSERT_TRUE(source.Open(container, nullptr));
+    EXPECT_EQ(ReadContainerTables(source).tableCount, 3) << "a new table, not the cut one's room";
+}
 
 TEST(ArtWriting, RefusesWhatItCannotWriteAndWritesNothing)
 {
@@ -338,6 +459,22 @@ TEST(ArtPictures, WhatCannotBeStoredIsRefusedWithWhy)
               "its last rows would start " + std::to_string(22 * 3074) +
                   " words into its run data, past the 65,535 a row table can name");
     EXPECT_EQ(why(kFirstStaticArtIndex, 2048, 22, 1), "");
+
+    // The last row starting at word 65,535, then 65,536: an empty row (2
+    // words), 63 full rows of 1020 (1024 each), then a row of 1017 or 1018.
+    for (const int wide : {1017, 1018}) {
+        ArtPixels picture{1020, 66, std::vector<std::uint16_t>(1020 * 66)};
+        for (int y = 1; y <= 64; ++y)
+            std::fill_n(&picture.pixels[static_cast<std::size_t>(y) * 1020], y == 64 ? wide : 1020, 1);
+        const std::string why65535 = WhyNotStorable(kFirstStaticArtIndex, picture).value_or("");
+        EXPECT_EQ(why65535, wide == 1017 ? "" : "its last rows would start 65536 words into its run data, past the "
+                                                "65,535 a row table can name");
+        if (wide == 1017) {
+            const ArtResult decoded = DecodeArt(kFirstStaticArtIndex, EncodeArt(kFirstStaticArtIndex, picture));
+            ASSERT_EQ(decoded.kind, ArtResult::Kind::kImage) << decoded.reason;
+            EXPECT_TRUE(ShowsPixels(decoded.image, picture));
+        }
+    }
 }
 
 } // namespace

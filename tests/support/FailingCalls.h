@@ -16,12 +16,14 @@
 namespace os_error {
 #ifdef _WIN32
 inline constexpr int kFileNotFound = ERROR_FILE_NOT_FOUND;
+inline constexpr int kSharingViolation = ERROR_SHARING_VIOLATION;
 inline constexpr int kHardwareIo = ERROR_CRC;
 inline constexpr int kDiskFull = ERROR_DISK_FULL;
 inline constexpr int kInvalidHandle = ERROR_INVALID_HANDLE;
 inline constexpr int kBadSeek = ERROR_SEEK;
 #else
 inline constexpr int kFileNotFound = ENOENT;
+inline constexpr int kSharingViolation = EWOULDBLOCK;
 inline constexpr int kHardwareIo = EIO;
 inline constexpr int kDiskFull = ENOSPC;
 inline constexpr int kInvalidHandle = EBADF;

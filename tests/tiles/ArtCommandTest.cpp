@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 #include "TileColumns.h"
 #include "TilesTool.h"
+#include "WindowsSharing.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -302,6 +303,25 @@ TEST_P(ArtIn, OutThenInWritesNothingAndOnlyTheTilesGivenChange)
     expected[FormatTileId(added) + ".png"] = expected[FormatTileId(from) + ".png"];
     expected.erase(FormatTileId(removed) + ".png");
     EXPECT_EQ(FolderBytes(again), expected);
+}
+
+TEST_P(ArtIn, WritesWithNoOtherOpenOfTheFilesItHolds)
+{
+    // Windows refuses an exclusive open while any other open of the file
+    // lasts: the pictures' reading must be done with before the writing.
+    const RandomArtFolder art(GetParam(), 23);
+    const std::string out = art.folder.File("out"), in = art.folder.File("in");
+    ASSERT_EQ(Tiles({"art", art.tileData, "--out", out}).status, kExitDamagedArt);
+    std::filesystem::create_directory(in);
+    std::filesystem::copy_file(out + "/" + FormatTileId(art.statics.begin()->first) + ".png",
+                               in + "/" + FormatTileId(std::next(art.statics.begin())->first) + ".png");
+    WindowsSharing sharing;
+    ScopedFileSystemCalls seam(sharing);
+    const ToolRun put = Tiles({"art", art.tileData, "--in", in});
+    EXPECT_EQ(put.status, kExitOk) << put.err;
+    const ToolRun removed = Tiles({"art", art.tileData, "--remove", FormatTileId(art.statics.begin()->first)});
+    EXPECT_EQ(removed.status, kExitOk) << removed.err;
+    EXPECT_EQ(sharing.refusals, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachForm, ArtIn, ::testing::Values(false, true),

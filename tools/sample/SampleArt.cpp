@@ -1,6 +1,8 @@
 #include "SampleArt.h"
 
 #include "ArtContainer.h"
+#include "ArtDecoder.h"
+#include "ArtEncoder.h"
 #include "ArtIndex.h"
 #include "ArtNumbering.h"
 #include "Glyphs.h"
@@ -91,57 +93,17 @@ void DrawId(SamplePicture& picture, int id)
                   [&](int x, int y) { picture.colours[std::size_t(y) * picture.width + x] = kInk; });
 }
 
-int LandRowPixels(int y)
-{
-    return 2 * (y < kLandSide / 2 ? y + 1 : kLandSide - y);
-}
-
 bool InLand(int x, int y)
 {
     const int count = LandRowPixels(y);
     return x >= kLandSide / 2 - count / 2 && x < kLandSide / 2 + count / 2;
 }
 
-// The entry of a static picture: a header word, width, height, the row
-// table, then each row's runs of drawn pixels.
-Bytes EncodeStatic(const SamplePicture& picture)
+// The entry of a picture, as the program writes art: the sample is the
+// program's own writing, checked by readers written apart from it.
+Bytes Encode(std::uint32_t artIndex, const SamplePicture& picture)
 {
-    Bytes head, runs;
-    Put32(head, 0);
-    Put16(head, static_cast<std::uint32_t>(picture.width));
-    Put16(head, static_cast<std::uint32_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y) {
-        Put16(head, static_cast<std::uint32_t>(runs.size() / 2));
-        const std::uint16_t* row = &picture.colours[std::size_t(y) * picture.width];
-        for (int x = 0, end = 0; x < picture.width;) {
-            if (row[x] == 0) {
-                ++x;
-                continue;
-            }
-            int stop = x;
-            while (stop < picture.width && row[stop] != 0)
-                ++stop;
-            Put16(runs, static_cast<std::uint32_t>(x - end));
-            Put16(runs, static_cast<std::uint32_t>(stop - x));
-            for (; x < stop; ++x)
-                Put16(runs, row[x]);
-            end = stop;
-        }
-        Put32(runs, 0);
-    }
-    head.insert(head.end(), runs.begin(), runs.end());
-    return head;
-}
-
-// The 1012 pixels of the diamond, row by row.
-Bytes EncodeLand(const SamplePicture& picture)
-{
-    Bytes bytes;
-    for (int y = 0; y < kLandSide; ++y)
-        for (int x = 0; x < kLandSide; ++x)
-            if (InLand(x, y))
-                Put16(bytes, picture.colours[std::size_t(y) * kLandSide + x]);
-    return bytes;
+    return EncodeArt(artIndex, {picture.width, picture.height, picture.colours});
 }
 
 // Every art index of the sample with its entry, in index order.
@@ -150,10 +112,10 @@ std::vector<std::pair<std::uint32_t, Bytes>> SampleEntries(const TileDataLayout&
     std::vector<std::pair<std::uint32_t, Bytes>> entries;
     for (int id = 0; id < kLandTileCount; ++id)
         if (SampleLandHasArt(id))
-            entries.emplace_back(id, EncodeLand(SampleLandPicture(id)));
+            entries.emplace_back(id, Encode(id, SampleLandPicture(id)));
     for (int id = 0; id < layout.usualStaticTiles; ++id)
         if (SampleStaticHasArt(id))
-            entries.emplace_back(kFirstStaticArtIndex + id, EncodeStatic(SampleStaticPicture(id)));
+            entries.emplace_back(kFirstStaticArtIndex + id, Encode(kFirstStaticArtIndex + id, SampleStaticPicture(id)));
     return entries;
 }
 
@@ -300,10 +262,12 @@ void AddSampleArtPatches(std::vector<std::uint8_t>& verData)
         Bytes entry;  // empty: removes the art
     };
     const ArtPatch patches[] = {
-        {kFirstStaticArtIndex + kSampleArtReplacedTile, EncodeStatic(SampleStaticPicture(kSampleArtReplacedTile, true))},
+        {kFirstStaticArtIndex + kSampleArtReplacedTile,
+         Encode(kFirstStaticArtIndex + kSampleArtReplacedTile, SampleStaticPicture(kSampleArtReplacedTile, true))},
         {kFirstStaticArtIndex + kSampleArtRemovedTile, {}},
-        {kSampleArtReplacedLand, EncodeLand(SampleLandPicture(kSampleArtReplacedLand, true))},
-        {kFirstStaticArtIndex + kSampleArtAddedTile, EncodeStatic(SampleStaticPicture(kSampleArtAddedTile, true))},
+        {kSampleArtReplacedLand, Encode(kSampleArtReplacedLand, SampleLandPicture(kSampleArtReplacedLand, true))},
+        {kFirstStaticArtIndex + kSampleArtAddedTile,
+         Encode(kFirstStaticArtIndex + kSampleArtAddedTile, SampleStaticPicture(kSampleArtAddedTile, true))},
     };
     const std::uint32_t count = Get32(verData, 0);
     const auto entryAt = [](std::size_t k) { return kVerDataCountSize + std::size_t{kVerDataIndexEntrySize} * k; };

@@ -30,12 +30,17 @@ std::uint32_t ArtIndexOf(int id, bool land)
     return land ? static_cast<std::uint32_t>(id) : kFirstStaticArtIndex + static_cast<std::uint32_t>(id);
 }
 
+std::string NoArtText(const std::string& tileData)
+{
+    return "no art beside " + tileData + " (looked for " + ArtNamesLookedFor() + ")";
+}
+
 // The art beside the tile-data file, or nothing after saying why it cannot be written.
 std::optional<ArtFolder> WritableArt(const std::string& tileData, std::ostream& err)
 {
     ArtFolder art = ArtFolder::Load(tileData);
     if (art.GetForm() == ArtFolder::Form::kNone) {
-        ToolError(err) << "no art beside " << tileData << " (looked for " << ArtNamesLookedFor() << ")\n";
+        ToolError(err) << NoArtText(tileData) << '\n';
         return std::nullopt;
     }
     if (!art.Damage().empty()) {
@@ -67,17 +72,21 @@ int Write(const std::string& tileData, const std::vector<ArtChange>& changes, co
     case ArtWrite::Result::kWritten:
         break;
     case ArtWrite::Result::kNoArt:
-        ToolError(err) << "no art beside " << tileData << " (looked for " << ArtNamesLookedFor() << ")\n";
+        ToolError(err) << NoArtText(tileData) << '\n';
         return kExitFileError;
-    case ArtWrite::Result::kDamaged:
-        ToolError(err) << "the art is damaged (" << write.damage << "); nothing was written\n";
+    case ArtWrite::Result::kCannotHold:
+    case ArtWrite::Result::kBadPicture:
+        ToolError(err) << "cannot write the art: " << write.damage << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kRefused:
         ToolError(err) << FileErrorText(write.error) << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kFileError:
-        ToolError(err) << FileErrorText(write.error) << WhatWasLeft(write.filesLeftChanged)
-                       << " (pictures appended before the failure stay unreferenced)\n";
+        ToolError(err) << FileErrorText(write.error)
+                       << (write.filesLeftChanged.empty()
+                               ? "; no picture was changed (bytes appended before the failure stay, pointed at by nothing)"
+                               : WhatWasLeft(write.filesLeftChanged))
+                       << '\n';
         return kExitFileError;
     }
     err << what << ": " << tally.replaced << " replaced, " << tally.added << " added, " << tally.removed
@@ -117,9 +126,10 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         files[*id] = folder + "/" + name;
     }
 
-    // Every picture is read and checked before anything is written.
+    // Every picture is read and checked before anything is written. The
+    // reader's files close before the writer opens them for itself alone.
     std::vector<ArtChange> changes;
-    ArtFolder::Reader reader(*art);
+    std::optional<ArtFolder::Reader> reader(*art);
     for (const auto& [id, path] : files) {
         ArtImage image;
         std::string failure;
@@ -131,7 +141,7 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         // A picture the tile already shows is one the art holds, so it can be
         // held. The same RGBA bytes (a file --out wrote) are the same pixels
         // without bringing either to 16-bit colour.
-        const ArtResult present = reader.Decode(artIndex);
+        const ArtResult present = reader->Decode(artIndex);
         const bool shown = present.kind == ArtResult::Kind::kImage;
         if (shown && present.image.width == image.width && present.image.rgba == image.rgba) {
             ++tally.unchanged;
@@ -149,6 +159,7 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
         ++(present.kind == ArtResult::Kind::kNoArt ? tally.added : tally.replaced);
         changes.push_back({artIndex, std::move(picture)});
     }
+    reader.reset();
     if (!problems.empty()) {
         for (const std::string& problem : problems)
             ToolError(err) << problem << '\n';
@@ -166,15 +177,17 @@ int RemovePictures(const std::string& tileData, bool land, const TileIdRange& ra
         return kExitFileError;
     std::vector<ArtChange> changes;
     Tally tally;
-    ArtFolder::Reader reader(*art);
-    for (int id = range.first; id <= range.last; ++id) {
-        const std::uint32_t artIndex = ArtIndexOf(id, land);
-        if (reader.Decode(artIndex).kind == ArtResult::Kind::kNoArt) {
-            ++tally.unchanged;
-            continue;
+    {
+        ArtFolder::Reader reader(*art);  // closed before the writer opens its files
+        for (int id = range.first; id <= range.last; ++id) {
+            const std::uint32_t artIndex = ArtIndexOf(id, land);
+            if (reader.Decode(artIndex).kind == ArtResult::Kind::kNoArt) {
+                ++tally.unchanged;
+                continue;
+            }
+            ++tally.removed;
+            changes.push_back({artIndex, std::nullopt});
         }
-        ++tally.removed;
-        changes.push_back({artIndex, std::nullopt});
     }
     return Write(tileData, changes, "art --remove " + range.Text(), tally, err);
 }

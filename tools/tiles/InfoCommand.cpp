@@ -61,10 +61,13 @@ void HueLines(const std::string& path, std::ostream& out)
     FileByteSource patches;
     int groups = 0;
     try {
-        if (patches.Open(LocatePatchFileBeside(path).opened, nullptr))
+        CFileException cause;
+        if (patches.Open(LocatePatchFileBeside(path).opened, &cause))
             groups = CountPatchHueGroups(patches);
+        else if (cause.m_cause != CFileException::fileNotFound)
+            throw cause;  // a patch file that is there but does not open holds groups unknown
     } catch (const CFileException& error) {
-        out << "hue groups in the patch file: not read (" << error.GetErrorMessage() << ")\n";
+        out << "hue groups in the patch file: not read (" << FileErrorText(error) << ")\n";
         return;
     }
     out << "hue groups in the patch file (not applied): " << groups << '\n';

@@ -1,4 +1,4 @@
-# make run: install what is missing, build, and start the editor on a sample game folder.
+# make run: install what is missing, build, and start the editor on a sample game folder's tile-data file.
 # make test: install what is missing, build, and pass every test.
 
 BUILD        := build
@@ -48,9 +48,10 @@ $(SAMPLE)/hues.mul: | build
 	@rm -rf $(SAMPLE)
 	@$(BUILD)/tools/sample/quarnel-sample $(SAMPLE)
 
-# The editor starts in the sample folder, where its file dialog opens.
+# The editor starts in the sample folder, where its file dialog opens, with
+# the sample's tile-data file loaded.
 run: build $(SAMPLE)/hues.mul
-	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel
+	@cd $(SAMPLE) && ../$(BUILD)/app/quarnel tiledata.mul
 
 # The fuzzing smoke and the Windows tests run first so that ctest's summary
 # of the Linux build closes the output.

@@ -150,6 +150,8 @@ bool CEditorDlg::OnInitDialog()
 
     m_path.clear();
     m_current = -1;
+    if (!m_startPath.empty())
+        PostSysCommand(IDM_LOADATSTART);  // its messages, and the wait, over a window in view
     return true;  // the focus goes to the first control, "&Quit"
 }
 
@@ -174,6 +176,10 @@ void CEditorDlg::OnSysCommand(unsigned id, long lParam)
             OpenFindTile();
         else
             FindNext(m_findText);
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_LOADATSTART) {
+        LoadStartFile();
         return;
     }
     CDialog::OnSysCommand(id, lParam);
@@ -282,7 +288,22 @@ void CEditorDlg::OnLoad()
     CFileDialog fileDialog(true, kFileExtension, kInitialFileName, OFN_HIDEREADONLY, kFileFilter);
     if (fileDialog.DoModal() != IDOK)
         return;
-    m_path = fileDialog.GetPathName();
+    LoadFile(fileDialog.GetPathName());
+}
+
+void CEditorDlg::LoadStartFile()
+{
+    if (!LoadFile(m_startPath) || m_list.GetCount() == 0)
+        return;
+    // What a newcomer sees first: a tile in the fields, and its picture.
+    m_list.SetCurSel(0);
+    OnSelchangeList();
+    OpenTileArt();
+}
+
+bool CEditorDlg::LoadFile(const std::string& path)
+{
+    m_path = path;
     // They were for the art beside the file loaded before.
     m_pendingPictures.Clear();
 
@@ -292,13 +313,13 @@ void CEditorDlg::OnLoad()
     case GameFolderLoad::Result::kTileDataRefused:
         ShowFileMessage(kCannotOpen, m_path, load.tileDataFailure.Why());
         m_path.clear();
-        return;
+        return false;
     case GameFolderLoad::Result::kFileError:
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
         AfxMessageBox(load.fileError.GetErrorMessageWithReason(), MessageIcon::Stop);
-        return;
+        return false;
     case GameFolderLoad::Result::kLoaded:
         m_patchFileLoaded = load.patchFileLoaded;
         if (!load.patchFileLoaded)
@@ -307,8 +328,9 @@ void CEditorDlg::OnLoad()
         FillList();
         m_tileArt.LoadArt(m_path);
         ShowTileArt();
-        return;
+        return true;
     }
+    return false;
 }
 
 void CEditorDlg::ShowHighFlags(bool show)
@@ -332,7 +354,9 @@ void CEditorDlg::OnSave()
         m_path.clear();
         return;
     case GameFolderSave::Result::kPatchFileRefused:
+        // The tile data is written: the pictures follow it, as after a whole save.
         ShowFileMessage(kCannotSave, save.patchFile.shown, save.patchFileFailure.Why());
+        SavePendingPictures();
         return;
     case GameFolderSave::Result::kFileError:
         // The table in memory is whole and right; the path stays so that a

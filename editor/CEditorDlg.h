@@ -56,6 +56,11 @@ public:
 
     // Refills the list: every entry's line, in index order, none selected.
     void FillList();
+    // The file the program was started with: loaded as Load loads a chosen
+    // file, right after the window is first shown; once loaded, its first
+    // tile is selected as a click selects it and shown in the Tile Art
+    // window. Set before the window is made.
+    void LoadAtStart(std::string path) { m_startPath = std::move(path); }
 
 protected:
     bool OnInitDialog() override;
@@ -90,6 +95,11 @@ private:
     // Save's second half: the pending pictures into the art files, in one
     // batch; emptied once written.
     void SavePendingPictures();
+    // What Load does with the file chosen: the tile-data file read, the
+    // patch file beside it applied, the list refilled, each failure told.
+    // True when the table now holds the file.
+    bool LoadFile(const std::string& path);
+    void LoadStartFile();
     // The entry at current, or null when current names no tile in use.
     StaticTileEntry* EditedEntry();
     // The Tile Art window, opened, and shown the tile being edited while open.
@@ -102,4 +112,5 @@ private:
     bool FindNext(const std::u16string& text);
 
     std::function<void()> m_showAbout;
+    std::string m_startPath;
 };

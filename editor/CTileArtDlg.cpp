@@ -61,7 +61,10 @@ bool CTileArtDlg::OnInitDialog()
     // Until a table is read there is no hue to choose, and until a tile shows no picture to change.
     EnableItem(IDC_HUE_NUMBER, false);
     EnableButtons();
-    return true;
+    // No control takes the focus: on Windows that would make this window,
+    // made the first time it opens, the active one, and take the keys from
+    // the editor. A click on the window gives its Hue box the keys.
+    return false;
 }
 
 void CTileArtDlg::OnCancel()

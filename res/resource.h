@@ -22,6 +22,9 @@ inline constexpr unsigned IDM_TILEART = 0x0020;
 // command of the key that repeats the last search, which has no entry.
 inline constexpr unsigned IDM_FINDTILE = 0x0030;
 inline constexpr unsigned IDM_FINDNEXT = 0x0040;
+// The command the editor sends itself to load the file it was started with,
+// once its window is shown; no entry, no key.
+inline constexpr unsigned IDM_LOADATSTART = 0x0050;
 
 inline constexpr int IDC_LOAD = 3;
 inline constexpr int IDC_SAVE = 4;

@@ -17,3 +17,20 @@ std::filesystem::path PathFromUtf8(std::string_view utf8)
 {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
+
+std::string FullPath(std::string_view utf8)
+{
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(PathFromUtf8(utf8), error);
+    if (error)
+        return std::string(utf8);
+    std::filesystem::path kept;
+    for (const std::filesystem::path& part : full) {
+        if (!part.empty() && part != ".")
+            kept /= part;
+    }
+    // An absolute path is taken as it stands, "C:/games" too: one separator throughout.
+    kept.make_preferred();
+    const std::u8string text = kept.u8string();
+    return std::string(text.begin(), text.end());
+}

@@ -23,3 +23,10 @@ std::string BaseNameWithoutExtension(std::string_view path);
 // standard library takes it (on Windows a narrow string would be read in
 // the system's code page instead).
 std::filesystem::path PathFromUtf8(std::string_view utf8);
+
+// A path of a file named on the command line, as the program keeps a chosen
+// file's: a relative one taken from the current folder. "." parts and
+// doubled separators go; ".." stays, since through a linked folder it need
+// not mean the folder before it. A path that cannot be made full (no
+// current folder) is kept as given.
+std::string FullPath(std::string_view utf8);

@@ -32,6 +32,8 @@ void UseBinaryStandardOutput()
 #else
 std::vector<std::string> Utf8Arguments(int argc, char** argv)
 {
+    if (argc < 1)
+        return {};  // started without even its own name
     return {argv + 1, argv + argc};
 }
 

@@ -74,4 +74,5 @@ struct CRect {
 enum class MessageIcon {
     Exclamation,
     Stop,
+    Information,
 };

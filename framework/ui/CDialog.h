@@ -96,6 +96,10 @@ public:
     // What the controls and the window report, routed through the message map.
     void SendNotification(Notification code, int id);
     void SendSysCommand(unsigned id, long lParam = 0);
+    // Sends a system command later: once the window has been shown and the
+    // window system has handled what was waiting then. For work that is to
+    // run in view, right after the window appears.
+    void PostSysCommand(unsigned id);
     // The first command the program added to the system menu, or 0.
     unsigned FirstProgramSystemCommand() const;
     // The keys that send system commands while the dialog is active; the

@@ -17,9 +17,20 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
+bool CWinApp::InitApplication()
+{
+    return true;
+}
+
 bool CWinApp::InitInstance()
 {
     return true;
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
+{
+    for (const std::string& argument : m_arguments)
+        info.ParseParam(argument);
 }
 
 bool CWinApp::OnCmdMsg(int)

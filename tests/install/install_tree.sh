@@ -40,6 +40,12 @@ done
 
 "$root/usr/bin/quarnel-tiles" --help | grep -q '^usage: quarnel-tiles COMMAND' ||
   fail "the installed quarnel-tiles --help shows no usage"
+# The editor's own answers need no display, and open no window.
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+said=$("${headless[@]}" "$root/usr/bin/quarnel" --help) || fail "quarnel --help ended with status $?"
+[[ $said == "usage: quarnel [TILEDATA]"* ]] || fail "quarnel --help said: $said"
+said=$("${headless[@]}" "$root/usr/bin/quarnel" --version) || fail "quarnel --version ended with status $?"
+[[ $said =~ ^quarnel\ [0-9]+(\.[0-9]+){3}$ ]] || fail "quarnel --version said: $said"
 
 # Each checker must pass; desktop-file-validate's hints and warnings count as failures too.
 said=$(desktop-file-validate "$root/usr/share/applications/org.quarnel.Quarnel.desktop" 2>&1) && [[ -z $said ]] ||

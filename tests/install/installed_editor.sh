@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Linux build into a temporary DESTDIR and starts the editor as
-# the desktop does, with the desktop entry's command and the installed
-# programs first on the PATH, in a sample game folder that the installed
-# quarnel-tiles writes and exports. A missing file typed into the file
-# dialog brings up the open error, whose caption is the program file's
-# name, "quarnel"; then the editor quits.
+# the desktop does to open a file with it, with the desktop entry's command
+# and the installed programs first on the PATH, on the tiledata.mul of a
+# sample game folder that the installed quarnel-tiles writes and exports:
+# the file loads, which opens the Tile Art window. A missing file typed
+# into the file dialog brings up the open error, whose caption is the
+# program file's name, "quarnel"; then the editor quits.
 # usage: installed_editor.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:?usage: installed_editor.sh BUILD_DIR}" && pwd)
@@ -32,12 +33,18 @@ command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.quarnel.Quarnel
 start_x_server
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# The desktop runs the command as words, without a shell.
+# The desktop runs the command as words, without a shell, the file in place of %f.
 read -ra words <<<"$command"
+opened=false
+for i in "${!words[@]}"; do
+  if [[ ${words[i]} == %f ]]; then words[i]=$game/tiledata.mul opened=true; fi
+done
+$opened || fail "the desktop entry's command takes no file: $command"
 (cd "$game" && exec "${words[@]}") &
 editor_pid=$!
 
 wait_until "the editor" window_named '^Quarnel Editor$'
+wait_until "the Tile Art window the loaded file opens" window_named '^Tile Art$'
 focus "$(window_named '^Quarnel Editor$' | head -n 1)"
 key alt+l                                    # &Load
 wait_until "the file dialog" window_named '^Open$'

@@ -85,3 +85,26 @@ TEST(BaseNameWithoutExtension, DropsTheFolderAndOnlyTheLastExtension)
     for (const auto& [path, baseName] : cases)
         EXPECT_EQ(BaseNameWithoutExtension(path), baseName) << path;
 }
+
+TEST(FullPath, TakesARelativePathFromTheCurrentFolderAndDropsOnlyWhatSaysNothing)
+{
+    TempFolder folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const std::filesystem::path here = std::filesystem::current_path();
+    const std::pair<std::string, std::filesystem::path> cases[] = {
+        {"./game/.//tiledata.mul", here / "game" / "tiledata.mul"},
+        {"caf\xC3\xA9.mul", here / u8"caf\u00E9.mul"},  // UTF-8 both ways, whatever the code page
+#ifdef _WIN32
+        {"..\\x.mul", here.parent_path() / "x.mul"},  // the system's own reading of ".."
+        {"C:/games/tiledata.mul", "C:\\games\\tiledata.mul"},
+#else
+        {"../x.mul", here / ".." / "x.mul"},  // through a link ".." is elsewhere
+#endif
+    };
+    for (const auto& [given, full] : cases) {
+        const std::u8string expected = full.u8string();  // as text: "C:/" and "C:\\" are one path
+        EXPECT_EQ(FullPath(given), std::string(expected.begin(), expected.end())) << given;
+    }
+    std::filesystem::current_path(previous);
+}

@@ -31,3 +31,5 @@ std::vector<int> TabOrder(const CDialog& dialog);
 bool IsControlEnabled(const CDialog& dialog, int id);
 // A push button clicked through the window system's own button.
 void ClickNatively(const CDialog& dialog, int id);
+// Handles what the window system has waiting, as a modal loop would.
+void HandleWaitingEvents();

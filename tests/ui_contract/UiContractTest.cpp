@@ -10,6 +10,7 @@
 #include "CListBox.h"
 #include "DialogServiceStandIns.h"
 #include "MessageBox.h"
+#include "NativeReadBack.h"
 #include "ResourceModule.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,22 @@ TEST_F(UiContract, TheMessageMapRoutesNotificationsAndSystemCommands)
     dialog.SendNotification(Notification::ButtonClicked, kUnmapped);
     dialog.SendSysCommand(kProgramCommand);
     EXPECT_EQ(dialog.handled, (std::vector<std::string>{"button clicked", "system command 16"}));
+}
+
+TEST_F(UiContract, APostedSystemCommandArrivesOnlyAfterTheWindowIsShownAndWhatWaitedThen)
+{
+    dialog.PostSysCommand(kProgramCommand);
+    HandleWaitingEvents();
+    EXPECT_TRUE(dialog.handled.empty()) << "the window is still hidden";
+    dialog.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(dialog.handled.empty()) << "sent during the showing";
+    HandleWaitingEvents();
+    EXPECT_EQ(dialog.handled, std::vector<std::string>{"system command 16"});
+    dialog.PostSysCommand(kProgramCommand + 0x10);
+    EXPECT_EQ(dialog.handled.size(), 1u) << "sent at once, while shown";
+    HandleWaitingEvents();
+    EXPECT_EQ(dialog.handled, (std::vector<std::string>{"system command 16", "system command 32"}));
+    dialog.ShowWindow(SW_HIDE);
 }
 
 TEST_F(UiContract, TheSystemMenuTakesTheProgramsEntriesAndNamesItsFirstCommand)

@@ -2,9 +2,13 @@
 // Art..." and "&Find Tile..." entries in the window's real system menu, icon 128 as the window's large and small
 // icon and the drag-icon handler's answer, the name box refusing a typed
 // character that the Western code page lacks, and the native list box
-// holding a newer file's 65536 lines.
+// holding a newer file's 65536 lines; and the file the program was started
+// with, loaded once the system has shown the window.
 
 #include "CEditorDlg.h"
+#include "CFileException.h"
+#include "DialogServiceStandIns.h"
+#include "FailingCalls.h"
 #include "NativeWindow.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
@@ -13,9 +17,20 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
+
+// Handles what the system has waiting, as the modal loop would.
+void HandleWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
 
 class Win32Shell : public ::testing::Test {
 protected:
@@ -87,6 +102,38 @@ TEST_F(Win32Shell, TheNativeListReachesANewerFilesLastLineByKeyboard)
     SendMessageW(list, WM_CHAR, L'F', 0);  // the native list jumps to the first line starting so
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0xF000);
     EXPECT_EQ(dialog.m_current, 0xF000);
+}
+
+TEST_F(Win32Shell, TheStartFileLoadsAsLoadDoesOnceTheWindowIsShownOrIsToldWhyNot)
+{
+    TempFolder folder;
+    WriteSampleGameFolder(folder.Path());
+    RecordingMessageBoxes messages;
+    ScopedMessageBoxService scope(messages);
+    const std::string sample = folder.File(kSampleTileDataName), missing = folder.File("nosuch.mul");
+    for (const std::string& path : {sample, missing, std::string()}) {
+        messages.shown.clear();
+        const auto started = std::make_unique<CEditorDlg>();  // on the heap: it carries the whole tile table
+        started->LoadAtStart(path);
+        started->Create();
+        HandleWaitingMessages();
+        EXPECT_EQ(started->m_list.GetCount(), 0) << "loaded while hidden: " << path;
+        ShowWindow(NativeWindow(*started), SW_SHOW);
+        HandleWaitingMessages();
+        EXPECT_EQ(messages.shown.size(), path == missing ? 1u : 0u) << path;
+        if (path == missing && !messages.shown.empty()) {
+            EXPECT_EQ(messages.shown[0].text, "ERROR: cannot open \"" + missing + "\"!\n" +
+                                                  CFileException::OsErrorText(os_error::kFileNotFound));
+        }
+        const bool loads = path == sample;
+        EXPECT_EQ(started->m_list.GetCount(), loads ? 0x4000 : 0) << path;
+        EXPECT_EQ(started->m_list.GetCurSel(), loads ? 0 : -1) << path;
+        EXPECT_EQ(started->m_tileArt.IsWindowVisible(), loads) << path;
+        if (loads) {
+            EXPECT_EQ(started->m_list.GetText(kSampleWallpaperTile), "0005 - wallpaper (p)");
+            EXPECT_EQ(GetActiveWindow(), NativeWindow(*started)) << "the Tile Art window took the keys";
+        }
+    }
 }
 
 } // namespace

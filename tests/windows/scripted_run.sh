@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs Quarnel.exe under Wine on a real X server (Xvfb), as a user would:
-# the About box from the system menu, a missing file typed into the file
-# dialog and its message box, then the sample loaded through the real file
-# dialog, line 0005 picked, a name and a weight typed and a flag clicked,
-# saved, Find Tile's miss, F3 and find, the Tile Art window opened by its
-# key and closed, and quit. Both
+# "--help" answered in a message box, no editor; then the editor started
+# with the sample's path, as Windows starts it for a file dropped on it,
+# which loads it and opens the Tile Art window; the About box from the
+# system menu, line 0005 picked, a name and a weight typed and a flag
+# clicked, saved, Find Tile's miss, F3 and find, the Tile Art window opened
+# by its key and closed, a missing file typed into the file dialog and its
+# message box, and quit. Both
 # game files must then be, byte for byte, what an independent reading of the
 # originals predicts. Every step waits for the window it needs, up to a
 # deadline.
@@ -37,11 +39,31 @@ game=$work/game
 stop_wine
 start_x_server
 
-(cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe") &
+# "--help": its text in a box captioned with the program's name, and no editor.
+"$wine_run" "$build/app/Quarnel.exe" --help &
+help_pid=$!
+wait_until "the help box" window_named '^Quarnel$'
+focus "$(window_named '^Quarnel$' | head -n 1)"
+key space                                    # OK
+wait "$help_pid" || fail "Quarnel.exe --help ended with status $?"
+no_window_named '^Quarnel Editor$' || fail "--help opened the editor"
+
+(cd "$game" && exec "$wine_run" "$build/app/Quarnel.exe" "$(windows_path "$game/tiledata.mul")") &
 editor_pid=$!
 wait_until "the editor" window_named '^Quarnel Editor$'
 window=$(window_named '^Quarnel Editor$' | head -n 1)
-focus "$window"
+# Opened by the start's load, beside the editor, once it has loaded.
+wait_until "the Tile Art window of the first tile" window_named '^Tile Art$'
+# Wine with no window manager keeps the keys from a window that only the X
+# focus was moved to; a click gives them to it. Clicked where the click does
+# nothing: the middle of the Tile Art window's picture, and the editor's
+# "Name:" label (dialog units 129, 9 to 151, 17).
+click_inside() {  # WINDOW X Y, each in thousandths of the window's size
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $((HEIGHT * $3 / 1000)) click 1
+}
+activate_editor() { click_inside "$window" $((1000 * 140 / 383)) $((1000 * 13 / 242)); }
+activate_editor
 
 # The About box, from the window's system menu; its OK button closes it.
 key alt+space
@@ -54,7 +76,7 @@ wait_until "the About box to close" no_window_named '^About Quarnel$'
 # opens in the folder it showed last time, not necessarily this run's).
 # Tab leaves the name box, closing any completion list, before Return.
 choose_file() {
-  focus "$window"
+  activate_editor
   key alt+l
   wait_until "the file dialog" window_named '^Open$'
   focus "$(window_named '^Open$' | head -n 1)"
@@ -63,18 +85,8 @@ choose_file() {
   wait_until "the file dialog to close" no_window_named '^Open$'
 }
 
-# A file that does not exist, typed into the file dialog: the open error.
-choose_file "$(windows_path "$game/nosuch.mul")"
-wait_until "the message box" window_named '^Quarnel$'
-key space                                    # OK
-wait_until "the message box to close" no_window_named '^Quarnel$'
-
-# The sample, through the real file dialog.
-choose_file "$(windows_path "$game/tiledata.mul")"
-
 # The first line, clicked where the template puts the list (dialog units
 # 7, 7 to 112, 235 of 383 by 242), then five lines down to 0005.
-focus "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --window "$window" $((WIDTH * 60 / 383)) $((HEIGHT * 12 / 242)) click 1
 key Down Down Down Down Down
@@ -107,10 +119,15 @@ key Return
 wait_until "the Find Tile dialog to close on a find" no_window_named '^Find Tile$'
 key ctrl+t                                   # the Tile Art window, beside
 wait_until "the Tile Art window" window_named '^Tile Art$'
-focus "$(window_named '^Tile Art$' | head -n 1)"
+click_inside "$(window_named '^Tile Art$' | head -n 1)" 500 400
 key Escape                                   # closes it, and not the editor
 wait_until "the Tile Art window to close" no_window_named '^Tile Art$'
-focus "$window"
+# A file that does not exist, typed into the file dialog: the open error.
+choose_file "$(windows_path "$game/nosuch.mul")"
+wait_until "the message box" window_named '^Quarnel$'
+key space                                    # OK
+wait_until "the message box to close" no_window_named '^Quarnel$'
+activate_editor
 key alt+q                                    # &Quit
 wait_until "the editor to close" no_window_named '^Quarnel Editor$'
 

@@ -1,15 +1,24 @@
 // The framework's entry point: the program defines only its application object.
 #include "CWinApp.h"
+#include "CommandLine.h"
+#include "PathParts.h"
 #include "ResourceModule.h"
 
 #include <QApplication>
 
 int AfxWinMain(int argc, char** argv)
 {
-    QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
+    app->m_exeName = argc > 0 ? BaseNameWithoutExtension(argv[0]) : std::string();
+    app->m_arguments = Utf8Arguments(argc, argv);
+    // Before QApplication, which needs a display: "--help" needs none.
+    if (!app->InitApplication())
+        return 0;
+    QApplication application(argc, argv);
+    // Qt has taken out the options that are its own, such as -platform.
+    app->m_arguments = Utf8Arguments(argc, argv);
     if (app->m_pszAppName)
         QApplication::setApplicationName(QString::fromLatin1(app->m_pszAppName));
     QApplication::setApplicationVersion(QString::fromStdString(AfxGetVersion()));

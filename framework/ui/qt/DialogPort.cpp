@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include <utility>
+
 namespace {
 
 QString ControlText(const char* text)
@@ -320,6 +322,39 @@ void DialogPort::ShowSystemMenu(const QPoint& globalPos)
         connect(action, &QAction::triggered, &menu, [this, id = item.id] { m_dialog.SendSysCommand(id); });
     }
     menu.exec(globalPos);
+}
+
+void CDialog::PostSysCommand(unsigned id)
+{
+    m_port->PostSysCommand(id);
+}
+
+void DialogPort::PostSysCommand(unsigned id)
+{
+    m_postedCommands.push_back(id);
+    if (isVisible())
+        SendPostedLater();
+}
+
+void DialogPort::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SendPostedLater();
+}
+
+void DialogPort::SendPostedLater()
+{
+    if (m_postedCommands.empty())
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            // Taken first: a command may post another, which waits for its own turn.
+            const std::vector<unsigned> commands = std::exchange(m_postedCommands, {});
+            for (const unsigned id : commands)
+                m_dialog.SendSysCommand(id);
+        },
+        Qt::QueuedConnection);
 }
 
 void DialogPort::reject()

@@ -26,10 +26,14 @@ public:
     void SetIcon(HICON icon);
     // Qt's own painting of the window.
     void PaintDefault() { QDialog::paintEvent(nullptr); }
+    // Keeps a system command to send once the window is shown and Qt has
+    // handled what was waiting then.
+    void PostSysCommand(unsigned id);
 
 protected:
     void reject() override;  // Escape and the close box
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -40,6 +44,8 @@ private:
     // Shows the system menu at a screen position (where the window manager
     // has no menu a program may add to, the dialog offers it itself).
     void ShowSystemMenu(const QPoint& globalPos);
+    // Has the posted commands sent after what Qt has waiting now.
+    void SendPostedLater();
 
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
@@ -48,5 +54,6 @@ private:
     QWidget* m_lastTabStop = nullptr;
     int m_staticCount = 0;
     HICON m_icon = nullptr;
+    std::vector<unsigned> m_postedCommands;
     bool m_created = false;
 };

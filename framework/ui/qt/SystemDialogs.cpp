@@ -7,10 +7,28 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <cstdio>
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+} // namespace
+
 void QtMessageBoxService::Show(const std::string& text, const std::string& caption, MessageIcon icon)
 {
-    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning,
-                    QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -25,6 +43,12 @@ MessageBoxService& AfxMessageBoxService()
 std::string AfxProgramBaseName()
 {
     return BaseNameWithoutExtension(QCoreApplication::applicationFilePath().toStdString());
+}
+
+void AfxShowCommandLineText(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
 }
 
 std::optional<std::string> QtFileDialogService::ChooseFile(const FileDialogRequest& request)

@@ -11,7 +11,12 @@
 #include "WideText.h"
 #include "WindowsCodePage.h"
 
+#include <utility>
+
 namespace {
+
+// Asks the window to send its posted system commands.
+constexpr UINT kSendPostedCommands = WM_APP;
 
 // Atoms of the system's predefined control classes in a dialog template.
 constexpr WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082, kListBoxClass = 0x0083;
@@ -198,6 +203,11 @@ void CDialog::ShowWindow(int command)
     ::ShowWindow(m_port->Window(), command);
 }
 
+void CDialog::PostSysCommand(unsigned id)
+{
+    m_port->PostSysCommand(id);
+}
+
 bool CDialog::IsWindowVisible() const
 {
     return m_port->Window() && ::IsWindowVisible(m_port->Window()) != FALSE;
@@ -348,6 +358,19 @@ void DialogPort::Create()
     const std::vector<std::uint8_t> bytes = BuildTemplate();
     CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
                                ParentWindow(), &DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void DialogPort::PostSysCommand(unsigned id)
+{
+    m_postedCommands.push_back(id);
+    if (m_window && IsWindowVisible(m_window))
+        SendPostedLater();
+}
+
+void DialogPort::SendPostedLater()
+{
+    if (!m_postedCommands.empty())
+        PostMessageW(m_window, kSendPostedCommands, 0, 0);
 }
 
 int DialogPort::RunModal()
@@ -549,6 +572,19 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP:
         m_dialog.RouteHelpKey();
         return TRUE;
+    case WM_WINDOWPOSCHANGED:
+        // A modal dialog is shown only once its loop has nothing waiting.
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)
+            SendPostedLater();
+        return FALSE;
+    case kSendPostedCommands: {
+        UpdateWindow(m_window);  // painted before the work, which may take a while
+        // Taken first: a command may post another, which waits for its own turn.
+        const std::vector<unsigned> commands = std::exchange(m_postedCommands, {});
+        for (const unsigned id : commands)
+            m_dialog.SendSysCommand(id);
+        return TRUE;
+    }
     case WM_NCDESTROY:
         RemovePropW(m_window, kPortProperty);
         m_window = nullptr;

@@ -37,6 +37,9 @@ public:
     HWND Arrows(int id) const;
 
     void ShowWaitCursor(bool show);
+    // Keeps a system command to send once the window is shown and the
+    // messages waiting then have been handled.
+    void PostSysCommand(unsigned id);
     // A handler asks for the system's default handling of what it handles.
     void UseDefault() { m_useDefault = true; }
 
@@ -52,6 +55,8 @@ private:
     // steps to the dialog rather than change the number themselves.
     HWND AttachArrows(HWND edit, bool visible);
     HWND ParentWindow() const;
+    // Has the posted commands sent after the messages waiting now.
+    void SendPostedLater();
 
     CDialog& m_dialog;
     CWnd* m_parent;
@@ -61,6 +66,7 @@ private:
     // The number boxes' arrows, by the box's id.
     std::map<int, HWND> m_arrows;
     HCURSOR m_cursorBeforeWait = nullptr;
+    std::vector<unsigned> m_postedCommands;
     bool m_useDefault = false;
     bool m_modeless = false;
 };

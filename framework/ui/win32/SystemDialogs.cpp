@@ -8,10 +8,26 @@
 
 #include <vector>
 
+namespace {
+
+UINT IconStyle(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Stop:
+        return MB_ICONSTOP;
+    case MessageIcon::Information:
+        return MB_ICONINFORMATION;
+    case MessageIcon::Exclamation:
+        break;
+    }
+    return MB_ICONEXCLAMATION;
+}
+
+} // namespace
+
 void SystemMessageBoxService::Show(const std::string& text, const std::string& caption, MessageIcon icon)
 {
-    MessageBoxW(GetActiveWindow(), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
-                MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONEXCLAMATION));
+    MessageBoxW(GetActiveWindow(), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(), MB_OK | IconStyle(icon));
 }
 
 MessageBoxService& AfxMessageBoxService()
@@ -32,6 +48,12 @@ std::string AfxProgramBaseName()
         path.resize(path.size() * 2);
     }
     return BaseNameWithoutExtension(Utf8FromWide(path));
+}
+
+void AfxShowCommandLineText(const std::string& text)
+{
+    // A windowed program has no console to write to.
+    AfxMessageBox(text, MessageIcon::Information);
 }
 
 std::optional<std::string> CommonFileDialogService::ChooseFile(const FileDialogRequest& request)

@@ -63,6 +63,11 @@ void ClickNatively(const CDialog& dialog, int id)
     qobject_cast<QAbstractButton*>(NativeControl(dialog, id))->click();
 }
 
+void HandleWaitingEvents()
+{
+    QApplication::processEvents();
+}
+
 void PressArrowKey(const CDialog& dialog, int id, bool up)
 {
     QWidget* control = NativeControl(dialog, id);

@@ -83,6 +83,15 @@ void ClickNatively(const CDialog& dialog, int id)
     SendMessageW(NativeControl(dialog, id), BM_CLICK, 0, 0);
 }
 
+void HandleWaitingEvents()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 void PressArrowKey(const CDialog& dialog, int id, bool up)
 {
     // The key's messages as the message loop hands them to the focused edit.

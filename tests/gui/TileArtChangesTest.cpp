@@ -200,6 +200,23 @@ TEST_P(TileArtChanges, ReplacedAndRemovedPicturesShowAtOnceAndSaveWritesThemAndN
         << "no tile changed holds art from the patch file";
 }
 
+TEST_P(TileArtChanges, PicturesAreSavedWhereThePatchFileIsNot)
+{
+    // Later folders hold no patch file: every Save says it cannot save one,
+    // and the pictures still follow the tile data.
+    std::filesystem::remove(folder.Path() / "game" / kSampleVerDataName);
+    LoadAndOpen();
+    editor.messages.shown.clear();
+    editor.SelectLine(kNoArt);
+    Replace(WritePng("new.png", TestPicture()));
+    editor.Save();
+    ASSERT_EQ(editor.messages.shown.size(), 1u);
+    EXPECT_TRUE(editor.messages.shown[0].text.startsWith("ERROR: cannot save"));
+    EXPECT_TRUE(Dialog().m_pendingPictures.IsEmpty());
+    const ArtResult saved = ArtFolder::Load(tileDataPath).Decode(kFirstStaticArtIndex + kNoArt);
+    EXPECT_EQ(saved.image.rgba, ExpectedReadBack(TestPicture()).rgba);
+}
+
 TEST_P(TileArtChanges, TheButtonsDoOnlyWhatTheyCanCarryTheirNamesAndALoadDropsWhatIsPending)
 {
     Dialog().SendSysCommand(IDM_TILEART);

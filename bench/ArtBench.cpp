@@ -15,15 +15,18 @@
 #include "GameFolder.h"
 #include "HueTable.h"
 #include "RatioReporter.h"
+#include "SampleArt.h"
 #include "SampleGameFolder.h"
 #include "SampleHues.h"
 #include "TempFolder.h"
+#include "TileColumns.h"
 #include "TilesTool.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -206,8 +209,13 @@ const PngFolders& ClassicPngs()
         for (const auto& entry : std::filesystem::directory_iterator(made.same))
             files.push_back(entry.path());
         std::sort(files.begin(), files.end());
+        // The tiles whose art the sample's patch file replaces are left out:
+        // that file has a block past its end, so nothing is appended to it.
+        const std::set<std::string> patched = {FormatTileId(kSampleArtReplacedTile) + ".png",
+                                               FormatTileId(kSampleArtAddedTile) + ".png"};
         for (std::size_t i = 0; i < files.size(); ++i)
-            std::filesystem::copy_file(files[(i + 1) % files.size()], made.shifted / files[i].filename());
+            if (!patched.count(files[i].filename().string()))
+                std::filesystem::copy_file(files[(i + 1) % files.size()], made.shifted / files[i].filename());
         return made;
     }();
     return folders;

@@ -7,32 +7,13 @@
 #include "PatchFilePath.h"
 #include "PathParts.h"
 
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 namespace {
 
 std::size_t Slot(ArtPlace::File file)
 {
     return static_cast<std::size_t>(file);
-}
-
-// The file of that name beside the tile-data file, in any letter case, or
-// nothing when there is none.
-std::string FindBeside(const std::string& tileDataPath, const char* name)
-{
-    const std::string path = LocateFileIgnoringCase(FolderPart(tileDataPath) + name);
-    std::error_code error;
-    return std::filesystem::is_regular_file(PathFromUtf8(path), error) ? path : std::string();
-}
-
-// The file name of a path, for the reasons of damage: a view into it,
-// so that naming costs nothing until a reason is written.
-std::string_view NameOf(std::string_view path)
-{
-    const std::size_t separator = path.find_last_of(kFolderSeparators);
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
 } // namespace
@@ -42,16 +23,29 @@ std::string ArtNamesLookedFor()
     return std::string(kArtContainerName) + ", " + kArtFileName + " and " + kArtIndexName;
 }
 
+ArtFolder::Found ArtFolder::Find(const std::string& tileDataPath)
+{
+    Found found;
+    found.container = FindFileBeside(tileDataPath, kArtContainerName);
+    if (!found.container.empty()) {
+        found.form = Form::kContainer;
+        return found;
+    }
+    // The index and art file are looked for only where there is no container.
+    found.index = FindFileBeside(tileDataPath, kArtIndexName);
+    found.art = FindFileBeside(tileDataPath, kArtFileName);
+    if (!found.index.empty() && !found.art.empty())
+        found.form = Form::kIndexAndArtFile;
+    return found;
+}
+
 ArtFolder ArtFolder::Load(const std::string& tileDataPath)
 {
     ArtFolder folder;
-    const std::string container = FindBeside(tileDataPath, kArtContainerName);
-    // The index and art file are looked for only where there is no container.
-    const std::string index = container.empty() ? FindBeside(tileDataPath, kArtIndexName) : std::string();
-    const std::string art = container.empty() ? FindBeside(tileDataPath, kArtFileName) : std::string();
+    const auto [form, container, index, art] = Find(tileDataPath);
     try {
         CFileException cause;
-        if (!container.empty()) {
+        if (form == Form::kContainer) {
             folder.m_form = Form::kContainer;
             folder.m_files = {container};
             folder.m_paths[Slot(ArtPlace::File::kContainer)] = container;
@@ -60,10 +54,10 @@ ArtFolder ArtFolder::Load(const std::string& tileDataPath)
                 throw cause;
             ContainerTables tables = ReadContainerTables(source);
             if (!tables.damage.empty())
-                folder.m_damage = std::string(NameOf(container)) + ": " + tables.damage;
+                folder.m_damage = std::string(FileNamePart(container)) + ": " + tables.damage;
             else
                 folder.m_places = PlacesInContainer(tables);
-        } else if (!index.empty() && !art.empty()) {
+        } else if (form == Form::kIndexAndArtFile) {
             folder.m_form = Form::kIndexAndArtFile;
             folder.m_files = {index, art};
             folder.m_paths[Slot(ArtPlace::File::kArtFile)] = art;
@@ -124,7 +118,7 @@ ArtResult ArtFolder::Reader::DecodeFrom(const ArtPlace& place, std::uint32_t art
     }
     if (!m_sources[slot])
         return ArtResult::Damaged(m_openFailures[slot]);
-    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, NameOf(path), m_inflated);
+    const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, FileNamePart(path), m_inflated);
     if (!entry.damage.empty())
         return ArtResult::Damaged(entry.damage);
     return DecodeArt(artIndex, entry.bytes, palette);

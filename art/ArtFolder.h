@@ -23,6 +23,14 @@ public:
         kIndexAndArtFile,  // artidx.mul and art.mul, and verdata.mul's art entries
     };
 
+    // Which form lies beside a tile-data file, and its files, found without
+    // reading them: the container; or the index and the art file.
+    struct Found {
+        Form form = Form::kNone;
+        std::string container, index, art;
+    };
+    static Found Find(const std::string& tileDataPath);
+
     static ArtFolder Load(const std::string& tileDataPath);
 
     Form GetForm() const { return m_form; }

@@ -13,6 +13,12 @@ inline constexpr std::uint32_t kArtIndexCount = kFirstStaticArtIndex + 0x10000;
 // The id by which the patch file names the art file.
 inline constexpr std::uint32_t kArtFileId = 4;
 
+// The art index of land tile `tileId`, or of static tile `tileId`.
+constexpr std::uint32_t ArtIndexOfTile(int tileId, bool land = false)
+{
+    return land ? static_cast<std::uint32_t>(tileId) : kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId);
+}
+
 constexpr bool IsLandArt(std::uint32_t artIndex)
 {
     return artIndex < kFirstStaticArtIndex;

@@ -16,11 +16,9 @@
 #include <algorithm>
 #include <array>
 #include <deque>
-#include <filesystem>
 #include <map>
-#include <string_view>
 #include <memory>
-#include <system_error>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -29,13 +27,6 @@ constexpr std::uint32_t kNoExtra = 0xFFFFFFFF;  // what a real index holds besid
 // Where appended bytes may reach: entries name them by a 32-bit offset,
 // which some readers take as signed.
 constexpr std::uint64_t kMostArtFileBytes = 0x7FFFFFFF;
-
-// The file name of a path, for messages.
-std::string_view NameOf(std::string_view path)
-{
-    const std::size_t separator = path.find_last_of(kFolderSeparators);
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
 
 // Why the write cannot start, found before any byte is written.
 struct Refusal {
@@ -139,7 +130,7 @@ std::uint64_t Append(ArtFileInWrite& art, const std::vector<std::uint8_t>& bytes
 {
     const std::uint64_t end = art.source.Size();
     if (bytes.size() > kMostArtFileBytes - std::min(end, kMostArtFileBytes))
-        throw CannotHold(std::string(NameOf(art.path)) + " would grow past the 2 GiB its entries can point into");
+        throw CannotHold(std::string(FileNamePart(art.path)) + " would grow past the 2 GiB its entries can point into");
     art.file.Seek(static_cast<std::int64_t>(end), CFile::begin);
     art.file.Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     return end;
@@ -158,7 +149,7 @@ void CheckAppendable(ArtFileInWrite& patch)
             reachesPast = reachesPast || std::uint64_t{entry.position} + entry.length > size;
     });
     if (reachesPast)
-        throw CannotHold(std::string(NameOf(patch.path)) +
+        throw CannotHold(std::string(FileNamePart(patch.path)) +
                          ": its index claims more than the file holds, so bytes added at its end would be read as "
                          "part of it");
 }
@@ -210,16 +201,15 @@ std::array<std::uint8_t, kArtIndexEntrySize> IndexEntry(std::uint32_t lookup, st
     return bytes;
 }
 
-// The index and art file, with the patch file's art entries: a tile whose
-// art the patch file replaces keeps being replaced there.
+// The index and art file, with the patch file's art entries (`patchPath`
+// empty: there is none): a tile whose art the patch file replaces keeps
+// being replaced there.
 void WriteIndexForm(ArtFilesInWrite& files, const std::string& indexPath, const std::string& artPath,
                     const std::string& patchPath, const std::map<std::uint32_t, const ArtChange*>& byIndex)
 {
     ArtFileInWrite& index = files.Open(indexPath);
     ArtFileInWrite& art = files.Open(artPath);
-    std::error_code error;
-    ArtFileInWrite* patch =
-        std::filesystem::is_regular_file(PathFromUtf8(patchPath), error) ? &files.Open(patchPath) : nullptr;
+    ArtFileInWrite* patch = patchPath.empty() ? nullptr : &files.Open(patchPath);
 
     std::vector<ArtPlace> places = ReadArtIndex(index.source);
     const std::uint64_t held = index.source.Size() / kArtIndexEntrySize;
@@ -439,18 +429,18 @@ ArtWrite WriteArt(const std::string& tileDataPath, const std::vector<ArtChange>&
         if (why)
             return CannotHold("art index " + std::to_string(artIndex) + ": " + *why, ArtWrite::Result::kBadPicture).write;
     }
-    const ArtFolder folder = ArtFolder::Load(tileDataPath);
-    if (folder.GetForm() == ArtFolder::Form::kNone) {
+    // Which files only: each is read once, under its own exclusive open.
+    const ArtFolder::Found art = ArtFolder::Find(tileDataPath);
+    if (art.form == ArtFolder::Form::kNone) {
         write.result = ArtWrite::Result::kNoArt;
         return write;
     }
     ArtFilesInWrite files;
     try {
-        if (folder.GetForm() == ArtFolder::Form::kContainer)
-            WriteContainerForm(files, folder.Files()[0], byIndex);
+        if (art.form == ArtFolder::Form::kContainer)
+            WriteContainerForm(files, art.container, byIndex);
         else
-            WriteIndexForm(files, folder.Files()[0], folder.Files()[1], LocatePatchFileBeside(tileDataPath).opened,
-                           byIndex);
+            WriteIndexForm(files, art.index, art.art, FindFileBeside(tileDataPath, kPatchFileName), byIndex);
         files.Commit();
     } catch (const Refusal& refusal) {
         files.PutBack();

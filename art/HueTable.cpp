@@ -7,8 +7,6 @@
 #include "VerDataFile.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -48,9 +46,8 @@ std::vector<Hue> ReadHues(std::span<const std::uint8_t> bytes)
 
 HueTable HueTable::Load(const std::string& tileDataPath)
 {
-    const std::string path = LocateFileIgnoringCase(FolderPart(tileDataPath) + kHueFileName);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(PathFromUtf8(path), error))
+    const std::string path = FindFileBeside(tileDataPath, kHueFileName);
+    if (path.empty())
         return HueTable({}, {}, {});
     try {
         FileByteSource source;
@@ -66,8 +63,7 @@ HueTable HueTable::Load(const std::string& tileDataPath)
         const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(whole, kMostGroups * kHueGroupSize));
         return HueTable(path, {}, ReadHues(source.View(0, count)));
     } catch (const CFileException& failure) {
-        const std::string reason = failure.GetSystemReason();
-        return HueTable(path, failure.GetErrorMessage() + (reason.empty() ? "" : " (" + reason + ")"), {});
+        return HueTable(path, failure.GetErrorMessageOnOneLine(), {});
     }
 }
 

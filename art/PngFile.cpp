@@ -87,6 +87,17 @@ bool DecodePng(std::span<const std::uint8_t> png, ArtImage& image, std::string& 
     return true;
 }
 
+namespace {
+
+// "cannot be read (Input/output error)": what failed, and the system's words.
+std::string WhatFailed(const char* what, const CFileException& error)
+{
+    const std::string reason = error.GetSystemReason();
+    return reason.empty() ? what : what + (" (" + reason + ")");
+}
+
+} // namespace
+
 bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
 {
     // A PNG of the largest picture art takes is a few megabytes at most.
@@ -96,8 +107,7 @@ bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
         CFile file;
         CFileException cause;
         if (!file.Open(path, CFile::modeRead | CFile::typeBinary, &cause)) {
-            const std::string reason = cause.GetSystemReason();
-            failure = "cannot be opened" + (reason.empty() ? "" : " (" + reason + ")");
+            failure = WhatFailed("cannot be opened", cause);
             return false;
         }
         const std::uint64_t size = file.GetLength();
@@ -109,8 +119,7 @@ bool ReadPngFile(const std::string& path, ArtImage& image, std::string& failure)
         bytes.resize(file.Read(bytes.data(), static_cast<std::uint32_t>(size)));
         file.Close();
     } catch (const CFileException& error) {
-        const std::string reason = error.GetSystemReason();
-        failure = "cannot be read" + (reason.empty() ? "" : " (" + reason + ")");
+        failure = WhatFailed("cannot be read", error);
         return false;
     }
     return DecodePng(bytes, image, failure);

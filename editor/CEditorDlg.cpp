@@ -33,8 +33,13 @@ constexpr char kNotFoundLeadIn[] = "No tile name contains";
 // The art file a message names: the container, or the index.
 std::string ArtFileBeside(const std::string& tileDataPath)
 {
-    const ArtFolder art = ArtFolder::Load(tileDataPath);
-    return art.Files().empty() ? std::string(FolderPart(tileDataPath)) : art.Files().front();
+    const ArtFolder::Found art = ArtFolder::Find(tileDataPath);
+    switch (art.form) {
+    case ArtFolder::Form::kContainer: return art.container;
+    case ArtFolder::Form::kIndexAndArtFile: return art.index;
+    case ArtFolder::Form::kNone: break;
+    }
+    return FolderPart(tileDataPath);
 }
 
 constexpr int kNameLimit = static_cast<int>(kTileNameSize);

@@ -31,11 +31,6 @@ std::string PictureFileName(int tileId)
     return name;
 }
 
-std::uint32_t StaticArtIndex(int tileId)
-{
-    return kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId);
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CTileArtDlg, CDialog)
@@ -170,7 +165,7 @@ void CTileArtDlg::ShowShownTile()
         return ShowNoPicture(NoTileLine());
     if (tileId != m_decodedTile || m_hue != m_decodedHue || partialHue != m_decodedPartial) {
         const ArtPalette& palette = m_palettes.For(partialHue ? TileFlag::kPartialHue : 0);
-        m_decoded = m_art->Decode(StaticArtIndex(tileId), palette);
+        m_decoded = m_art->Decode(ArtIndexOfTile(tileId), palette);
         m_decodedTile = tileId;
         m_decodedHue = m_hue;
         m_decodedPartial = partialHue;
@@ -179,7 +174,7 @@ void CTileArtDlg::ShowShownTile()
         if (!pending->pixels)
             return ShowNoPicture(RemovedArtLine(tileId));
         // Drawn from the entry Save will write, through the hue chosen, as the files will give it back.
-        m_pendingDecoded = DecodeArt(StaticArtIndex(tileId), pending->entry,
+        m_pendingDecoded = DecodeArt(ArtIndexOfTile(tileId), pending->entry,
                                      m_palettes.For(partialHue ? TileFlag::kPartialHue : 0));
         const ArtImage& picture = m_pendingDecoded.image;
         m_image.SetImage(picture.width, picture.height, picture.rgba);
@@ -258,7 +253,7 @@ void CTileArtDlg::OnReplacePicture()
     if (!ReadPngFile(path, image, failure))
         return ShowFileMessage(kCannotUse, path, failure);
     ArtPixels pixels = PixelsFromImage(image);
-    if (const std::optional<std::string> why = WhyNotStorable(StaticArtIndex(m_shownTile), pixels))
+    if (const std::optional<std::string> why = WhyNotStorable(ArtIndexOfTile(m_shownTile), pixels))
         return ShowFileMessage(kCannotUse, path, *why);
     m_pending.Replace(m_shownTile, std::move(pixels));
     ShowShownTile();

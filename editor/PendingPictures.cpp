@@ -2,18 +2,9 @@
 
 #include "ArtNumbering.h"
 
-namespace {
-
-std::uint32_t StaticArtIndex(int tileId)
-{
-    return kFirstStaticArtIndex + static_cast<std::uint32_t>(tileId);
-}
-
-} // namespace
-
 void PendingPictures::Replace(int tileId, ArtPixels pixels)
 {
-    std::vector<std::uint8_t> entry = EncodeArt(StaticArtIndex(tileId), pixels);
+    std::vector<std::uint8_t> entry = EncodeArt(ArtIndexOfTile(tileId), pixels);
     m_pictures[tileId] = {std::move(pixels), std::move(entry)};
 }
 
@@ -43,6 +34,6 @@ std::vector<ArtChange> PendingPictures::Changes() const
     std::vector<ArtChange> changes;
     changes.reserve(m_pictures.size());
     for (const auto& [tileId, picture] : m_pictures)
-        changes.push_back({StaticArtIndex(tileId), picture.pixels});
+        changes.push_back({ArtIndexOfTile(tileId), picture.pixels});
     return changes;
 }

@@ -49,7 +49,7 @@ std::u16string DamagedArtLine(int tileId, std::string_view reason)
 
 std::u16string NoArtFilesLine(std::string_view tileDataPath)
 {
-    const std::string_view fileName = tileDataPath.substr(FolderPart(tileDataPath).size());
+    const std::string_view fileName = FileNamePart(tileDataPath);
     return Utf16FromUtf8("No art beside " + std::string(fileName) + " (looked for " + ArtNamesLookedFor() + ")");
 }
 
@@ -60,7 +60,7 @@ std::u16string HueNameLine(std::string_view codePageName)
 
 std::u16string NoHuesLine(std::string_view tileDataPath)
 {
-    const std::string_view fileName = tileDataPath.substr(FolderPart(tileDataPath).size());
+    const std::string_view fileName = FileNamePart(tileDataPath);
     return Utf16FromUtf8("No " + std::string(kHueFileName) + " beside " + std::string(fileName));
 }
 

@@ -54,6 +54,13 @@ std::string LocateFileIgnoringCase(const std::string& derivedPath)
 #endif
 }
 
+std::string FindFileBeside(const std::string& tileDataPath, const char* name)
+{
+    const std::string path = LocateFileIgnoringCase(FolderPart(tileDataPath) + name);
+    std::error_code error;
+    return fs::is_regular_file(PathFromUtf8(path), error) ? path : std::string();
+}
+
 PatchFileLocation LocatePatchFileBeside(const std::string& tileDataPath)
 {
     std::string shown = DerivePatchFilePath(tileDataPath);

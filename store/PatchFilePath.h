@@ -16,6 +16,10 @@ std::string DerivePatchFilePath(const std::string& tileDataPath);
 // case-insensitive system would. Otherwise the path as given.
 std::string LocateFileIgnoringCase(const std::string& derivedPath);
 
+// The file named `name` beside a tile-data file, found as the derived
+// paths above are, when it is a file that is there; empty otherwise.
+std::string FindFileBeside(const std::string& tileDataPath, const char* name);
+
 // The patch file beside a tile-data file: the path messages show, and the
 // file to open for it.
 struct PatchFileLocation {

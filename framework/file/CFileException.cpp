@@ -59,6 +59,12 @@ std::string CFileException::GetErrorMessageWithReason() const
     return reason.empty() ? GetErrorMessage() : GetErrorMessage() + "\n" + reason;
 }
 
+std::string CFileException::GetErrorMessageOnOneLine() const
+{
+    const std::string reason = GetSystemReason();
+    return reason.empty() ? GetErrorMessage() : GetErrorMessage() + " (" + reason + ")";
+}
+
 const char* CFileException::what() const noexcept
 {
     return m_message.c_str();

@@ -38,6 +38,9 @@ public:
     // The sentence, then the system's words on a line of their own when
     // there are any: what a message box shows.
     std::string GetErrorMessageWithReason() const;
+    // The sentence, then the system's words in brackets when there are
+    // any: what a line of a command-line program says.
+    std::string GetErrorMessageOnOneLine() const;
     const char* what() const noexcept override;
 
     // The one place where the platform's error codes become kinds, and

@@ -6,9 +6,15 @@ std::string FolderPart(std::string_view path)
     return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
 }
 
+std::string_view FileNamePart(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of(kFolderSeparators);
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::string BaseNameWithoutExtension(std::string_view path)
 {
-    const std::string_view name = path.substr(FolderPart(path).size());
+    const std::string_view name = FileNamePart(path);
     const std::size_t dot = name.rfind('.');
     return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
 }

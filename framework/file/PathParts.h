@@ -13,6 +13,8 @@ inline constexpr std::string_view kFolderSeparators = "/";
 
 // The path up to and including its last folder separator; empty for a bare name.
 std::string FolderPart(std::string_view path);
+// The file's name, after the last folder separator: a view into the path.
+std::string_view FileNamePart(std::string_view path);
 
 // The file name without its folder and without its last extension:
 // "/opt/Quarnel.v2.bin" gives "Quarnel.v2". A name that starts with its

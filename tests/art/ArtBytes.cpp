@@ -199,6 +199,14 @@ HueBytes RandomHue(std::mt19937& random)
     return hue;
 }
 
+std::vector<HueBytes> RandomHues(std::mt19937& random, std::size_t groups)
+{
+    std::vector<HueBytes> hues(groups * 8);
+    for (HueBytes& hue : hues)
+        hue = RandomHue(random);
+    return hues;
+}
+
 Bytes HueFile(const std::vector<HueBytes>& hues, std::mt19937& random, std::size_t trailing)
 {
     if (hues.size() % 8 != 0)

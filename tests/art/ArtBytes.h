@@ -80,6 +80,8 @@ struct HueBytes {
 // A random hue: colours now and then 0 (black) or with bit 15 set, a name
 // that ends early with junk after its zero byte, or fills all 20 bytes.
 HueBytes RandomHue(std::mt19937& random);
+// Whole groups of them: 8 hues a group.
+std::vector<HueBytes> RandomHues(std::mt19937& random, std::size_t groups);
 // hues.mul of those hues (a multiple of 8), each group's header random, then `trailing` bytes.
 Bytes HueFile(const std::vector<HueBytes>& hues, std::mt19937& random, std::size_t trailing = 0);
 

@@ -164,15 +164,29 @@ TEST(ArtWriting, AnIndexTooShortGrowsByEmptyEntriesUpToTheTile)
     EXPECT_EQ(ArtFolder::Load(game.tileData).Decode(last).image.rgba, picture.Rgba());
 }
 
+// A container of pictures for static tiles 0000-0006 in tables of 4 and 3
+// (room for 1), its bytes as `spoil` leaves them.
+struct SevenPictureContainer {
+    TempFolder folder;
+    std::string container = folder.File("artLegacyMUL.uop"), tileData = folder.File("tiledata.mul");
+
+    SevenPictureContainer(std::mt19937& random, const std::function<void(Bytes&)>& spoil = {})
+    {
+        std::vector<ContainerItem> items;
+        for (std::uint32_t i = 0; i < 7; ++i)
+            items.push_back({kFirstStaticArtIndex + i, GameArt::Entry(kFirstStaticArtIndex + i, random)});
+        Bytes bytes = Container(items, 4);
+        if (spoil)
+            spoil(bytes);
+        WriteFileBytes(container, bytes);
+    }
+};
+
 TEST(ArtWriting, ATileWithoutAnEntryTakesAFreeSlotThenATablesRoomThenANewTable)
 {
     std::mt19937 random(5);
-    std::vector<ContainerItem> items;
-    for (std::uint32_t i = 0; i < 7; ++i)
-        items.push_back({kFirstStaticArtIndex + i, GameArt::Entry(kFirstStaticArtIndex + i, random)});
-    TempFolder folder;
-    const std::string container = folder.File("artLegacyMUL.uop"), tileData = folder.File("tiledata.mul");
-    WriteFileBytes(container, Container(items, 4));  // tables of 4 and 3 (room for 1)
+    const SevenPictureContainer seven(random);
+    const std::string &container = seven.container, &tileData = seven.tileData;
     ASSERT_EQ(WriteArt(tileData, {{kFirstStaticArtIndex + 1, std::nullopt}}).result, ArtWrite::Result::kWritten);
     const auto tables = [&] {
         FileByteSource source;
@@ -360,14 +374,8 @@ TEST(ArtWriting, AContainerTableCutShortOffersNoRoom)
     // The last table holds 3 entries of 4 and ends with them: its fourth
     // slot would lie over the data appended after it.
     std::mt19937 random(8);
-    std::vector<ContainerItem> items;
-    for (std::uint32_t i = 0; i < 7; ++i)
-        items.push_back({kFirstStaticArtIndex + i, GameArt::Entry(kFirstStaticArtIndex + i, random)});
-    TempFolder folder;
-    const std::string container = folder.File("artLegacyMUL.uop"), tileData = folder.File("tiledata.mul");
-    Bytes bytes = Container(items, 4);
-    bytes.resize(bytes.size() - 34);
-    WriteFileBytes(container, bytes);
+    const SevenPictureContainer seven(random, [](Bytes& bytes) { bytes.resize(bytes.size() - 34); });
+    const std::string &container = seven.container, &tileData = seven.tileData;
     Shown expected = Decoded(tileData);
     const Picture picture = NewPicture(kFirstStaticArtIndex + 50, random);
     expected[kFirstStaticArtIndex + 50] = picture.Rgba();

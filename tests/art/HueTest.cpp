@@ -31,14 +31,6 @@ void ExpectHue(const Hue& read, const HueBytes& written, int number)
     EXPECT_EQ(read.name, NameOf(written)) << "hue " << number;
 }
 
-std::vector<HueBytes> RandomHues(std::mt19937& random, std::size_t groups)
-{
-    std::vector<HueBytes> hues(groups * 8);
-    for (HueBytes& hue : hues)
-        hue = RandomHue(random);
-    return hues;
-}
-
 TEST(HueTable, ReadsEveryWholeGroupAndIgnoresTheBytesAfterIt)
 {
     std::mt19937 random(2828);

@@ -138,9 +138,7 @@ TEST(HuesCommand, WritesEachHueAsARecordInEitherFormat)
 {
     TempFolder folder;
     std::mt19937 random(9);
-    std::vector<HueBytes> written(16);
-    for (HueBytes& hue : written)
-        hue = RandomHue(random);
+    std::vector<HueBytes> written = RandomHues(random, 2);
     const char name[] = "a,\"b\"\\\x92\x01";  // a comma, quotes, a backslash, a code-page byte, a control byte
     std::copy(name, name + sizeof name, written[1].name);
     written[1].colours[0] = 0x8001;
@@ -187,9 +185,7 @@ TEST(HuesCommand, DrawsAChartOfARowAHueWithItsColoursAsSwatches)
 {
     TempFolder folder;
     std::mt19937 random(12);
-    std::vector<HueBytes> written(8);
-    for (HueBytes& hue : written)
-        hue = RandomHue(random);
+    std::vector<HueBytes> written = RandomHues(random, 1);
     written[2].colours[5] = 0;  // drawn black
     WriteFileBytes(folder.File("hues.mul"), HueFile(written, random));
     const ToolRun run = Tiles({"hues", folder.File("tiledata.mul"), "--sheet", folder.File("chart.png"), "--ids", "2-8"});

@@ -25,16 +25,6 @@ struct Tally {
     int replaced = 0, added = 0, removed = 0, unchanged = 0, ignored = 0;
 };
 
-std::uint32_t ArtIndexOf(int id, bool land)
-{
-    return land ? static_cast<std::uint32_t>(id) : kFirstStaticArtIndex + static_cast<std::uint32_t>(id);
-}
-
-std::string NoArtText(const std::string& tileData)
-{
-    return "no art beside " + tileData + " (looked for " + ArtNamesLookedFor() + ")";
-}
-
 // The art beside the tile-data file, or nothing after saying why it cannot be written.
 std::optional<ArtFolder> WritableArt(const std::string& tileData, std::ostream& err)
 {
@@ -79,10 +69,10 @@ int Write(const std::string& tileData, const std::vector<ArtChange>& changes, co
         ToolError(err) << "cannot write the art: " << write.damage << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kRefused:
-        ToolError(err) << FileErrorText(write.error) << "; nothing was written\n";
+        ToolError(err) << write.error.GetErrorMessageOnOneLine() << "; nothing was written\n";
         return kExitFileError;
     case ArtWrite::Result::kFileError:
-        ToolError(err) << FileErrorText(write.error)
+        ToolError(err) << write.error.GetErrorMessageOnOneLine()
                        << (write.filesLeftChanged.empty()
                                ? "; no picture was changed (bytes appended before the failure stay, pointed at by nothing)"
                                : WhatWasLeft(write.filesLeftChanged))
@@ -95,6 +85,11 @@ int Write(const std::string& tileData, const std::vector<ArtChange>& changes, co
 }
 
 } // namespace
+
+std::string NoArtText(const std::string& tileData)
+{
+    return "no art beside " + tileData + " (looked for " + ArtNamesLookedFor() + ")";
+}
 
 int PutPictures(const std::string& tileData, bool land, int inUse, const std::string& folder,
                 const TileIdRange& range, std::ostream& err)
@@ -137,7 +132,7 @@ int PutPictures(const std::string& tileData, bool land, int inUse, const std::st
             problems.push_back(path + ": " + failure);
             continue;
         }
-        const std::uint32_t artIndex = ArtIndexOf(id, land);
+        const std::uint32_t artIndex = ArtIndexOfTile(id, land);
         // A picture the tile already shows is one the art holds, so it can be
         // held. The same RGBA bytes (a file --out wrote) are the same pixels
         // without bringing either to 16-bit colour.
@@ -180,7 +175,7 @@ int RemovePictures(const std::string& tileData, bool land, const TileIdRange& ra
     {
         ArtFolder::Reader reader(*art);  // closed before the writer opens its files
         for (int id = range.first; id <= range.last; ++id) {
-            const std::uint32_t artIndex = ArtIndexOf(id, land);
+            const std::uint32_t artIndex = ArtIndexOfTile(id, land);
             if (reader.Decode(artIndex).kind == ArtResult::Kind::kNoArt) {
                 ++tally.unchanged;
                 continue;

@@ -5,6 +5,10 @@
 #include <iosfwd>
 #include <string>
 
+// "no art beside TILEDATA (looked for ...)": what art and its changes say
+// when neither form of the art files is there.
+std::string NoArtText(const std::string& tileData);
+
 // art --in DIR: each DIR/XXXX.png of a tile in `range` becomes that tile's
 // picture, every file read and checked before anything is written; a tile
 // already showing the same pixels is left alone.

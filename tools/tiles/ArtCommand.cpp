@@ -162,7 +162,7 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
 
     const ArtFolder art = ArtFolder::Load(path);
     if (art.GetForm() == ArtFolder::Form::kNone) {
-        ToolError(err) << "no art beside " << path << " (looked for " << ArtNamesLookedFor() << ")\n";
+        ToolError(err) << NoArtText(path) << '\n';
         return kExitFileError;
     }
     if (!art.Damage().empty()) {
@@ -190,7 +190,7 @@ int Art(const ToolArguments& arguments, std::ostream&, std::ostream& err)
     std::string failure;
     for (int id = range.first; id <= range.last; ++id) {
         const TileFlags flags = static_cast<std::size_t>(id) < hue.flags.size() ? hue.flags[static_cast<std::size_t>(id)] : 0;
-        ArtResult result = reader.Decode(land ? id : kFirstStaticArtIndex + id, palettes.For(flags));
+        ArtResult result = reader.Decode(ArtIndexOfTile(id, land), palettes.For(flags));
         if (result.kind == ArtResult::Kind::kNoArt) {
             ++tally.withoutArt;
         } else if (result.kind == ArtResult::Kind::kDamaged) {

@@ -80,7 +80,7 @@ int Fold(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
             return kExitFileError;
         }
     } catch (const CFileException& error) {
-        ToolError(err) << FileErrorText(error)
+        ToolError(err) << error.GetErrorMessageOnOneLine()
                        << WhatWasLeft(leftChanged.IsEmpty() ? std::vector<std::string>{} : std::vector{path}) << '\n';
         return kExitFileError;
     }

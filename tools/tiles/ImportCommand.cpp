@@ -103,7 +103,7 @@ int ImportHalf(const std::string& path, const std::string& input, const std::str
                        << WhatWasLeft(save.filesLeftChanged) << '\n';
         return kExitFileError;
     case GameFolderSave::Result::kFileError:
-        ToolError(err) << FileErrorText(save.fileError) << WhatWasLeft(save.filesLeftChanged) << '\n';
+        ToolError(err) << save.fileError.GetErrorMessageOnOneLine() << WhatWasLeft(save.filesLeftChanged) << '\n';
         return kExitFileError;
     case GameFolderSave::Result::kSaved:
         break;

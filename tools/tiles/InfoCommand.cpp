@@ -67,7 +67,7 @@ void HueLines(const std::string& path, std::ostream& out)
         else if (cause.m_cause != CFileException::fileNotFound)
             throw cause;  // a patch file that is there but does not open holds groups unknown
     } catch (const CFileException& error) {
-        out << "hue groups in the patch file: not read (" << FileErrorText(error) << ")\n";
+        out << "hue groups in the patch file: not read (" << error.GetErrorMessageOnOneLine() << ")\n";
         return;
     }
     out << "hue groups in the patch file (not applied): " << groups << '\n';
@@ -116,7 +116,7 @@ int Info(const ToolArguments& arguments, std::ostream& out, std::ostream& err)
             << "patched tiles the file holds otherwise: " << PlanFold(tiles, *folder.fileStatics).edits.size()
             << " static, " << PlanFold(land, *folder.fileLand).edits.size() << " land\n";
     else
-        out << " (not loaded: " << FileErrorText(load.patchFileFailure.cause) << ")\n";
+        out << " (not loaded: " << load.patchFileFailure.cause.GetErrorMessageOnOneLine() << ")\n";
     ArtLines(path, out);
     HueLines(path, out);
     return kExitOk;

@@ -48,12 +48,6 @@ std::optional<std::uint64_t> TileDataFileSize(const std::string& path, std::ostr
     return size;
 }
 
-std::string FileErrorText(const CFileException& error)
-{
-    const std::string reason = error.GetSystemReason();
-    return reason.empty() ? error.GetErrorMessage() : error.GetErrorMessage() + " (" + reason + ")";
-}
-
 std::string WhatWasLeft(const std::vector<std::string>& filesLeftChanged)
 {
     if (filesLeftChanged.empty())
@@ -68,7 +62,7 @@ std::string OpenFailureText(const std::string& path, const FileOpenFailure& fail
 {
     if (failure.reason == FileOpenFailure::Reason::kLayoutChanged)
         return path + ": the file's size changed to that of another layout since it was read";
-    return FileErrorText(failure.cause);
+    return failure.cause.GetErrorMessageOnOneLine();
 }
 
 namespace {
@@ -82,13 +76,13 @@ bool ReportLoad(const std::string& path, const GameFolderLoad& load, std::ostrea
         ToolError(err) << OpenFailureText(path, load.tileDataFailure) << '\n';
         return false;
     case GameFolderLoad::Result::kFileError:
-        ToolError(err) << FileErrorText(load.fileError) << '\n';
+        ToolError(err) << load.fileError.GetErrorMessageOnOneLine() << '\n';
         return false;
     case GameFolderLoad::Result::kLoaded:
         break;
     }
     if (!load.patchFileLoaded)
-        ToolError(err) << "note: no patch file read (" << FileErrorText(load.patchFileFailure.cause)
+        ToolError(err) << "note: no patch file read (" << load.patchFileFailure.cause.GetErrorMessageOnOneLine()
                        << "); the tiles are as " << path << " holds them\n";
     return true;
 }

@@ -66,9 +66,6 @@ bool LoadFolder(const std::string& path, LoadedFolder& folder, std::ostream& err
 // `err`, when it cannot be measured.
 std::optional<std::uint64_t> TileDataFileSize(const std::string& path, std::ostream& err);
 
-// A file error for the program's own line of error: its sentence, and the
-// system's words for it in brackets where there are any.
-std::string FileErrorText(const CFileException& error);
 // How a line of error about a change that failed ends: that nothing was
 // written, or which files could not be given back their bytes.
 std::string WhatWasLeft(const std::vector<std::string>& filesLeftChanged);

@@ -1,12 +1,14 @@
 // What a dialog does the same way on every backend: its template, the
 // exchange with its lock-out, the message map's dispatch, OK and Cancel, the
-// system menu's entries, the wait cursor's nesting and the help key. The
-// window-system parts are each backend's DialogPort.cpp.
+// system menu's entries, the wait cursor's nesting and the help key, and
+// what it asks of its port in the same words on each. The window-system
+// parts are each backend's DialogPort.cpp; DialogPort.h is the backend's own.
 
 #include "CDialog.h"
 
 #include "CDataExchange.h"
 #include "CWinApp.h"
+#include "DialogPort.h"
 #include "DialogTemplate.h"
 #include "ResourceModule.h"
 #include "ScopedValue.h"
@@ -21,6 +23,42 @@ const DialogTemplate* CDialog::FindTemplate(int id)
     if (!found)
         throw std::runtime_error("no dialog template " + std::to_string(id));
     return found;
+}
+
+CDialog::~CDialog()
+{
+    EndEveryWaitCursor();
+}
+
+void CDialog::Create()
+{
+    m_port->Create();
+}
+
+int CDialog::DoModal()
+{
+    return m_port->RunModal();
+}
+
+void CDialog::AddItems(int templateId)
+{
+    m_port->AddItems(templateId, FindTemplate(templateId)->items);
+}
+
+void CDialog::ShowItems(int templateId, bool show)
+{
+    m_port->ShowItems(templateId, show);
+}
+
+void CDialog::SizeClientTo(int templateId)
+{
+    const DialogTemplate& size = *FindTemplate(templateId);
+    m_port->SizeClient(size.cx, size.cy);
+}
+
+void CDialog::PostSysCommand(unsigned id)
+{
+    m_port->PostSysCommand(id);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate)

@@ -78,22 +78,6 @@ CDialog::CDialog(int templateId, CWnd* parent)
     m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
 }
 
-CDialog::~CDialog()
-{
-    EndEveryWaitCursor();
-}
-
-void CDialog::Create()
-{
-    m_port->Create();
-}
-
-int CDialog::DoModal()
-{
-    m_port->Create();
-    return m_port->exec();
-}
-
 void CDialog::EndDialog(int result)
 {
     m_port->done(result);
@@ -200,23 +184,6 @@ void CDialog::FocusItem(int id, bool selectText)
         edit->selectAll();
 }
 
-void CDialog::AddItems(int templateId)
-{
-    m_port->AddItems(templateId, FindTemplate(templateId)->items);
-}
-
-void CDialog::ShowItems(int templateId, bool show)
-{
-    m_port->ShowItems(templateId, show);
-}
-
-void CDialog::SizeClientTo(int templateId)
-{
-    const DialogTemplate& size = *FindTemplate(templateId);
-    const DialogUnits units(m_port->font());
-    m_port->setFixedSize(units.ToPixelsX(size.cx), units.ToPixelsY(size.cy));
-}
-
 void CDialog::SetIcon(HICON icon, bool)
 {
     // One window icon holds both sizes.
@@ -277,6 +244,18 @@ void DialogPort::Create()
     }
 }
 
+int DialogPort::RunModal()
+{
+    Create();
+    return exec();
+}
+
+void DialogPort::SizeClient(int cx, int cy)
+{
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixelsX(cx), units.ToPixelsY(cy));
+}
+
 QWidget* DialogPort::Control(int id) const
 {
     const auto found = m_controls.find(id);
@@ -322,11 +301,6 @@ void DialogPort::ShowSystemMenu(const QPoint& globalPos)
         connect(action, &QAction::triggered, &menu, [this, id = item.id] { m_dialog.SendSysCommand(id); });
     }
     menu.exec(globalPos);
-}
-
-void CDialog::PostSysCommand(unsigned id)
-{
-    m_port->PostSysCommand(id);
 }
 
 void DialogPort::PostSysCommand(unsigned id)

@@ -18,10 +18,14 @@ public:
 
     // Makes the controls and runs the initialisation, once.
     void Create();
+    // Runs the dialog modally; returns how it ended.
+    int RunModal();
     QWidget* Control(int id) const;
     // Makes a second template's items into controls after the window's own, hidden.
     void AddItems(int templateId, std::span<const DialogItemTemplate> items);
     void ShowItems(int templateId, bool show);
+    // The client area made a size in dialog units; the window's place stays.
+    void SizeClient(int cx, int cy);
     HICON Icon() const { return m_icon; }
     void SetIcon(HICON icon);
     // Qt's own painting of the window.

@@ -178,21 +178,6 @@ CDialog::CDialog(int templateId, CWnd* parent)
 {
 }
 
-CDialog::~CDialog()
-{
-    EndEveryWaitCursor();
-}
-
-void CDialog::Create()
-{
-    m_port->Create();
-}
-
-int CDialog::DoModal()
-{
-    return m_port->RunModal();
-}
-
 void CDialog::EndDialog(int result)
 {
     ::EndDialog(m_port->Window(), result);
@@ -201,11 +186,6 @@ void CDialog::EndDialog(int result)
 void CDialog::ShowWindow(int command)
 {
     ::ShowWindow(m_port->Window(), command);
-}
-
-void CDialog::PostSysCommand(unsigned id)
-{
-    m_port->PostSysCommand(id);
 }
 
 bool CDialog::IsWindowVisible() const
@@ -283,22 +263,6 @@ void CDialog::FocusItem(int id, bool selectText)
     SendMessageW(m_port->Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     if (selectText)
         SendMessageW(control, EM_SETSEL, 0, -1);
-}
-
-void CDialog::AddItems(int templateId)
-{
-    m_port->AddItems(templateId, FindTemplate(templateId)->items);
-}
-
-void CDialog::ShowItems(int templateId, bool show)
-{
-    m_port->ShowItems(templateId, show);
-}
-
-void CDialog::SizeClientTo(int templateId)
-{
-    const DialogTemplate& size = *FindTemplate(templateId);
-    m_port->SizeClient(size.cx, size.cy);
 }
 
 void CDialog::SetIcon(HICON icon, bool bigIcon)

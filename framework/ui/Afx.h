@@ -42,6 +42,10 @@ inline constexpr unsigned kAppWindow = 1u << 12;  // shown in the task bar
 // A label whose text wraps at its width onto the lines below, as the
 // system's left-aligned static text always does; Qt's labels need telling.
 inline constexpr unsigned kLabelWordWrap = 1u << 13;
+// A window the user may resize by its frame, never smaller than its
+// template's size; the dialog hears each new size (ON_WM_SIZE) and places
+// its controls itself (CDialog::MoveItem).
+inline constexpr unsigned kThickFrame = 1u << 14;
 } // namespace Style
 
 // A key that sends a command wherever the focus is in the dialog, as an
@@ -60,7 +64,8 @@ struct Accelerator {
 enum class Notification {
     ButtonClicked,
     EditChange,
-    ListSelChange,
+    ListSelChange,  // a list box's or a picture grid's selection, changed by the user
+    ComboSelChange,  // a drop-down list's line, picked by the user
 };
 
 // A rectangle in a window's client coordinates.

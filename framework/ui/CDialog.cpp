@@ -169,6 +169,12 @@ void CDialog::SendSysCommand(unsigned id, long lParam)
         OnSysCommand(id, lParam);
 }
 
+void CDialog::SendSize(unsigned type, int cx, int cy)
+{
+    if (const MessageMapEntry* entry = FindEntry(MessageKind::Size))
+        (this->*std::get<AFX_PMSG_SIZE>(entry->handler))(type, cx, cy);
+}
+
 bool CDialog::PaintThroughMap()
 {
     const MessageMapEntry* entry = FindEntry(MessageKind::Paint);

@@ -71,6 +71,20 @@ public:
     void SetItemCheck(int id, int state);
     void FocusItem(int id, bool selectText);
 
+    // A drop-down list's lines: emptied, one added at the end, how many
+    // there are, and the picked one by position (-1: none). Setting it
+    // reports nothing.
+    void ResetItemStrings(int id);
+    void AddItemString(int id, std::u16string_view line);
+    int GetItemStringCount(int id) const;
+    int GetItemSelection(int id) const;
+    void SetItemSelection(int id, int position);
+
+    // A control's place in the client area, in pixels, read and changed:
+    // what a resizable dialog's OnSize does with its controls.
+    void GetItemRect(int id, CRect* rect) const;
+    void MoveItem(int id, const CRect& rect);
+
     // A second list of items, another template's, made into controls of this
     // window after its own (and after them in tab order), hidden; once a
     // template. The window's size stays as it is.
@@ -96,6 +110,8 @@ public:
     // What the controls and the window report, routed through the message map.
     void SendNotification(Notification code, int id);
     void SendSysCommand(unsigned id, long lParam = 0);
+    // A resizable dialog's new client size, to the map's OnSize.
+    void SendSize(unsigned type, int cx, int cy);
     // Sends a system command later: once the window has been shown and the
     // window system has handled what was waiting then. For work that is to
     // run in view, right after the window appears.
@@ -120,6 +136,7 @@ protected:
     // Default handling of what a message map leaves to the framework: the
     // window system's own, once the handler returns.
     void OnSysCommand(unsigned id, long lParam);
+    void OnSize(unsigned, int, int) {}
     void OnPaint();
     HICON OnQueryDragIcon();
 

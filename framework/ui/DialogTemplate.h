@@ -18,6 +18,14 @@ enum class ControlKind {
     // right; the arrows and the Up and Down keys step the number within the
     // range CDialog::SetItemRange gives it. It reports changes as an edit does.
     NumberBox,
+    // A drop-down list of lines to pick one from (no text of its own is
+    // typed): lines added with CDialog::AddItemString, the picked one read
+    // and set by position; a pick by the user reports ComboSelChange.
+    // Text holds the name a screen reader gives it (its label's text).
+    DropDownList,
+    // Cells of pictures a CPictureGridCtrl shows, scrolled by the system's
+    // scroll bar; text holds the name a screen reader gives it.
+    PictureGrid,
 };
 
 struct DialogItemTemplate {

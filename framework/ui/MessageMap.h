@@ -17,15 +17,17 @@ using AFX_PMSG_SYSCOMMAND = void (CDialog::*)(unsigned id, long lParam);
 using AFX_PMSG_QUERYICON = HICON (CDialog::*)();
 // A handler of a range of controls: told which one reported.
 using AFX_PMSG_RANGE = void (CDialog::*)(int id);
+// A resizable dialog's new client size, in pixels.
+using AFX_PMSG_SIZE = void (CDialog::*)(unsigned type, int cx, int cy);
 
 // NotifyRange: one notification from any control id .. lastId.
-enum class MessageKind { End, Notify, NotifyRange, SysCommand, Paint, QueryDragIcon };
+enum class MessageKind { End, Notify, NotifyRange, SysCommand, Paint, QueryDragIcon, Size };
 
 struct MessageMapEntry {
     MessageKind kind;
     Notification code;
     int id;
-    std::variant<AFX_PMSG, AFX_PMSG_SYSCOMMAND, AFX_PMSG_QUERYICON, AFX_PMSG_RANGE> handler;
+    std::variant<AFX_PMSG, AFX_PMSG_SYSCOMMAND, AFX_PMSG_QUERYICON, AFX_PMSG_RANGE, AFX_PMSG_SIZE> handler;
     int lastId = 0;
 };
 
@@ -64,6 +66,12 @@ protected:                                                                      
 #define ON_BN_CLICKED(id, memberFn) ON_NOTIFICATION_(Notification::ButtonClicked, id, memberFn)
 #define ON_EN_CHANGE(id, memberFn) ON_NOTIFICATION_(Notification::EditChange, id, memberFn)
 #define ON_LBN_SELCHANGE(id, memberFn) ON_NOTIFICATION_(Notification::ListSelChange, id, memberFn)
+#define ON_CBN_SELCHANGE(id, memberFn) ON_NOTIFICATION_(Notification::ComboSelChange, id, memberFn)
+// OnSize(type, cx, cy): a kThickFrame dialog's client area after each resize
+// (and once when it is first shown); type is SIZE_RESTORED (0) or another of
+// the system's.
+#define ON_WM_SIZE()                                                                               \
+    {MessageKind::Size, Notification::ButtonClicked, 0, static_cast<AFX_PMSG_SIZE>(&ThisClass::OnSize)},
 #define ON_WM_SYSCOMMAND()                                                                         \
     {MessageKind::SysCommand, Notification::ButtonClicked, 0,                                      \
      static_cast<AFX_PMSG_SYSCOMMAND>(&ThisClass::OnSysCommand)},

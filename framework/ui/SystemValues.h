@@ -62,3 +62,18 @@ inline constexpr unsigned FALT = 0x10;
 #ifndef VK_F3
 inline constexpr int VK_F3 = 0x72;
 #endif
+// The virtual-key codes of the keys that move through a list or a grid.
+#ifndef VK_PRIOR
+inline constexpr int VK_PRIOR = 0x21;  // Page Up
+inline constexpr int VK_NEXT = 0x22;   // Page Down
+inline constexpr int VK_END = 0x23;
+inline constexpr int VK_HOME = 0x24;
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+#endif
+// What OnSize is told of a resize that leaves the window neither minimised nor maximised.
+#ifndef SIZE_RESTORED
+inline constexpr unsigned SIZE_RESTORED = 0;
+#endif

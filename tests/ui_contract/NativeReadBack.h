@@ -33,3 +33,32 @@ bool IsControlEnabled(const CDialog& dialog, int id);
 void ClickNatively(const CDialog& dialog, int id);
 // Handles what the window system has waiting, as a modal loop would.
 void HandleWaitingEvents();
+
+// A press and release of the left button at (x, y) of the control's client
+// area, as the window system delivers them.
+void ClickAt(const CDialog& dialog, int id, int x, int y);
+// A key (a virtual-key code: VK_LEFT, VK_NEXT, ...) pressed and let go in the control.
+void PressKey(const CDialog& dialog, int id, int virtualKey);
+// One notch of the mouse wheel over the control, towards the top when `up`.
+void TurnWheel(const CDialog& dialog, int id, bool up);
+// The control's vertical scroll bar as the window system holds it: the
+// highest position the thumb can reach, the page and the position.
+struct ScrollBarState {
+    int lastPosition = 0;
+    int page = 0;
+    int position = 0;
+    bool shown = false;
+};
+ScrollBarState VerticalScrollBarOf(const CDialog& dialog, int id);
+// Moves the thumb to `position`, as a drag of it does.
+void DragScrollBar(const CDialog& dialog, int id, int position);
+// What a screen reader reads as the control's value.
+std::u16string AccessibleValueOf(const CDialog& dialog, int id);
+// The control's box in its window's client area, in pixels.
+CRect ControlRect(const CDialog& dialog, int id);
+// The window's client area resized as a drag of its frame does (the
+// window system may keep it from going below a minimum).
+void ResizeClientNatively(const CDialog& dialog, int width, int height);
+// The lines of a drop-down list as the system holds them, and a line picked as the user picks it.
+std::vector<std::u16string> DropDownLines(const CDialog& dialog, int id);
+void PickNatively(const CDialog& dialog, int id, int position);

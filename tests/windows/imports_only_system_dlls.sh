@@ -5,7 +5,7 @@
 set -euo pipefail
 objdump=$1
 shift
-system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll ole32.dll oleaut32.dll uxtheme.dll msvcrt.dll ws2_32.dll "
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll ole32.dll oleaut32.dll oleacc.dll uxtheme.dll msvcrt.dll ws2_32.dll "
 status=0
 for program in "$@"; do
   imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')

@@ -3,14 +3,17 @@
 
 #include "DialogPort.h"
 
+#include "AccessibleTexts.h"
 #include "DialogTemplate.h"
 #include "ImageWindow.h"
 #include "NativeWindow.h"
+#include "PictureGridWindow.h"
 #include "ResourceModule.h"
 #include "ScopedValue.h"
 #include "WideText.h"
 #include "WindowsCodePage.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -19,7 +22,12 @@ namespace {
 constexpr UINT kSendPostedCommands = WM_APP;
 
 // Atoms of the system's predefined control classes in a dialog template.
-constexpr WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082, kListBoxClass = 0x0083;
+constexpr WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082, kListBoxClass = 0x0083,
+               kComboBoxClass = 0x0085;
+
+// A drop-down list's height given to the system is its closed height and
+// its list's together: room for about twelve lines below, in dialog units.
+constexpr int kDropDownListRoom = 12 * 8 + 4;
 
 // Writes an extended dialog template: WORDs and DWORDs little-endian,
 // strings as zero-ended UTF-16, each item on a DWORD boundary.
@@ -56,6 +64,8 @@ DWORD DialogStyle(unsigned style)
         result |= WS_SYSMENU;
     if (style & Style::kModalFrame)
         result |= DS_MODALFRAME;
+    if (style & Style::kThickFrame)
+        result |= WS_THICKFRAME | WS_MAXIMIZEBOX;
     return result;
 }
 
@@ -82,6 +92,9 @@ DWORD ItemStyle(const DialogItemTemplate& item)
     case ControlKind::Icon: return style | SS_ICON;
     case ControlKind::Image: return style;
     case ControlKind::GroupBox: return style | BS_GROUPBOX;
+    // Both are reached by Tab, whatever the template says.
+    case ControlKind::DropDownList: return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    case ControlKind::PictureGrid: return style | WS_TABSTOP | WS_VSCROLL;
     }
     return style;
 }
@@ -96,9 +109,11 @@ WORD ItemClass(ControlKind kind)
     case ControlKind::Edit:
     case ControlKind::NumberBox: return kEditClass;
     case ControlKind::ListBox: return kListBoxClass;
+    case ControlKind::DropDownList: return kComboBoxClass;
     case ControlKind::Label:
     case ControlKind::Icon:
-    case ControlKind::Image: return kStaticClass;  // the image's class goes by name instead
+    case ControlKind::Image:
+    case ControlKind::PictureGrid: return kStaticClass;  // the image's and grid's classes go by name instead
     }
     return kStaticClass;
 }
@@ -110,10 +125,15 @@ const wchar_t* ItemClassName(ControlKind kind)
         RegisterImageWindowClass();
         return kImageWindowClass;
     }
+    if (kind == ControlKind::PictureGrid) {
+        RegisterPictureGridWindowClass();
+        return kPictureGridWindowClass;
+    }
     switch (ItemClass(kind)) {
     case kButtonClass: return L"BUTTON";
     case kEditClass: return L"EDIT";
     case kListBoxClass: return L"LISTBOX";
+    case kComboBoxClass: return L"COMBOBOX";
     default: return L"STATIC";
     }
 }
@@ -121,6 +141,57 @@ const wchar_t* ItemClassName(ControlKind kind)
 std::wstring Wide(const char* text)
 {
     return WideFromCodePage1252(text ? text : "");
+}
+
+// A control's height in the template: a drop-down list's with its list's room.
+int SystemHeight(const DialogItemTemplate& item)
+{
+    return item.kind == ControlKind::DropDownList ? item.cy + kDropDownListRoom : item.cy;
+}
+
+bool IsDropDownList(HWND control)
+{
+    wchar_t name[16] = {};
+    return control && GetClassNameW(control, name, 16) > 0 && lstrcmpiW(name, L"ComboBox") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST;
+}
+
+// A drop-down list's accessible name: its template's text, without the
+// marker of a mnemonic, as a label's own name is read. The system would
+// take the label before it (and Wine the line picked).
+constexpr wchar_t kAccessibleNameProperty[] = L"QuarnelAccessibleName";
+
+std::wstring StoredName(HWND control)
+{
+    const auto* name = static_cast<const std::wstring*>(GetPropW(control, kAccessibleNameProperty));
+    return name ? *name : std::wstring();
+}
+
+LRESULT CALLBACK NamedDropDownProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETOBJECT) {
+        static constexpr AccessibleTexts kTexts = {&StoredName, nullptr};
+        if (const LRESULT answer = AnswerAccessibleObject(control, wParam, lParam, kTexts))
+            return answer;
+    } else if (message == WM_NCDESTROY) {
+        delete static_cast<std::wstring*>(RemovePropW(control, kAccessibleNameProperty));
+        RemoveWindowSubclass(control, &NamedDropDownProc, 0);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void NameDropDownList(HWND control, const char* text)
+{
+    std::wstring name;
+    const std::wstring marked = Wide(text);
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        if (marked[i] == L'&' && i + 1 < marked.size())
+            ++i;
+        name.push_back(marked[i]);
+    }
+    delete static_cast<std::wstring*>(RemovePropW(control, kAccessibleNameProperty));
+    SetPropW(control, kAccessibleNameProperty, new std::wstring(std::move(name)));
+    SetWindowSubclass(control, &NamedDropDownProc, 0, 0);
 }
 
 bool InCodePage1252(std::wstring_view text)
@@ -265,6 +336,59 @@ void CDialog::FocusItem(int id, bool selectText)
         SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
+void CDialog::ResetItemStrings(int id)
+{
+    SendDlgItemMessageW(m_port->Window(), id, CB_RESETCONTENT, 0, 0);
+}
+
+void CDialog::AddItemString(int id, std::u16string_view line)
+{
+    const std::wstring wide(line.begin(), line.end());
+    SendDlgItemMessageW(m_port->Window(), id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+int CDialog::GetItemStringCount(int id) const
+{
+    const LRESULT count = SendDlgItemMessageW(m_port->Window(), id, CB_GETCOUNT, 0, 0);
+    return count == CB_ERR ? 0 : static_cast<int>(count);
+}
+
+int CDialog::GetItemSelection(int id) const
+{
+    const LRESULT position = SendDlgItemMessageW(m_port->Window(), id, CB_GETCURSEL, 0, 0);
+    return position == CB_ERR ? -1 : static_cast<int>(position);
+}
+
+void CDialog::SetItemSelection(int id, int position)
+{
+    SendDlgItemMessageW(m_port->Window(), id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+void CDialog::GetItemRect(int id, CRect* rect) const
+{
+    // A drop-down list's box is its closed one, as the system reports it.
+    RECT box{};
+    ::GetWindowRect(NativeControl(*this, id), &box);
+    MapWindowPoints(nullptr, m_port->Window(), reinterpret_cast<POINT*>(&box), 2);
+    *rect = {box.left, box.top, box.right, box.bottom};
+}
+
+void CDialog::MoveItem(int id, const CRect& rect)
+{
+    const HWND control = NativeControl(*this, id);
+    int height = rect.bottom - rect.top;
+    if (IsDropDownList(control)) {
+        // The system takes a drop-down list's height with its list's below.
+        RECT room{0, 0, 0, kDropDownListRoom};
+        MapDialogRect(m_port->Window(), &room);
+        height += room.bottom;
+    }
+    ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, height, TRUE);
+    // A number box's arrows stand inside the box's new right end again.
+    if (const HWND arrows = m_port->Arrows(id))
+        SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control), 0);
+}
+
 void CDialog::SetIcon(HICON icon, bool bigIcon)
 {
     SendMessageW(m_port->Window(), WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -385,7 +509,7 @@ void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> it
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
     std::vector<HWND>& made = m_addedControls[templateId];
     for (const DialogItemTemplate& item : items) {
-        RECT place{item.x, item.y, item.x + item.cx, item.y + item.cy};
+        RECT place{item.x, item.y, item.x + item.cx, item.y + SystemHeight(item)};
         MapDialogRect(m_window, &place);
         const bool icon = item.kind == ControlKind::Icon;
         const std::wstring text = icon ? std::wstring() : Wide(item.text);
@@ -404,6 +528,8 @@ void DialogPort::AddItems(int templateId, std::span<const DialogItemTemplate> it
         if (item.kind == ControlKind::NumberBox)
             if (const HWND arrows = AttachArrows(control, false))
                 made.push_back(arrows);
+        if (item.kind == ControlKind::DropDownList)
+            NameDropDownList(control, item.text);
     }
 }
 
@@ -486,9 +612,17 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        for (const DialogItemTemplate& item : m_dialog.m_template->items)
+        for (const DialogItemTemplate& item : m_dialog.m_template->items) {
             if (item.kind == ControlKind::NumberBox)
                 AttachArrows(GetDlgItem(m_window, item.id), true);
+            if (item.kind == ControlKind::DropDownList)
+                NameDropDownList(GetDlgItem(m_window, item.id), item.text);
+        }
+        {
+            RECT frame{};
+            ::GetWindowRect(m_window, &frame);
+            m_minimumSize = {frame.right - frame.left, frame.bottom - frame.top};
+        }
         m_dialog.m_systemMenu.Attach([menu = ::GetSystemMenu(m_window, FALSE)](const CMenu::Item& item) {
             const std::wstring text = WideFromCodePage1252(item.text);
             return menu && AppendMenuW(menu, item.flags, item.id, item.IsSeparator() ? nullptr : text.c_str());
@@ -502,6 +636,8 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_dialog.SendNotification(Notification::ButtonClicked, id);
         else if (code == EN_CHANGE)
             m_dialog.SendNotification(Notification::EditChange, id);
+        else if (code == CBN_SELCHANGE && IsDropDownList(reinterpret_cast<HWND>(lParam)))
+            m_dialog.SendNotification(Notification::ComboSelChange, id);
         else if (code == LBN_SELCHANGE)
             m_dialog.SendNotification(Notification::ListSelChange, id);
         else
@@ -538,9 +674,41 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_WINDOWPOSCHANGED:
         // A modal dialog is shown only once its loop has nothing waiting.
-        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) {
             SendPostedLater();
+            // The size the window was made with came before the dialog
+            // heard anything; it hears it once as it is first shown.
+            if (!std::exchange(m_sizeSent, true)) {
+                RECT client{};
+                ::GetClientRect(m_window, &client);
+                m_dialog.SendSize(SIZE_RESTORED, client.right, client.bottom);
+            }
+        }
         return FALSE;
+    case WM_SIZE:
+        m_sizeSent = true;
+        m_dialog.SendSize(static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_GETMINMAXINFO:
+        // A resizable window is never made smaller than it was made.
+        if ((m_dialog.m_template->style & Style::kThickFrame) && m_minimumSize.cx > 0) {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize.x = std::max(limits->ptMinTrackSize.x, m_minimumSize.cx);
+            limits->ptMinTrackSize.y = std::max(limits->ptMinTrackSize.y, m_minimumSize.cy);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_MOUSEWHEEL: {
+        // The wheel turns what is under the pointer: a picture grid turns
+        // even while the focus is in another control, which hands it here.
+        const POINT pointer{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const HWND under = WindowFromPoint(pointer);
+        if (under && under != m_window && GetParent(under) == m_window && IsPictureGridWindow(under)) {
+            SendMessageW(under, WM_MOUSEWHEEL, wParam, lParam);
+            return TRUE;
+        }
+        return FALSE;
+    }
     case kSendPostedCommands: {
         UpdateWindow(m_window);  // painted before the work, which may take a while
         // Taken first: a command may post another, which waits for its own turn.
@@ -587,11 +755,14 @@ std::vector<std::uint8_t> DialogPort::BuildTemplate() const
         out.Short(static_cast<short>(item.x));
         out.Short(static_cast<short>(item.y));
         out.Short(static_cast<short>(item.cx));
-        out.Short(static_cast<short>(item.cy));
+        out.Short(static_cast<short>(SystemHeight(item)));
         out.Dword(static_cast<DWORD>(item.id));
         if (item.kind == ControlKind::Image) {
             RegisterImageWindowClass();
             out.Text(kImageWindowClass);
+        } else if (item.kind == ControlKind::PictureGrid) {
+            RegisterPictureGridWindowClass();
+            out.Text(kPictureGridWindowClass);
         } else {
             out.Word(0xFFFF);
             out.Word(ItemClass(item.kind));

@@ -69,4 +69,8 @@ private:
     std::vector<unsigned> m_postedCommands;
     bool m_useDefault = false;
     bool m_modeless = false;
+    // The window's size as made: a resizable one is never made smaller.
+    SIZE m_minimumSize{0, 0};
+    // Whether the dialog has heard its client area's size yet.
+    bool m_sizeSent = false;
 };

@@ -67,10 +67,13 @@ bench: build bench-windows
 	@$(BUILD)/bench/tiles_bench
 	@$(BUILD)/bench/art_bench
 
-# The Win32 list fill and Load command, under Wine on its own display.
+# The Win32 list fill and Load command, and the picture grid's paint and
+# scroll, under Wine on its own display.
 bench-windows: windows
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all \
 	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/list_fill_bench.exe
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all \
+	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/grid_paint_bench.exe
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "CImageCtrl.h"
 #include "CListBox.h"
+#include "CPictureGridCtrl.h"
 #include "MessageBox.h"
 #include "WindowsCodePage.h"
 
@@ -93,6 +94,12 @@ void DDX_Control(CDataExchange* pDX, int id, CListBox& control)
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CImageCtrl& control)
+{
+    if (!control.IsAttached())
+        control.SubclassDlgItem(id, pDX->m_pDlgWnd);
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CPictureGridCtrl& control)
 {
     if (!control.IsAttached())
         control.SubclassDlgItem(id, pDX->m_pDlgWnd);

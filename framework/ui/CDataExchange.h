@@ -6,6 +6,7 @@
 class CDialog;
 class CImageCtrl;
 class CListBox;
+class CPictureGridCtrl;
 
 // Thrown to stop an exchange run at the failing control.
 struct CUserException {};
@@ -36,6 +37,7 @@ inline constexpr char kPromptMaxChars[] = "Please enter no more than %1 characte
 
 void DDX_Control(CDataExchange* pDX, int id, CListBox& control);
 void DDX_Control(CDataExchange* pDX, int id, CImageCtrl& control);
+void DDX_Control(CDataExchange* pDX, int id, CPictureGridCtrl& control);
 // A signed decimal integer.
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 // 8-bit text in the Western code page.

@@ -73,7 +73,9 @@ inline constexpr int VK_UP = 0x26;
 inline constexpr int VK_RIGHT = 0x27;
 inline constexpr int VK_DOWN = 0x28;
 #endif
-// What OnSize is told of a resize that leaves the window neither minimised nor maximised.
+// What OnSize is told of a resize that leaves the window neither minimised
+// nor maximised, and of one that maximises it.
 #ifndef SIZE_RESTORED
 inline constexpr unsigned SIZE_RESTORED = 0;
+inline constexpr unsigned SIZE_MAXIMIZED = 2;
 #endif

@@ -10,10 +10,12 @@
 #include "ImageControl.h"
 #include "ListBoxControl.h"
 #include "NumberBoxControl.h"
+#include "PictureGridControl.h"
 #include "ResourceModule.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QValidator>
 
 #include <utility>
@@ -30,6 +33,11 @@ namespace {
 QString ControlText(const char* text)
 {
     return QString::fromLatin1(text ? text : "");
+}
+
+QString FromUtf16(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Accepts only text the Western code page can hold, so that nothing typed
@@ -119,6 +127,8 @@ std::u16string CDialog::GetItemText(int id) const
         return edit->text().toStdU16String();
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text().toStdU16String();
+    if (const auto* dropDown = qobject_cast<const QComboBox*>(control))
+        return dropDown->currentText().toStdU16String();  // the picked line, as the system's drop-down list gives it
     return {};
 }
 
@@ -182,6 +192,60 @@ void CDialog::FocusItem(int id, bool selectText)
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control); edit && selectText)
         edit->selectAll();
+}
+
+void CDialog::ResetItemStrings(int id)
+{
+    if (auto* dropDown = qobject_cast<QComboBox*>(m_port->Control(id)))
+        dropDown->clear();
+}
+
+void CDialog::AddItemString(int id, std::u16string_view line)
+{
+    auto* dropDown = qobject_cast<QComboBox*>(m_port->Control(id));
+    if (!dropDown)
+        return;
+    // Qt picks the first line added to an empty box; the system's drop-down
+    // list leaves none picked until told.
+    const int picked = dropDown->currentIndex();
+    dropDown->addItem(FromUtf16(line));
+    dropDown->setCurrentIndex(picked);
+}
+
+int CDialog::GetItemStringCount(int id) const
+{
+    const auto* dropDown = qobject_cast<const QComboBox*>(m_port->Control(id));
+    return dropDown ? dropDown->count() : 0;
+}
+
+int CDialog::GetItemSelection(int id) const
+{
+    const auto* dropDown = qobject_cast<const QComboBox*>(m_port->Control(id));
+    return dropDown ? dropDown->currentIndex() : -1;
+}
+
+void CDialog::SetItemSelection(int id, int position)
+{
+    // Qt reports only the user's picks (activated): this one goes unreported.
+    if (auto* dropDown = qobject_cast<QComboBox*>(m_port->Control(id)))
+        dropDown->setCurrentIndex(position >= 0 && position < dropDown->count() ? position : -1);
+}
+
+void CDialog::GetItemRect(int id, CRect* rect) const
+{
+    const QWidget* control = m_port->Control(id);
+    const QRect box = control ? control->geometry() : QRect();
+    *rect = {box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
+}
+
+void CDialog::MoveItem(int id, const CRect& rect)
+{
+    QWidget* control = m_port->Control(id);
+    if (!control)
+        return;
+    // A drop-down list keeps the height its font gives it, as the system's does.
+    const int height = qobject_cast<QComboBox*>(control) ? control->height() : rect.Height();
+    control->setGeometry(rect.left, rect.top, rect.Width(), height);
 }
 
 void CDialog::SetIcon(HICON icon, bool)
@@ -253,7 +317,15 @@ int DialogPort::RunModal()
 void DialogPort::SizeClient(int cx, int cy)
 {
     const DialogUnits units(font());
-    setFixedSize(units.ToPixelsX(cx), units.ToPixelsY(cy));
+    if (Resizable())
+        resize(units.ToPixelsX(cx), units.ToPixelsY(cy));
+    else
+        setFixedSize(units.ToPixelsX(cx), units.ToPixelsY(cy));
+}
+
+bool DialogPort::Resizable() const
+{
+    return (m_dialog.m_template->style & Style::kThickFrame) != 0;
 }
 
 QWidget* DialogPort::Control(int id) const
@@ -331,6 +403,13 @@ void DialogPort::SendPostedLater()
         Qt::QueuedConnection);
 }
 
+void DialogPort::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // Qt sends the first size as the window is first shown, as the system does.
+    m_dialog.SendSize(isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, width(), height());
+}
+
 void DialogPort::reject()
 {
     m_dialog.OnCancel();
@@ -373,13 +452,24 @@ void DialogPort::CreateControls()
     const DialogUnits units(font);
     setWindowTitle(ControlText(dialogTemplate.caption));
 
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (!Resizable())
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
     if (dialogTemplate.style & Style::kCaption)
         flags |= Qt::WindowTitleHint;
     if (dialogTemplate.style & Style::kSysMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (Resizable() && (dialogTemplate.style & Style::kSysMenu))
+        flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
-    setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+    const QSize size(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+    if (Resizable()) {
+        // The frame resizes it, never below the template's size.
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
     MakeControls(dialogTemplate.items);
 }
 
@@ -466,6 +556,24 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
         case ControlKind::GroupBox:
             control = new QGroupBox(text, this);
             break;
+        case ControlKind::DropDownList: {
+            auto* dropDown = new QComboBox(this);
+            dropDown->setEditable(false);
+            dropDown->setAccessibleName(text);
+            if (pendingLabel)
+                pendingLabel->setBuddy(dropDown);
+            // A pick of the user's only: activated, never the program's setting.
+            connect(dropDown, &QComboBox::activated, this,
+                    [this, id = item.id] { m_dialog.SendNotification(Notification::ComboSelChange, id); });
+            control = dropDown;
+            break;
+        }
+        case ControlKind::PictureGrid: {
+            auto* grid = new PictureGridControl(this);
+            grid->setAccessibleName(text);
+            control = grid;
+            break;
+        }
         case ControlKind::Icon: {
             auto* label = new QLabel(this);
             label->setPixmap(IconOf(AfxLoadIcon(QString::fromLatin1(item.text).toInt())).pixmap(kIconSize, kIconSize));
@@ -473,7 +581,12 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
             break;
         }
         }
-        control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
+        QRect box = units.ToPixels(item.x, item.y, item.cx, item.cy);
+        // A drop-down list's own box is as high as its font needs: the
+        // template's height, as the system's, is what the opened list may take.
+        if (item.kind == ControlKind::DropDownList)
+            box.setHeight(control->sizeHint().height());
+        control->setGeometry(box);
         pendingLabel = item.kind == ControlKind::Label ? qobject_cast<QLabel*>(control) : nullptr;
         if (item.id == IDC_STATIC) {
             control->setObjectName(QStringLiteral("static%1").arg(m_staticCount++));

@@ -40,8 +40,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Whether the template lets the frame resize the window.
+    bool Resizable() const;
     void CreateControls();
     // Makes controls of items, each after the last tab stop made so far.
     std::vector<QWidget*> MakeControls(std::span<const DialogItemTemplate> items);

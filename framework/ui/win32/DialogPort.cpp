@@ -25,9 +25,12 @@ constexpr UINT kSendPostedCommands = WM_APP;
 constexpr WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082, kListBoxClass = 0x0083,
                kComboBoxClass = 0x0085;
 
-// A drop-down list's height given to the system is its closed height and
-// its list's together: room for about twelve lines below, in dialog units.
-constexpr int kDropDownListRoom = 12 * 8 + 4;
+// A drop-down list's height given to the system is its closed box's and
+// its opened list's together; the closed box is as high as the font needs.
+// The list has room for about twelve lines, or as many as the template's
+// height holds when that is more. In dialog units.
+constexpr int kDropDownListRoom = 12 * 10 + 4;
+constexpr int kDropDownClosedHeight = 14;
 
 // Writes an extended dialog template: WORDs and DWORDs little-endian,
 // strings as zero-ended UTF-16, each item on a DWORD boundary.
@@ -143,10 +146,11 @@ std::wstring Wide(const char* text)
     return WideFromCodePage1252(text ? text : "");
 }
 
-// A control's height in the template: a drop-down list's with its list's room.
+// A control's height as the system takes it: a drop-down list's with its list's room.
 int SystemHeight(const DialogItemTemplate& item)
 {
-    return item.kind == ControlKind::DropDownList ? item.cy + kDropDownListRoom : item.cy;
+    return item.kind == ControlKind::DropDownList ? std::max(item.cy, kDropDownClosedHeight + kDropDownListRoom)
+                                                  : item.cy;
 }
 
 bool IsDropDownList(HWND control)
@@ -158,7 +162,8 @@ bool IsDropDownList(HWND control)
 
 // A drop-down list's accessible name: its template's text, without the
 // marker of a mnemonic, as a label's own name is read. The system would
-// take the label before it (and Wine the line picked).
+// take the label before it, and Wine the line picked. Its value is the line
+// picked, which Wine leaves out.
 constexpr wchar_t kAccessibleNameProperty[] = L"QuarnelAccessibleName";
 
 std::wstring StoredName(HWND control)
@@ -167,10 +172,17 @@ std::wstring StoredName(HWND control)
     return name ? *name : std::wstring();
 }
 
+std::wstring PickedLine(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 LRESULT CALLBACK NamedDropDownProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_GETOBJECT) {
-        static constexpr AccessibleTexts kTexts = {&StoredName, nullptr};
+        static constexpr AccessibleTexts kTexts = {&StoredName, &PickedLine};
         if (const LRESULT answer = AnswerAccessibleObject(control, wParam, lParam, kTexts))
             return answer;
     } else if (message == WM_NCDESTROY) {
@@ -361,7 +373,9 @@ int CDialog::GetItemSelection(int id) const
 
 void CDialog::SetItemSelection(int id, int position)
 {
-    SendDlgItemMessageW(m_port->Window(), id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    // A position past the lines picks none, as -1 does (Wine would keep the line picked before).
+    const bool onALine = position >= 0 && position < GetItemStringCount(id);
+    SendDlgItemMessageW(m_port->Window(), id, CB_SETCURSEL, onALine ? static_cast<WPARAM>(position) : static_cast<WPARAM>(-1), 0);
 }
 
 void CDialog::GetItemRect(int id, CRect* rect) const
@@ -488,6 +502,17 @@ bool DialogPort::RouteInput(MSG& message)
     DialogPort* port = PortOfWindow(root);
     if (!port)
         return false;
+    // The wheel turns the picture grid under the pointer, as Windows itself
+    // now has it, though Wine and older Windows hand it to the focus (a
+    // drop-down list there would change its pick).
+    if (message.message == WM_MOUSEWHEEL) {
+        const POINT pointer{static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))};
+        const HWND under = WindowFromPoint(pointer);
+        if (under != message.hwnd && IsPictureGridWindow(under) && PortOfWindow(GetAncestor(under, GA_ROOT))) {
+            SendMessageW(under, WM_MOUSEWHEEL, message.wParam, message.lParam);
+            return true;
+        }
+    }
     if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
         port->m_dialog.TranslateAccelerator(static_cast<int>(message.wParam), HeldModifiers()))
         return true;
@@ -698,17 +723,6 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         return FALSE;
-    case WM_MOUSEWHEEL: {
-        // The wheel turns what is under the pointer: a picture grid turns
-        // even while the focus is in another control, which hands it here.
-        const POINT pointer{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        const HWND under = WindowFromPoint(pointer);
-        if (under && under != m_window && GetParent(under) == m_window && IsPictureGridWindow(under)) {
-            SendMessageW(under, WM_MOUSEWHEEL, wParam, lParam);
-            return TRUE;
-        }
-        return FALSE;
-    }
     case kSendPostedCommands: {
         UpdateWindow(m_window);  // painted before the work, which may take a while
         // Taken first: a command may post another, which waits for its own turn.

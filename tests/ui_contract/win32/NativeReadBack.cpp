@@ -160,14 +160,12 @@ void PressKey(const CDialog& dialog, int id, int virtualKey)
 
 void TurnWheel(const CDialog& dialog, int id, bool up)
 {
-    // The system sends the wheel to the focus, over whichever control the pointer is.
+    // Windows hands the wheel to the window under the pointer, wherever the focus is.
     const HWND control = NativeControl(dialog, id);
     RECT client{};
     GetClientRect(control, &client);
     const POINT centre = OnScreen(control, client.right / 2, client.bottom / 2);
-    SetCursorPos(centre.x, centre.y);
-    const HWND focus = GetFocus() ? GetFocus() : control;
-    SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, up ? WHEEL_DELTA : -WHEEL_DELTA), MAKELPARAM(centre.x, centre.y));
+    SendMessageW(control, WM_MOUSEWHEEL, MAKEWPARAM(0, up ? WHEEL_DELTA : -WHEEL_DELTA), MAKELPARAM(centre.x, centre.y));
 }
 
 ScrollBarState VerticalScrollBarOf(const CDialog& dialog, int id)

@@ -375,7 +375,7 @@ void CDialog::SetItemSelection(int id, int position)
 {
     // A position past the lines picks none, as -1 does (Wine would keep the line picked before).
     const bool onALine = position >= 0 && position < GetItemStringCount(id);
-    SendDlgItemMessageW(m_port->Window(), id, CB_SETCURSEL, onALine ? static_cast<WPARAM>(position) : static_cast<WPARAM>(-1), 0);
+    SendDlgItemMessageW(m_port->Window(), id, CB_SETCURSEL, static_cast<WPARAM>(onALine ? position : -1), 0);
 }
 
 void CDialog::GetItemRect(int id, CRect* rect) const
@@ -392,10 +392,12 @@ void CDialog::MoveItem(int id, const CRect& rect)
     const HWND control = NativeControl(*this, id);
     int height = rect.bottom - rect.top;
     if (IsDropDownList(control)) {
-        // The system takes a drop-down list's height with its list's below.
-        RECT room{0, 0, 0, kDropDownListRoom};
-        MapDialogRect(m_port->Window(), &room);
-        height += room.bottom;
+        // The system takes a drop-down list's height with its opened
+        // list's below, which keeps the room it has.
+        RECT opened{}, closed{};
+        SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&opened));
+        ::GetWindowRect(control, &closed);
+        height += std::max(opened.bottom - closed.bottom, 0L);
     }
     ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, height, TRUE);
     // A number box's arrows stand inside the box's new right end again.
@@ -637,6 +639,7 @@ INT_PTR DialogPort::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        m_sizeSent = false;
         for (const DialogItemTemplate& item : m_dialog.m_template->items) {
             if (item.kind == ControlKind::NumberBox)
                 AttachArrows(GetDlgItem(m_window, item.id), true);

@@ -352,8 +352,8 @@ TEST_F(PictureGridWindow, TheWheelScrollsByRowsAndSelectsNothing)
     TurnWheel(dialog, kGrid, false);
     HandleWaitingEvents();
     const int down = dialog.m_grid.GetTopRow();
-    EXPECT_GE(down, 1) << "a notch towards the user scrolls down";
-    EXPECT_LE(down, dialog.m_grid.GetLastTopRow());
+    EXPECT_EQ(down, std::min(WheelScrollLines(), dialog.m_grid.GetLastTopRow()))
+        << "a notch towards the user scrolls down by the system's lines a notch";
     EXPECT_EQ(VerticalScrollBarOf(dialog, kGrid).position, down);
     TurnWheel(dialog, kGrid, false);
     HandleWaitingEvents();
@@ -500,6 +500,16 @@ TEST_F(PictureGridWindow, TheTabKeyReachesTheDropDownListAndTheGrid)
 TEST_F(PictureGridWindow, TheDropDownListHoldsItsLinesAndReportsOnlyTheUsersPick)
 {
     EXPECT_EQ(AccessibleNameOf(dialog, kKind), u"Kind");
+    // The box is as high as its font needs; the template's height is the opened list's.
+    const int tallest = DialogUnitsToPixels(dialog, 0, 20).Height();
+    EXPECT_LT(ControlRect(dialog, kKind).Height(), tallest);
+    EXPECT_GT(ControlRect(dialog, kKind).Height(), tallest / 4);
+    CRect box;
+    dialog.GetItemRect(kKind, &box);
+    dialog.MoveItem(kKind, {box.left + 10, box.top, box.right + 10, box.top + 3 * tallest});
+    const CRect moved = ControlRect(dialog, kKind);
+    EXPECT_EQ(moved.left, box.left + 10);
+    EXPECT_EQ(moved.Height(), box.Height()) << "a move keeps it as high";
     EXPECT_EQ(dialog.GetItemStringCount(kKind), 0);
     EXPECT_EQ(dialog.GetItemSelection(kKind), -1);
     for (const std::u16string_view line : {u"All", u"Walls", u"Caf\u00E9 \u0141\u00F3d\u017A"})

@@ -21,7 +21,9 @@ enum class ControlKind {
     // A drop-down list of lines to pick one from (no text of its own is
     // typed): lines added with CDialog::AddItemString, the picked one read
     // and set by position; a pick by the user reports ComboSelChange.
-    // Text holds the name a screen reader gives it (its label's text).
+    // Text holds the name a screen reader gives it (its label's text). As
+    // the system's, its box is as high as its font needs, whatever the
+    // template's or a MoveItem's height: that is the opened list's room.
     DropDownList,
     // Cells of pictures a CPictureGridCtrl shows, scrolled by the system's
     // scroll bar; text holds the name a screen reader gives it.

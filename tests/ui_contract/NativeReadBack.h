@@ -41,6 +41,8 @@ void ClickAt(const CDialog& dialog, int id, int x, int y);
 void PressKey(const CDialog& dialog, int id, int virtualKey);
 // One notch of the mouse wheel over the control, towards the top when `up`.
 void TurnWheel(const CDialog& dialog, int id, bool up);
+// The lines one notch of the wheel scrolls, as the user has set the system.
+int WheelScrollLines();
 // The control's vertical scroll bar as the window system holds it: the
 // highest position the thumb can reach, the page and the position.
 struct ScrollBarState {

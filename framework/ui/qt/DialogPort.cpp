@@ -571,6 +571,7 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
         case ControlKind::PictureGrid: {
             auto* grid = new PictureGridControl(this);
             grid->setAccessibleName(text);
+            grid->setFrameShape((item.style & Style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
             control = grid;
             break;
         }

@@ -392,12 +392,12 @@ void CDialog::MoveItem(int id, const CRect& rect)
     const HWND control = NativeControl(*this, id);
     int height = rect.bottom - rect.top;
     if (IsDropDownList(control)) {
-        // The system takes a drop-down list's height with its opened
-        // list's below, which keeps the room it has.
-        RECT opened{}, closed{};
+        // The height is the opened list's room, as the system takes it; its
+        // box stays as high as the font needs. A height less than the list
+        // has (its closed box's, read back) leaves it the room it had.
+        RECT opened{};
         SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&opened));
-        ::GetWindowRect(control, &closed);
-        height += std::max(opened.bottom - closed.bottom, 0L);
+        height = std::max(height, static_cast<int>(opened.bottom - opened.top));
     }
     ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, height, TRUE);
     // A number box's arrows stand inside the box's new right end again.

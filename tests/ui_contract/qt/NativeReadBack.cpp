@@ -143,6 +143,11 @@ void TurnWheel(const CDialog& dialog, int id, bool up)
     QApplication::sendEvent(area, &wheel);
 }
 
+int WheelScrollLines()
+{
+    return QApplication::wheelScrollLines();
+}
+
 ScrollBarState VerticalScrollBarOf(const CDialog& dialog, int id)
 {
     auto* area = qobject_cast<QAbstractScrollArea*>(NativeControl(dialog, id));

@@ -249,3 +249,10 @@ void PickNatively(const CDialog& dialog, int id, int position)
     SendMessageW(control, WM_KEYDOWN, key, 1);
     SendMessageW(control, WM_KEYUP, key, 1 | 0xC0000000);
 }
+
+int WheelScrollLines()
+{
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    return static_cast<int>(lines);
+}

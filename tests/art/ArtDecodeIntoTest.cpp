@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 using namespace art_bytes;
@@ -93,6 +94,52 @@ TEST(DecodeArtInto, ASmallerPictureTakesNoNewBufferAndALargerOneGrowsIt)
     EXPECT_EQ(reused.image.rgba.data(), buffer) << "the buffer was allocated again for a smaller picture";
     DecodeArtInto(kFirstStaticArtIndex, EncodeStatic(large, random), ArtPalette::Plain(), reused);
     EXPECT_EQ(reused.image.rgba, large.Rgba());
+}
+
+// Every 16-bit colour, bit 15 and 0 among them, in runs of every length
+// from 1 to 40: the plain palette's pixels, which the decoder may work out
+// rather than look up, are the palette's own bytes, as a copy of the
+// palette (looked up) gives them.
+TEST(DecodeArtInto, DrawsEveryColourAsThePlainPaletteHoldsIt)
+{
+    // Two pictures of 32768 colours each, so that every row start stays
+    // within its 16 bits: those without bit 15, then those with it.
+    constexpr int kWidth = 1024, kHeight = 32;
+    const ArtPalette copy = ArtPalette::Plain();
+    for (const int first : {0, 0x8000}) {
+        Bytes entry;
+        Put32(entry, 0);
+        Put16(entry, kWidth);
+        Put16(entry, kHeight);
+        Bytes runs;
+        std::vector<std::uint16_t> colours;
+        for (int y = 0; y < kHeight; ++y) {
+            Put16(entry, static_cast<std::uint16_t>(runs.size() / 2));
+            for (int x = 0, length = 1 + y; x < kWidth; x += length, length = length % 40 + 1) {
+                const int run = std::min(length, kWidth - x);
+                Put16(runs, 0);
+                Put16(runs, static_cast<std::uint16_t>(run));
+                for (int k = 0; k < run; ++k) {
+                    colours.push_back(static_cast<std::uint16_t>(first + y * kWidth + x + k));
+                    Put16(runs, colours.back());
+                }
+            }
+            Put16(runs, 0);
+            Put16(runs, 0);
+        }
+        entry.insert(entry.end(), runs.begin(), runs.end());
+        ArtResult plain, lookedUp;
+        DecodeArtInto(kFirstStaticArtIndex, entry, ArtPalette::Plain(), plain);
+        DecodeArtInto(kFirstStaticArtIndex, entry, copy, lookedUp);
+        ASSERT_EQ(plain.kind, ArtResult::Kind::kImage) << plain.reason;
+        ASSERT_EQ(colours.size(), 32768u);
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            std::uint32_t pixel;
+            std::memcpy(&pixel, &plain.image.rgba[4 * i], 4);
+            ASSERT_EQ(pixel, ArtPalette::Plain().Pixel(colours[i])) << "colour " << colours[i];
+        }
+        EXPECT_EQ(plain.image.rgba, lookedUp.image.rgba);
+    }
 }
 
 // A folder of random entries, some damaged, in the index form with patch

@@ -67,6 +67,7 @@ public:
     // The memory the pictures kept take: their pixels' buffers, their
     // reasons and kEntryOverheadBytes each. At most the budget, but for one
     // picture larger than the whole budget, kept while it is the latest.
+    // The table of a slot per tile id (some 6 MB) is there whatever is kept.
     std::size_t MemoryBytes() const { return m_bytes; }
     std::size_t BudgetBytes() const { return m_budget; }
     int CachedCount() const { return m_cached; }

@@ -15,6 +15,11 @@
 // Each pixel is drawn as the palette gives it: plainly, or through a hue.
 ArtResult DecodeArt(std::uint32_t artIndex, std::span<const std::uint8_t> entry,
                     const ArtPalette& palette = ArtPalette::Plain());
+// The same result written into `out`, whose picture buffer is reused: no
+// allocation unless the picture is larger than the buffer has held, and
+// only the pixels no run draws are cleared.
+void DecodeArtInto(std::uint32_t artIndex, std::span<const std::uint8_t> entry, const ArtPalette& palette,
+                   ArtResult& out);
 
 // The side of a land diamond, and the bytes of its 16-bit pixels.
 inline constexpr int kLandArtSide = 44;

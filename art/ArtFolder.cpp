@@ -92,19 +92,27 @@ ArtResult ArtFolder::Decode(std::uint32_t artIndex, const ArtPalette& palette) c
 
 ArtResult ArtFolder::Reader::Decode(std::uint32_t artIndex, const ArtPalette& palette)
 {
+    ArtResult result;
+    DecodeInto(artIndex, palette, result);
+    return result;
+}
+
+void ArtFolder::Reader::DecodeInto(std::uint32_t artIndex, const ArtPalette& palette, ArtResult& out)
+{
     if (!m_folder.m_damage.empty())
-        return ArtResult::Damaged(m_folder.m_damage);
+        return SetArtDamaged(out, m_folder.m_damage);
     if (artIndex >= m_folder.m_places.size() || m_folder.m_places[artIndex].file == ArtPlace::File::kNone)
-        return ArtResult::NoArt();
+        return SetArtNoArt(out);
     const ArtPlace& place = m_folder.m_places[artIndex];
     try {
-        return DecodeFrom(place, artIndex, palette);
+        DecodeFrom(place, artIndex, palette, out);
     } catch (const CFileException& error) {
-        return ArtResult::Damaged(error.GetErrorMessage());
+        SetArtDamaged(out, error.GetErrorMessage());
     }
 }
 
-ArtResult ArtFolder::Reader::DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette)
+void ArtFolder::Reader::DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette,
+                                   ArtResult& out)
 {
     const std::size_t slot = Slot(place.file);
     const std::string& path = m_folder.m_paths[slot];
@@ -117,9 +125,9 @@ ArtResult ArtFolder::Reader::DecodeFrom(const ArtPlace& place, std::uint32_t art
             m_openFailures[slot] = cause.GetErrorMessage();
     }
     if (!m_sources[slot])
-        return ArtResult::Damaged(m_openFailures[slot]);
+        return SetArtDamaged(out, m_openFailures[slot]);
     const ArtEntryBytes entry = ReadArtEntry(*m_sources[slot], place, FileNamePart(path), m_inflated);
     if (!entry.damage.empty())
-        return ArtResult::Damaged(entry.damage);
-    return DecodeArt(artIndex, entry.bytes, palette);
+        return SetArtDamaged(out, entry.damage);
+    DecodeArtInto(artIndex, entry.bytes, palette, out);
 }

@@ -46,6 +46,20 @@ public:
     // How many of the patch file's art entries applied.
     int PatchEntriesApplied() const { return m_patchEntriesApplied; }
 
+    // Whether the art names a picture for an art index (the index entry with
+    // the patch file's entries applied, or a container entry), without
+    // reading any picture. Art that cannot be read at all counts as art for
+    // every index: a slot is never shown free only because its art could
+    // not be read. With neither form beside the file no index has art.
+    bool HasArt(std::uint32_t artIndex) const
+    {
+        if (m_form == Form::kNone)
+            return false;
+        if (!m_damage.empty())
+            return true;
+        return artIndex < m_places.size() && m_places[artIndex].file != ArtPlace::File::kNone;
+    }
+
     // One art index's picture, its files opened for the call alone, drawn
     // as the palette gives it.
     ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain()) const;
@@ -56,9 +70,13 @@ public:
     public:
         explicit Reader(const ArtFolder& folder) : m_folder(folder) {}
         ArtResult Decode(std::uint32_t artIndex, const ArtPalette& palette = ArtPalette::Plain());
+        // The same result as Decode, written into `out`: its picture's
+        // buffer is reused, so that decoding many pictures into one result
+        // allocates only when a picture is larger than any before.
+        void DecodeInto(std::uint32_t artIndex, const ArtPalette& palette, ArtResult& out);
 
     private:
-        ArtResult DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette);
+        void DecodeFrom(const ArtPlace& place, std::uint32_t artIndex, const ArtPalette& palette, ArtResult& out);
 
         const ArtFolder& m_folder;
         // Opened on first use, by file.

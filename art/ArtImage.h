@@ -29,3 +29,20 @@ struct ArtResult {
     static ArtResult NoArt() { return {}; }
     static ArtResult Damaged(std::string reason) { return {Kind::kDamaged, {}, std::move(reason)}; }
 };
+
+// A result used again set to what NoArt() or Damaged(reason) gives, its
+// buffers kept for the next picture.
+inline void SetArtNoArt(ArtResult& result)
+{
+    result.kind = ArtResult::Kind::kNoArt;
+    result.image.width = result.image.height = 0;
+    result.image.rgba.clear();
+    result.reason.clear();
+}
+
+inline void SetArtDamaged(ArtResult& result, const std::string& reason)
+{
+    SetArtNoArt(result);
+    result.kind = ArtResult::Kind::kDamaged;
+    result.reason = reason;
+}

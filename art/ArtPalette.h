@@ -24,6 +24,8 @@ public:
     static ArtPalette Hued(const Hue& hue, bool partial);
 
     std::uint32_t Pixel(std::uint16_t colour) const { return m_pixels[colour & kColourBits]; }
+    // Every colour's pixel, by its 15 bits: for loops that keep the table at hand.
+    const std::uint32_t* Pixels() const { return m_pixels.data(); }
 
     static constexpr std::uint16_t kColourBits = 0x7FFF;
 

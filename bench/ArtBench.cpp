@@ -1,15 +1,20 @@
 // The art: decoding every static picture of the full newer sample (65536
-// tiles) beside one plain read of the same bytes, and through a hue beside
-// decoding them plainly; quarnel-tiles art --out writing the classic
-// sample's 16384 static tiles, beside decoding them; encoding those pictures
-// beside decoding them, both in memory; and art --in of the same pictures,
-// changed (beside --out) and unchanged (beside reading the PNG files back).
+// tiles) into one reused result beside one plain read of the same bytes,
+// and through a hue beside decoding them plainly; quarnel-tiles art --out
+// writing the classic sample's 16384 static tiles, beside decoding them;
+// encoding those pictures beside decoding them, both in memory; and art --in
+// of the same pictures, changed (beside --out) and unchanged (beside reading
+// the PNG files back). Then the pictures of a grid of tiles, shrunk to fit
+// its cells: one screen of them decoded afresh, the same screen again from
+// the cache, and a scroll through all 65536 tiles of the newer sample within
+// the cache's memory budget, each against a most milliseconds it may take.
 
 #include "ArtDecoder.h"
 #include "ArtEncoder.h"
 #include "ArtEntryBytes.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
+#include "ArtThumbnails.h"
 #include "PngFile.h"
 #include "CFile.h"
 #include "GameFolder.h"
@@ -56,11 +61,15 @@ Sample& Classic()
 void DecodeStatics(benchmark::State& state, Sample& sample)
 {
     const ArtFolder art = ArtFolder::Load(sample.tileData);
+    // One result for every picture, as a grid of pictures decodes them.
+    ArtResult result;
     for (auto _ : state) {
         ArtFolder::Reader reader(art);
         int pictures = 0;
-        for (int id = 0; id < sample.layout.usualStaticTiles; ++id)
-            pictures += reader.Decode(kFirstStaticArtIndex + id).kind == ArtResult::Kind::kImage;
+        for (int id = 0; id < sample.layout.usualStaticTiles; ++id) {
+            reader.DecodeInto(kFirstStaticArtIndex + id, ArtPalette::Plain(), result);
+            pictures += result.kind == ArtResult::Kind::kImage;
+        }
         benchmark::DoNotOptimize(pictures);
     }
 }
@@ -87,13 +96,15 @@ void BM_DecodeEveryStaticPictureHued(benchmark::State& state)
         state.SkipWithError("the sample has no hue table or does not load");
         return;
     }
+    ArtResult result;  // reused, as the plain decoding beside it reuses one
     for (auto _ : state) {
         ArtFolder::Reader reader(art);
         TileHuePalettes palettes(&hues[kSampleFireHue]);
         int pictures = 0;
-        for (int id = 0; id < sample.layout.usualStaticTiles; ++id)
-            pictures += reader.Decode(kFirstStaticArtIndex + id, palettes.For((*tiles)[id].flags)).kind ==
-                        ArtResult::Kind::kImage;
+        for (int id = 0; id < sample.layout.usualStaticTiles; ++id) {
+            reader.DecodeInto(kFirstStaticArtIndex + id, palettes.For((*tiles)[id].flags), result);
+            pictures += result.kind == ArtResult::Kind::kImage;
+        }
         benchmark::DoNotOptimize(pictures);
     }
 }
@@ -260,6 +271,63 @@ void BM_ArtInChanged16384(benchmark::State& state)
     }
 }
 
+// One screen of a grid of tile pictures: 20 columns of 13 rows of 44 x 44
+// cells, from a tile in the middle of the static tiles (all of them with
+// art in the sample, bar one in 61).
+constexpr int kScreenCells = 260;
+constexpr int kScreenFirstTile = 0x2000;
+
+// Decoded, shrunk and kept, into an emptied cache each time; its files are
+// opened once, as the grid's cache opens them.
+void BM_ThumbnailScreenCold(benchmark::State& state)
+{
+    const ArtFolder art = ArtFolder::Load(Newer().tileData);
+    ArtThumbnails thumbnails(art);
+    for (auto _ : state) {
+        thumbnails.Clear();
+        int pictures = 0;
+        for (int id = kScreenFirstTile; id < kScreenFirstTile + kScreenCells; ++id)
+            pictures += thumbnails.Get(id).kind == ArtResult::Kind::kImage;
+        benchmark::DoNotOptimize(pictures);
+    }
+}
+
+// The same screen again, every picture kept.
+void BM_ThumbnailScreenCached(benchmark::State& state)
+{
+    const ArtFolder art = ArtFolder::Load(Newer().tileData);
+    ArtThumbnails thumbnails(art);
+    for (int id = kScreenFirstTile; id < kScreenFirstTile + kScreenCells; ++id)
+        thumbnails.Get(id);
+    for (auto _ : state) {
+        int pictures = 0;
+        for (int id = kScreenFirstTile; id < kScreenFirstTile + kScreenCells; ++id)
+            pictures += thumbnails.Get(id).kind == ArtResult::Kind::kImage;
+        benchmark::DoNotOptimize(pictures);
+    }
+    if (thumbnails.CachedCount() < kScreenCells / 2)
+        state.SkipWithError("the screen's pictures were not kept");
+}
+
+// A scroll a screen at a time through every tile of the newer sample, under
+// the default budget: the most memory the cache took is the counter.
+void BM_ThumbnailScrollAll(benchmark::State& state)
+{
+    Sample& sample = Newer();
+    const ArtFolder art = ArtFolder::Load(sample.tileData);
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        ArtThumbnails thumbnails(art);
+        for (int id = 0; id < sample.layout.usualStaticTiles; ++id) {
+            thumbnails.Get(id);
+            peak = std::max(peak, thumbnails.MemoryBytes());
+        }
+    }
+    state.counters["peak_MB"] = static_cast<double>(peak) / (1 << 20);
+    if (peak > ArtThumbnails::kDefaultBudgetBytes)
+        state.SkipWithError("the cache took more than its budget");
+}
+
 } // namespace
 
 BENCHMARK(BM_DecodeEveryStaticPicture)->Unit(benchmark::kMillisecond);
@@ -272,6 +340,9 @@ BENCHMARK(BM_EncodePictures16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadPngsBack16384)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_ArtInUnchanged16384)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_ArtInChanged16384)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ThumbnailScreenCold)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThumbnailScreenCached)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThumbnailScrollAll)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv)
 {
@@ -281,5 +352,6 @@ int main(int argc, char** argv)
                                     {"BM_ArtOut16384", "BM_DecodeStatics16384", 0},
                                     {"BM_EncodePictures16384", "BM_DecodeEntries16384", 2},
                                     {"BM_ArtInUnchanged16384", "BM_ReadPngsBack16384", 1.2},
-                                    {"BM_ArtInChanged16384", "BM_ArtOut16384", 0}});
+                                    {"BM_ArtInChanged16384", "BM_ArtOut16384", 0}},
+                                   {{"BM_ThumbnailScreenCold", 16}, {"BM_ThumbnailScreenCached", 5}});
 }

@@ -5,7 +5,9 @@
 // F3's search that finds nothing in a newer file's 65536 names, beside a
 // plain case-sensitive pass over the same names; a Save that also writes
 // 100 pictures given in the Tile Art window, beside a Save without any. The fill is timed on a classic file's 16384 lines and on a newer
-// file's 65536: it must grow no faster than the lines do.
+// file's 65536: it must grow no faster than the lines do. And, without a
+// window, the filter of a grid of tile pictures over a newer file's 65536
+// tiles, beside the plain pass over their names.
 
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"
@@ -20,6 +22,7 @@
 #include "TempFolder.h"
 #include "TestArtFiles.h"
 #include "TileDataFile.h"
+#include "TilePictureFilter.h"
 #include "VerDataFile.h"
 
 #include <QApplication>
@@ -310,6 +313,46 @@ void BM_PlainNamePass(benchmark::State& state)
     }
 }
 
+// A newer sample's tiles and art, loaded by the store alone: the filter
+// needs no window.
+struct NewerTiles {
+    NewerTiles()
+    {
+        WriteSampleGameFolder(folder.Path(), kNewerLayout);
+        loaded = LoadGameFolder(*table, folder.File(kSampleTileDataName)).result == GameFolderLoad::Result::kLoaded;
+        art = ArtFolder::Load(folder.File(kSampleTileDataName));
+    }
+    TempFolder folder;
+    std::unique_ptr<StaticTileTable> table = std::make_unique<StaticTileTable>();
+    ArtFolder art;
+    bool loaded = false;
+};
+
+// A change of each filter in turn, as a user's clicks make them: every one
+// looks at all 65536 tiles.
+void BM_FilterTilePicturesNewer(benchmark::State& state)
+{
+    static const NewerTiles tiles;
+    if (!tiles.loaded || tiles.table->count != kMaxStaticTileCount) {
+        state.SkipWithError("the newer sample does not load");
+        return;
+    }
+    const TilePictureFilter filters[] = {
+        {TilePictureShow::kFreeSlots},
+        {TilePictureShow::kWithArt, u"Stone Wall"},
+        {TilePictureShow::kWithoutArt, u"", 40},
+        {TilePictureShow::kAll, u"e", 7},
+    };
+    const TileHasArt hasArt = StaticTileArtIn(tiles.art);
+    std::vector<int> shown;
+    std::size_t filter = 0;
+    for (auto _ : state) {
+        FilterTilePictures(std::span(tiles.table->begin(), tiles.table->end()), hasArt, filters[filter], shown);
+        benchmark::DoNotOptimize(shown.data());
+        filter = (filter + 1) % std::size(filters);
+    }
+}
+
 BENCHMARK(BM_FillList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListNewer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPlainListWidget)->Unit(benchmark::kMillisecond);
@@ -325,7 +368,7 @@ BENCHMARK(BM_NameKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StoreName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindMissNewer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainNamePass)->Unit(benchmark::kMillisecond);
-
+BENCHMARK(BM_FilterTilePicturesNewer)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)
@@ -342,7 +385,8 @@ int main(int argc, char** argv)
                                                 {"BM_SaveCommandWithPictures", "BM_SaveCommand", 0},
                                                 {"BM_NameKeystroke", "BM_StoreName", 0},
                                                 {"BM_SelectionWithTileArt", "BM_Selection", 0},
-                                                {"BM_FindMissNewer", "BM_PlainNamePass", 2}},
+                                                {"BM_FindMissNewer", "BM_PlainNamePass", 2},
+                                                {"BM_FilterTilePicturesNewer", "BM_PlainNamePass", 0}},
                                                {{"BM_FillList", 5},
                                                 {"BM_FillListNewer", 15},
                                                 {"BM_Selection", 1},
@@ -351,7 +395,8 @@ int main(int argc, char** argv)
                                                 {"BM_LoadCommand", 30},
                                                 {"BM_SaveCommand", 20},
                                                 {"BM_NameKeystroke", 1},
-                                                {"BM_FindMissNewer", 5}});
+                                                {"BM_FindMissNewer", 5},
+                                                {"BM_FilterTilePicturesNewer", 10}});
     g_editor.reset();
     g_newerEditor.reset();
     return status;

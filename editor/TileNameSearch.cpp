@@ -36,41 +36,52 @@ unsigned char Fold(char byte)
     return kCaseFold[static_cast<unsigned char>(byte)];
 }
 
-bool Contains(std::string_view name, std::string_view foldedText)
+} // namespace
+
+std::optional<std::string> TileNameSearchText(std::u16string_view text)
 {
-    if (foldedText.size() > name.size())
+    std::optional<std::string> bytes = CodePage1252FromUtf16(text);
+    // No name is longer than its field: a longer text is in none.
+    if (!bytes || bytes->size() > kTileNameSize)
+        return std::nullopt;
+    for (char& byte : *bytes)
+        byte = static_cast<char>(Fold(byte));
+    return bytes;
+}
+
+bool TileNameHolds(std::string_view name, std::string_view searchText)
+{
+    if (searchText.empty())
+        return true;
+    if (searchText.size() > name.size())
         return false;
-    const unsigned char first = static_cast<unsigned char>(foldedText.front());
-    const std::size_t lastStart = name.size() - foldedText.size();
+    const unsigned char first = static_cast<unsigned char>(searchText.front());
+    const std::size_t lastStart = name.size() - searchText.size();
     for (std::size_t start = 0; start <= lastStart; ++start) {
         if (Fold(name[start]) != first)
             continue;
         std::size_t k = 1;
-        while (k < foldedText.size() && Fold(name[start + k]) == static_cast<unsigned char>(foldedText[k]))
+        while (k < searchText.size() && Fold(name[start + k]) == static_cast<unsigned char>(searchText[k]))
             ++k;
-        if (k == foldedText.size())
+        if (k == searchText.size())
             return true;
     }
     return false;
 }
 
-} // namespace
-
 int FindTileName(std::span<const StaticTileEntry> tiles, int current, std::u16string_view text)
 {
-    std::optional<std::string> bytes = CodePage1252FromUtf16(text);
-    // No name is longer than its field: a longer text is in none.
-    if (!bytes || bytes->empty() || bytes->size() > kTileNameSize)
+    const std::optional<std::string> searchText = TileNameSearchText(text);
+    // The empty text is in no name here: there is nothing to find.
+    if (!searchText || searchText->empty())
         return -1;
-    for (char& byte : *bytes)
-        byte = static_cast<char>(Fold(byte));
 
     const int count = static_cast<int>(tiles.size());
     // A line the list no longer holds counts as none selected.
     const int start = current >= 0 && current < count ? current + 1 : 0;
     for (int k = 0; k < count; ++k) {
         const int line = (start + k) % count;
-        if (Contains(TileName(tiles[static_cast<std::size_t>(line)]), *bytes))
+        if (TileNameHolds(TileName(tiles[static_cast<std::size_t>(line)]), *searchText))
             return line;
     }
     return -1;

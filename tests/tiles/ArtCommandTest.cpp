@@ -235,12 +235,13 @@ TEST(ArtCommand, TheSamplesTwoFormsHoldTheSamePicturesButThePatchFilesOwn)
             }
         }
     }
-    // The container names 16116 static pictures and 760 land ones.
+    // The container names 16074 static pictures (one in 61 below 4000 has
+    // none, nor have the free slots) and 760 land ones.
     const std::string infoLines[] = {
         "art files: " + index + "/artidx.mul " + index + "/art.mul " + index + "/verdata.mul (index and art file)\n"
         "art indices: 32768\nart entries the patch file replaces: 5\n",
         "art files: " + container + "/artLegacyMUL.uop (the container)\n"
-        "art indices: 16876\nart entries the patch file replaces: none (beside the container it is not read for art)\n",
+        "art indices: 16834\nart entries the patch file replaces: none (beside the container it is not read for art)\n",
     };
     for (const std::string& lines : infoLines) {
         std::ostringstream out, err;

@@ -191,8 +191,18 @@ Bytes ContainerFile(const std::vector<std::pair<std::uint32_t, Bytes>>& entries)
 
 } // namespace
 
+bool SampleIsFreeSlot(int id)
+{
+    if (id >= kSampleFreeRunFirst && id < kSampleFreeRunFirst + kSampleFreeRunLength)
+        return true;
+    return std::find(std::begin(kSampleScatteredFreeTiles), std::end(kSampleScatteredFreeTiles), id) !=
+           std::end(kSampleScatteredFreeTiles);
+}
+
 bool SampleStaticHasArt(int id)
 {
+    if (SampleIsFreeSlot(id))
+        return false;
     return id < static_cast<int>(kFirstStaticArtIndex) ? id % kSampleArtGap != kSampleArtGap - 1
                                                        : id % kSampleArtHighStride == 0;
 }

@@ -34,6 +34,14 @@ inline constexpr int kSampleArtReplacedLand = 0x207;
 inline constexpr int kSampleArtRemovedTile = 1;
 inline constexpr int kSampleArtAddedTile = kSampleArtGap - 1;
 
+// Free slots: static tiles with neither art nor a name, where a new item
+// can go. A run of them, and a few scattered ones (those past 3FFF only in
+// a newer sample). None lies in a block the patch file replaces.
+inline constexpr int kSampleFreeRunFirst = 0x0300;
+inline constexpr int kSampleFreeRunLength = 40;
+inline constexpr int kSampleScatteredFreeTiles[] = {0x1111, 0x2222, 0x3333, 0x4001, 0x9999, 0xEEEE};
+bool SampleIsFreeSlot(int id);
+
 bool SampleStaticHasArt(int id);
 bool SampleLandHasArt(int id);
 

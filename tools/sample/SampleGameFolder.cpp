@@ -128,6 +128,11 @@ SampleGameFiles MakeSampleGameFiles(const TileDataLayout& layout)
     SetTileName((*table)[kSampleWallpaperTile], "wallpaper");
     SetTileName((*table)[kSampleApostropheTile], "smith\x92s anvil");
     (*table)[kSampleHeavyTile].weight = 200;
+    // The free slots' names go, after every draw, so that the other tiles
+    // are what they were before the sample had free slots.
+    for (int tile = 0; tile < tiles; ++tile)
+        if (SampleIsFreeSlot(tile))
+            (*table)[tile].name.fill('\0');
 
     // tiledata.mul: land section, the static blocks, and a short tail where
     // the file's size still tells its layout with one.

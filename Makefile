@@ -64,6 +64,7 @@ test: build fuzz-smoke windows
 bench: build bench-windows
 	@$(BUILD)/bench/store_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/editor_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/pictures_bench
 	@$(BUILD)/bench/tiles_bench
 	@$(BUILD)/bench/art_bench
 

@@ -92,6 +92,8 @@ void ArtThumbnails::Fill(int tileId, bool partialHue)
                         m_palettes.For(partialHue ? TileFlag::kPartialHue : TileFlags{0}), m_decoded);
     slot.kind = m_decoded.kind;
     slot.reason = m_decoded.reason;
+    slot.width = m_decoded.image.width;
+    slot.height = m_decoded.image.height;
     if (m_decoded.kind == ArtResult::Kind::kImage)
         ShrinkToFitInto(m_decoded.image, m_side, slot.image);
     slot.partialHue = partialHue;
@@ -104,7 +106,7 @@ void ArtThumbnails::Fill(int tileId, bool partialHue)
 ArtThumbnails::Thumbnail ArtThumbnails::View(const Slot& slot) const
 {
     if (slot.kind == ArtResult::Kind::kImage)
-        return {slot.kind, &slot.image, {}};
+        return {slot.kind, &slot.image, {}, slot.width, slot.height};
     return {slot.kind, nullptr, slot.reason};
 }
 

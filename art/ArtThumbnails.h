@@ -51,6 +51,7 @@ public:
         ArtResult::Kind kind = ArtResult::Kind::kNoArt;
         const ArtImage* image = nullptr;  // for kImage
         std::string_view reason;          // for kDamaged
+        int width = 0, height = 0;        // for kImage: the whole picture's size, before shrinking
     };
     // Static tile `tileId`'s picture, drawn through the hue set, the
     // partial hue for a tile whose `flags` have Partial Hue. A tile without
@@ -80,6 +81,7 @@ private:
         ArtImage image;
         std::string reason;
         ArtResult::Kind kind = ArtResult::Kind::kNoArt;
+        int width = 0, height = 0;  // the whole picture's
         bool cached = false;
         bool partialHue = false;  // the palette it was drawn with
         int newer = kNoSlot, older = kNoSlot;  // the line of use, newest first

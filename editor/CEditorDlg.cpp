@@ -47,6 +47,7 @@ constexpr int kNameLimit = static_cast<int>(kTileNameSize);
 constexpr Accelerator kAccelerators[] = {
     {FCONTROL, 'T', IDM_TILEART},
     {FCONTROL, 'F', IDM_FINDTILE},
+    {FCONTROL, 'P', IDM_TILEPICTURES},
     {0, VK_F3, IDM_FINDNEXT},
 };
 
@@ -149,6 +150,9 @@ bool CEditorDlg::OnInitDialog()
         const std::string findMenu = AfxLoadString(IDS_FINDTILE);
         if (!findMenu.empty())
             systemMenu->AppendMenu(MF_STRING, IDM_FINDTILE, findMenu);
+        const std::string picturesMenu = AfxLoadString(IDS_TILEPICTURES);
+        if (!picturesMenu.empty())
+            systemMenu->AppendMenu(MF_STRING, IDM_TILEPICTURES, picturesMenu);
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -173,6 +177,10 @@ void CEditorDlg::OnSysCommand(unsigned id, long lParam)
     }
     if ((id & 0xFFF0) == IDM_FINDTILE) {
         OpenFindTile();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_TILEPICTURES) {
+        OpenTilePictures();
         return;
     }
     if ((id & 0xFFF0) == IDM_FINDNEXT) {
@@ -224,6 +232,7 @@ void CEditorDlg::OnSelchangeList()
 {
     m_current = m_list.GetCurSel();
     ShowTileArt();
+    m_tilePictures.ShowTile(EditedEntry() ? m_current : -1);
     if (!EditedEntry())
         return;  // nothing selected: no entry to show
     const StaticTileEntry& entry = m_table[m_current];
@@ -264,6 +273,19 @@ void CEditorDlg::ShowTileArt()
     const StaticTileEntry* entry = EditedEntry();
     m_tileArt.ShowTile(entry ? m_current : -1, entry ? TileName(*entry) : std::string_view(),
                        entry && (entry->flags & TileFlag::kPartialHue) != 0);
+}
+
+void CEditorDlg::OpenTilePictures()
+{
+    m_tilePictures.Open(*this);
+}
+
+void CEditorDlg::SelectTile(int tileId)
+{
+    if (tileId < 0 || tileId >= m_list.GetCount())
+        return;
+    m_list.SetCurSel(tileId);  // line i of the list is tile i
+    OnSelchangeList();
 }
 
 void CEditorDlg::OpenFindTile()
@@ -333,6 +355,8 @@ bool CEditorDlg::LoadFile(const std::string& path)
         FillList();
         m_tileArt.LoadArt(m_path);
         ShowTileArt();
+        m_tilePictures.LoadTiles(&m_table, m_path);
+        m_tilePictures.ShowTile(EditedEntry() ? m_current : -1);
         return true;
     }
     return false;
@@ -381,6 +405,7 @@ void CEditorDlg::SavePendingPictures()
         m_pendingPictures.Clear();
         m_tileArt.LoadArt(m_path);  // the pictures as the files now hold them
         ShowTileArt();
+        m_tilePictures.LoadTiles(&m_table, m_path);
         return;
     case ArtWrite::Result::kNoArt:
         // The art files went away after the pictures were given.
@@ -476,6 +501,7 @@ void CEditorDlg::StoreFlag(int bit)
     entry->flags = m_flags[bit] ? (entry->flags | TileFlag::Bit(bit)) : (entry->flags & ~TileFlag::Bit(bit));
     if (TileFlag::Bit(bit) == TileFlag::kPartialHue)
         ShowTileArt();  // the picture's hue now reaches only its grey pixels, or all of them
+    m_tilePictures.TileChanged();
 }
 
 void CEditorDlg::OnChangeName()
@@ -489,4 +515,5 @@ void CEditorDlg::OnChangeName()
     m_list.DeleteString(m_current);
     m_list.AddString(FormatListLine(m_current, *entry));
     ShowTileArt();  // the line under the picture names the tile
+    m_tilePictures.TileChanged();
 }

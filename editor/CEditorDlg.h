@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "CListBox.h"
 #include "CTileArtDlg.h"
+#include "CTilePicturesDlg.h"
 #include "PendingPictures.h"
 #include "StaticTileEntry.h"
 #include "resource.h"
@@ -51,6 +52,9 @@ public:
     PendingPictures m_pendingPictures;
     // Beside the editor, from the system menu's Tile Art entry or its key.
     CTileArtDlg m_tileArt{this, m_pendingPictures};
+    // Beside the editor, from the system menu's Tile Pictures entry or its
+    // key: a pick there selects the tile here, as a click in the list does.
+    CTilePicturesDlg m_tilePictures{this, [this](int tileId) { SelectTile(tileId); }};
     // The text last looked for in the tiles' names, shown when Find Tile opens again.
     std::u16string m_findText;
 
@@ -105,6 +109,9 @@ private:
     // The Tile Art window, opened, and shown the tile being edited while open.
     void OpenTileArt();
     void ShowTileArt();
+    // The Tile Pictures window, opened; and a tile selected as a click in the list selects it.
+    void OpenTilePictures();
+    void SelectTile(int tileId);
     // Find Tile: the dialog, and the search it and the repeat key run: the
     // next line whose tile name holds the text, selected as a click selects
     // it, or a message that none does.

@@ -132,6 +132,22 @@ constexpr DialogItemTemplate kTileArtItems[] = {
     {PushButton, IDC_REMOVE_PICTURE, "Re&move Picture", 157, 223, 62, 14, kTabStop},
 };
 
+// Template 108: Tile Pictures, resizable: a row of filters and the hue over
+// the grid, which takes what the window grows by, and the status line under
+// it. Each filter's text is the name a screen reader gives it, its label's.
+constexpr DialogItemTemplate kTilePicturesItems[] = {
+    {Label, IDC_STATIC, "&Show:", 7, 9, 22, 8, 0},
+    {DropDownList, IDC_PICTURES_SHOW, "Show:", 30, 7, 72, 12, kTabStop},
+    {Label, IDC_STATIC, "&Name:", 108, 9, 22, 8, 0},
+    {Edit, IDC_PICTURES_NAME, nullptr, 131, 7, 80, 12, kEdit},
+    {Label, IDC_STATIC, "F&lag:", 217, 9, 18, 8, 0},
+    {DropDownList, IDC_PICTURES_FLAG, "Flag:", 236, 7, 80, 12, kTabStop},
+    {Label, IDC_STATIC, "H&ue:", 322, 9, 18, 8, 0},
+    {NumberBox, IDC_PICTURES_HUE, nullptr, 341, 7, 40, 12, kBorder | kTabStop},
+    {PictureGrid, IDC_PICTURES_GRID, "Tile pictures", 7, 24, 374, 208, kBorder | kTabStop},
+    {Label, IDC_PICTURES_STATUS, nullptr, 7, 236, 374, 8, kStaticNoPrefix},
+};
+
 // Template 105: Find Tile, the text to look for in the tiles' names.
 constexpr DialogItemTemplate kFindItems[] = {
     {Label, IDC_STATIC, "Find &what:", 7, 9, 40, 8, 0},
@@ -148,6 +164,8 @@ constexpr DialogTemplate kDialogs[] = {
     {IDD_EDITOR_HIGH_FLAGS, nullptr, "MS Sans Serif", 8, 383, kHighFlagGroupY + kHighFlagGroupHeight + 7, 0,
      kHighFlagItems},
     {IDD_TILEART_DIALOG, "Tile Art", "MS Sans Serif", 8, 226, 244, kPopup | kCaption | kSysMenu, kTileArtItems},
+    {IDD_TILEPICTURES_DIALOG, "Tile Pictures", "MS Sans Serif", 8, 388, 250,
+     kPopup | kCaption | kSysMenu | kThickFrame, kTilePicturesItems},
     {IDD_FIND_DIALOG, "Find Tile", "MS Sans Serif", 8, 223, 45, kPopup | kCaption | kSysMenu | kModalFrame, kFindItems},
 };
 
@@ -155,6 +173,7 @@ constexpr StringResource kStrings[] = {
     {IDS_ABOUTBOX, "&About Quarnel..."},
     {IDS_TILEART, "&Tile Art..."},
     {IDS_FINDTILE, "&Find Tile..."},
+    {IDS_TILEPICTURES, "Tile &Pictures..."},
 };
 
 } // namespace

@@ -12,6 +12,9 @@ inline constexpr int IDS_FINDTILE = 106;
 // Added to the editor while a newer file is loaded: the group of flag bits
 // 32-63, and the editor's size with it.
 inline constexpr int IDD_EDITOR_HIGH_FLAGS = 107;
+// The Tile Pictures window, and its menu entry.
+inline constexpr int IDD_TILEPICTURES_DIALOG = 108;
+inline constexpr int IDS_TILEPICTURES = 109;
 inline constexpr int IDR_MAINFRAME = 128;
 
 // The system-menu command of the About entry.
@@ -25,6 +28,8 @@ inline constexpr unsigned IDM_FINDNEXT = 0x0040;
 // The command the editor sends itself to load the file it was started with,
 // once its window is shown; no entry, no key.
 inline constexpr unsigned IDM_LOADATSTART = 0x0050;
+// The system-menu command of the Tile Pictures entry, and of its key.
+inline constexpr unsigned IDM_TILEPICTURES = 0x0060;
 
 inline constexpr int IDC_LOAD = 3;
 inline constexpr int IDC_SAVE = 4;
@@ -58,3 +63,10 @@ inline constexpr int IDC_FIND_TEXT = 1102;
 inline constexpr int IDC_SAVE_PICTURE = 1105;
 inline constexpr int IDC_REPLACE_PICTURE = 1106;
 inline constexpr int IDC_REMOVE_PICTURE = 1107;
+// The Tile Pictures window: its filters, its hue, the grid and the status line under it.
+inline constexpr int IDC_PICTURES_SHOW = 1110;
+inline constexpr int IDC_PICTURES_NAME = 1111;
+inline constexpr int IDC_PICTURES_FLAG = 1112;
+inline constexpr int IDC_PICTURES_HUE = 1113;
+inline constexpr int IDC_PICTURES_GRID = 1114;
+inline constexpr int IDC_PICTURES_STATUS = 1115;

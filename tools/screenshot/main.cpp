@@ -2,7 +2,9 @@
 // GAMEDIR's tile-data file loaded and one tile selected, and saves what the
 // screen shows of its window; with ART.png, also opens the Tile Art window
 // beside it, its picture drawn through HUE when given, and saves both
-// windows together. Run it on a real X server (tools/screenshot.sh).
+// windows together. quarnel-screenshot OUT.png GAMEDIR --pictures PICTURES.png
+// opens the Tile Pictures window instead, under the editor, and saves the
+// two together. Run it on a real X server (tools/screenshot.sh).
 
 #include "CEditorDlg.h"
 #include "CFileDialog.h"
@@ -48,7 +50,7 @@ public:
 int main(int argc, char** argv)
 {
     if (argc < 3 || argc > 5) {
-        std::fprintf(stderr, "usage: quarnel-screenshot OUT.png GAMEDIR [ART.png [HUE]]\n");
+        std::fprintf(stderr, "usage: quarnel-screenshot OUT.png GAMEDIR [ART.png [HUE] | --pictures PICTURES.png]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -68,16 +70,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quarnel-screenshot: %s\n", messages.shown.value_or("nothing loaded").c_str());
         return 1;
     }
+    const bool withPictures = argc == 5 && std::string(argv[3]) == "--pictures";
     // Through a hue, the sample's torch: it has no Partial Hue, so all of it takes the hue.
     constexpr int kShownTile = 5, kHuedTile = 0x0B;
-    dialog->m_list.SetCurSel(argc == 5 ? kHuedTile : kShownTile);
+    dialog->m_list.SetCurSel(argc == 5 && !withPictures ? kHuedTile : kShownTile);
     dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
     QDialog& window = NativeDialog(*dialog);
     window.show();
-    const bool withArt = argc >= 4;
+    const bool withArt = argc >= 4 && !withPictures;
     if (withArt)
         dialog->SendSysCommand(IDM_TILEART);
-    if (argc == 5) {
+    QDialog& other = withPictures ? NativeDialog(dialog->m_tilePictures) : NativeDialog(dialog->m_tileArt);
+    const char* pairPath = withPictures ? argv[4] : argc >= 4 ? argv[3] : nullptr;
+    if (withPictures)
+        dialog->SendSysCommand(IDM_TILEPICTURES);
+    if (argc == 5 && !withPictures) {
         const std::string hue = argv[4];
         dialog->m_tileArt.SetItemText(IDC_HUE_NUMBER, std::u16string(hue.begin(), hue.end()));
     }
@@ -86,10 +93,10 @@ int main(int argc, char** argv)
     QTimer::singleShot(1500, [&] {
         const QPixmap shot = window.screen()->grabWindow(window.winId());
         status = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        if (withArt && status == 0) {
-            const QRect both = window.frameGeometry().united(NativeDialog(dialog->m_tileArt).frameGeometry());
+        if (pairPath && status == 0) {
+            const QRect both = window.frameGeometry().united(other.frameGeometry());
             const QPixmap pair = window.screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height());
-            status = pair.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+            status = pair.save(QString::fromLocal8Bit(pairPath)) ? 0 : 1;
         }
         QApplication::quit();
     });

@@ -65,9 +65,18 @@ RenderedControl RenderControl(const CDialog& dialog, int id)
 std::u16string AccessibleNameOf(const CDialog& dialog, int id)
 {
     // What Qt's accessibility hands a screen reader: a button's label
-    // without its mnemonic marker, or the name set on the widget.
+    // without its mnemonic marker, or the name set on the widget. A
+    // drop-down list on Linux gives its picked line as its own name and is
+    // named by the label it is labelled by, as a screen reader reads it.
     QAccessibleInterface* control = QAccessible::queryAccessibleInterface(NativeControl(dialog, id));
-    return control ? control->text(QAccessible::Name).toStdU16String() : std::u16string();
+    if (!control)
+        return {};
+    if (control->role() == QAccessible::ComboBox) {
+        const auto labels = control->relations(QAccessible::Label);
+        if (!labels.isEmpty())
+            return labels.first().first->text(QAccessible::Name).remove(QLatin1Char('&')).toStdU16String();
+    }
+    return control->text(QAccessible::Name).toStdU16String();
 }
 
 CRect DialogUnitsToPixels(const CDialog& dialog, int cx, int cy)

@@ -1,0 +1,236 @@
+// The Tile Pictures window on a newer sample folder of 65,536 static tiles:
+// opening it, a Load with it open beside a Load without, a filter change,
+// one screen of cells in a 1000 x 800 grid drawn from cold (pictures read,
+// decoded and shrunk) and with its pictures cached, a scroll through every
+// tile with the cache's peak size as a counter, and the editor's selection
+// with the window open beside one without. Each is drawn as the window
+// system draws it: the grid's control rendered whole.
+
+#include "CEditorDlg.h"
+#include "DialogServiceStandIns.h"
+#include "NativeWindow.h"
+#include "RatioReporter.h"
+#include "Resources.h"
+#include "SampleGameFolder.h"
+#include "TempFolder.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kGridWidth = 1000, kGridHeight = 800;
+
+struct Editor {
+    Editor()
+    {
+        WriteSampleGameFolder(folder.Path(), kNewerLayout);
+        files.path = tileData;
+        dialog->Create();
+        NativeDialog(*dialog).show();
+        Load();
+    }
+    void Load() { QTest::mouseClick(NativeControl(*dialog, IDC_LOAD), Qt::LeftButton); }
+    CTilePicturesDlg& Window() { return dialog->m_tilePictures; }
+    CPictureGridCtrl& Grid() { return dialog->m_tilePictures.m_grid; }
+    // Opens the window and gives its grid the size of a screen of cells.
+    void OpenAtScreenSize()
+    {
+        dialog->SendSysCommand(IDM_TILEPICTURES);
+        CRect grid, client;
+        Window().GetItemRect(IDC_PICTURES_GRID, &grid);
+        Window().GetClientRect(&client);
+        NativeDialog(Window()).resize(client.Width() + kGridWidth - grid.Width(),
+                                      client.Height() + kGridHeight - grid.Height());
+        QApplication::processEvents();
+    }
+    void DrawGrid() { benchmark::DoNotOptimize(NativeControl(Window(), IDC_PICTURES_GRID)->grab()); }
+    void PickShow(int line)
+    {
+        Window().SetItemSelection(IDC_PICTURES_SHOW, line);
+        Window().SendNotification(Notification::ComboSelChange, IDC_PICTURES_SHOW);
+    }
+
+    TempFolder folder;
+    std::string tileData = folder.File(kSampleTileDataName);
+    RecordingMessageBoxes messages;
+    FixedFileDialog files;
+    ScopedMessageBoxService messageScope{messages};
+    ScopedFileDialogService fileScope{files};
+    std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
+};
+
+// Made on first use and destroyed by main, before the application object.
+std::unique_ptr<Editor> g_editor;
+
+Editor& TheEditor()
+{
+    if (!g_editor)
+        g_editor = std::make_unique<Editor>();
+    return *g_editor;
+}
+
+// From the menu command to the first cells drawn, the art read anew each time.
+void BM_OpenWindow(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.Window().ShowWindow(SW_HIDE);
+        e.Window().LoadTiles(&e.dialog->m_table, e.tileData);  // forgets the art and the pictures read
+        state.ResumeTiming();
+        e.OpenAtScreenSize();
+        e.DrawGrid();
+    }
+    if (e.Grid().GetCellCount() != kMaxStaticTileCount)
+        state.SkipWithError("the grid does not show every tile");
+}
+
+void BM_LoadWithWindowOpen(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    for (auto _ : state) {
+        e.Load();
+        e.DrawGrid();
+    }
+    if (!e.messages.shown.empty() || e.Grid().GetCellCount() != kMaxStaticTileCount)
+        state.SkipWithError("the load showed a message, or the grid is not full");
+}
+
+void BM_LoadWithWindowClosed(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.Window().ShowWindow(SW_HIDE);
+    for (auto _ : state)
+        e.Load();
+}
+
+// Between all tiles and the free slots, each change running the filter over every tile.
+void BM_FilterChange(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    int line = 0;
+    for (auto _ : state) {
+        line = line == 0 ? 3 : 0;
+        e.PickShow(line);
+    }
+    e.PickShow(0);
+}
+
+// A screen of cells at a place not drawn before: every picture read from
+// the files, decoded, shrunk and drawn.
+void BM_ScreenFromCold(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    e.Window().LoadTiles(&e.dialog->m_table, e.tileData);
+    const int screenRows = e.Grid().GetRowsInView() + 1;
+    int row = 0;
+    for (auto _ : state) {
+        row = row + screenRows > e.Grid().GetLastTopRow() ? 0 : row + screenRows;
+        e.Grid().ScrollToRow(row);
+        e.DrawGrid();
+    }
+    state.counters["cells"] = e.Grid().GetColumnCount() * screenRows;
+}
+
+// Two screens, back and forth, their pictures cached after the first pass.
+void BM_ScreenCached(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    const int screenRows = e.Grid().GetRowsInView();
+    bool down = false;
+    for (auto _ : state) {
+        down = !down;
+        e.Grid().ScrollToRow(down ? screenRows : 0);
+        e.DrawGrid();
+    }
+}
+
+// Every row of the grid in view once: the cache keeps to its bound.
+void BM_ScrollThroughEveryTile(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        for (int row = 0; row <= e.Grid().GetLastTopRow(); row += e.Grid().GetRowsInView()) {
+            e.Grid().ScrollToRow(row);
+            e.DrawGrid();
+            peak = std::max(peak, e.Window().PictureCacheBytes());
+        }
+    }
+    state.counters["cache_peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
+    if (peak > 64u * 1024 * 1024)
+        state.SkipWithError("the cache of shrunk pictures grew past 64 MB");
+}
+
+void SelectBackAndForth(benchmark::State& state, Editor& e)
+{
+    int line = 0x100;
+    for (auto _ : state) {
+        line = line == 0x100 ? 0x9000 : 0x100;
+        e.dialog->m_list.SetCurSel(line);
+        e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+        e.DrawGrid();
+    }
+}
+
+void BM_SelectionWithWindowOpen(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    SelectBackAndForth(state, e);
+    if (e.Grid().GetCurSel() < 0)
+        state.SkipWithError("the grid frames no cell");
+}
+
+void BM_SelectionWithWindowClosed(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.Window().ShowWindow(SW_HIDE);
+    int line = 0x100;
+    for (auto _ : state) {
+        line = line == 0x100 ? 0x9000 : 0x100;
+        e.dialog->m_list.SetCurSel(line);
+        e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+    }
+}
+
+BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWithWindowOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWithWindowClosed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScreenFromCold)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScreenCached)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollThroughEveryTile)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SelectionWithWindowOpen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectionWithWindowClosed)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    AfxSetResourceHandle(QuarnelResources());
+    const int status = RunBenchmarksWithRatios(argc, argv,
+                                               {{"BM_LoadWithWindowOpen", "BM_LoadWithWindowClosed", 0},
+                                                {"BM_SelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0}},
+                                               {{"BM_OpenWindow", 30},
+                                                {"BM_FilterChange", 10},
+                                                {"BM_ScreenFromCold", 16},
+                                                {"BM_ScreenCached", 5},
+                                                {"BM_SelectionWithWindowOpen", 2}});
+    g_editor.reset();
+    return status;
+}

@@ -338,8 +338,8 @@ void BM_FilterTilePicturesNewer(benchmark::State& state)
         return;
     }
     const TilePictureFilter filters[] = {
-        {TilePictureShow::kFreeSlots},
-        {TilePictureShow::kWithArt, u"Stone Wall"},
+        {TilePictureShow::kFreeSlots, u"", -1},
+        {TilePictureShow::kWithArt, u"Stone Wall", -1},
         {TilePictureShow::kWithoutArt, u"", 40},
         {TilePictureShow::kAll, u"e", 7},
     };

@@ -29,10 +29,14 @@ std::u16string HexId(int tileId)
 // 65536 as "65,536".
 std::u16string WithThousands(int number)
 {
-    std::string digits = std::to_string(number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return Utf16FromUtf8(digits);
+    const std::string digits = std::to_string(number);
+    std::u16string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += u',';
+        grouped += static_cast<char16_t>(digits[i]);
+    }
+    return grouped;
 }
 
 } // namespace
@@ -79,6 +83,7 @@ bool CTilePicturesDlg::OnInitDialog()
     m_gridRightGap = client.right - grid.right;
     m_gridBottomGap = client.bottom - grid.bottom;
     m_statusBottomGap = client.bottom - status.top;
+    m_measured = true;
     ShowStatus();
     return false;  // the editor keeps the keys until the window is clicked
 }
@@ -90,8 +95,8 @@ void CTilePicturesDlg::OnCancel()
 
 void CTilePicturesDlg::OnSize(unsigned, int cx, int cy)
 {
-    if (m_gridRightGap == 0 && m_gridBottomGap == 0)
-        return;  // before the initialisation measured the layout
+    if (!m_measured)
+        return;  // a size told while the window is made, before its layout is measured
     CRect grid, status;
     GetItemRect(IDC_PICTURES_GRID, &grid);
     GetItemRect(IDC_PICTURES_STATUS, &status);
@@ -114,7 +119,11 @@ void CTilePicturesDlg::Open(const CDialog& owner)
         owner.GetWindowRect(&frame);
         MoveWindow(frame.left, frame.bottom + kGapBelowOwner);
     }
+    if (IsWindowVisible())
+        return;  // open already: its filters and its place in the grid stay
     ShowWindow(SW_SHOWNOACTIVATE);
+    // A hidden window follows nothing: it catches up now.
+    FillFlagList();
     ReadArt();
     Refilter();
 }

@@ -94,5 +94,6 @@ private:
     bool m_flagListNewer = false;
     // The margins the grid and the status line keep from the window's edges.
     int m_gridRightGap = 0, m_gridBottomGap = 0, m_statusBottomGap = 0;
+    bool m_measured = false;
     bool m_placed = false;
 };

@@ -21,7 +21,9 @@ enum class ControlKind {
     // A drop-down list of lines to pick one from (no text of its own is
     // typed): lines added with CDialog::AddItemString, the picked one read
     // and set by position; a pick by the user reports ComboSelChange.
-    // Text holds the name a screen reader gives it (its label's text). As
+    // Text holds the name a screen reader gives it: its label's text, as it
+    // stands without the mnemonic's '&' (Qt on Linux names it by the label
+    // itself, Windows by this text). As
     // the system's, its box is as high as its font needs, whatever the
     // template's or a MoveItem's height: that is the opened list's room.
     DropDownList,

@@ -63,8 +63,9 @@ TEST(ShrinkToFit, ShrinksByTheSmallestWholeFactorAndPicksEachBlocksCentre)
         ASSERT_EQ(shrunk.width, c.shrunkWidth) << what;
         ASSERT_EQ(shrunk.height, c.shrunkHeight) << what;
         ASSERT_EQ(shrunk.rgba.size(), std::size_t(shrunk.width) * shrunk.height * 4) << what;
-        if (c.factor == 1)
+        if (c.factor == 1) {
             EXPECT_EQ(shrunk.rgba, source.rgba) << what;
+        }
         const int xs[3] = {0, std::min(1, shrunk.width - 1), shrunk.width - 1};
         const int ys[3] = {0, std::min(1, shrunk.height - 1), shrunk.height - 1};
         for (int i = 0; i < 3; ++i) {

@@ -97,9 +97,9 @@ TEST(TilePictureFilter, EachFilterAndTheirCombinationsShowWhatTheSampleHolds)
         const auto named = [&](int id, const std::string& piece) { return s.LowerName(id).find(piece) != std::string::npos; };
 
         EXPECT_EQ(s.Filtered({}), s.Where([](int) { return true; })) << what;
-        EXPECT_EQ(s.Filtered({TilePictureShow::kWithArt}), s.Where([&](int id) { return s.hasArt[id]; })) << what;
-        EXPECT_EQ(s.Filtered({TilePictureShow::kWithoutArt}), s.Where([&](int id) { return !s.hasArt[id]; })) << what;
-        const std::vector<int> freeSlots = s.Filtered({TilePictureShow::kFreeSlots});
+        EXPECT_EQ(s.Filtered({TilePictureShow::kWithArt, u"", -1}), s.Where([&](int id) { return s.hasArt[id]; })) << what;
+        EXPECT_EQ(s.Filtered({TilePictureShow::kWithoutArt, u"", -1}), s.Where([&](int id) { return !s.hasArt[id]; })) << what;
+        const std::vector<int> freeSlots = s.Filtered({TilePictureShow::kFreeSlots, u"", -1});
         EXPECT_EQ(freeSlots, s.Where(free)) << what;
         // The sample's own free slots are among them.
         for (int id = kSampleFreeRunFirst; id < kSampleFreeRunFirst + kSampleFreeRunLength; ++id)
@@ -107,9 +107,9 @@ TEST(TilePictureFilter, EachFilterAndTheirCombinationsShowWhatTheSampleHolds)
         for (const int id : kSampleScatteredFreeTiles)
             EXPECT_EQ(std::binary_search(freeSlots.begin(), freeSlots.end(), id), id < s.Count()) << what << " " << id;
 
-        EXPECT_EQ(s.Filtered({TilePictureShow::kAll, u"StOnE WaLL"}), s.Where([&](int id) { return named(id, "stone wall"); }))
+        EXPECT_EQ(s.Filtered({TilePictureShow::kAll, u"StOnE WaLL", -1}), s.Where([&](int id) { return named(id, "stone wall"); }))
             << what;
-        EXPECT_EQ(s.Filtered({TilePictureShow::kAll, u"\u2019S ANVIL"}),  // the code page's right quote, 92
+        EXPECT_EQ(s.Filtered({TilePictureShow::kAll, u"\u2019S ANVIL", -1}),  // the code page's right quote, 92
                   s.Where([&](int id) { return named(id, "\x92s anvil"); }))
             << what;
         for (const int bit : {0, 5, 31, 32, 47, 63})
@@ -124,8 +124,8 @@ TEST(TilePictureFilter, EachFilterAndTheirCombinationsShowWhatTheSampleHolds)
         EXPECT_EQ(s.Filtered({TilePictureShow::kFreeSlots, u"", 2}), s.Where([&](int id) { return free(id) && s.FlagBit(id, 2); }))
             << what;
         // Nothing holds a character the code page lacks, a name longer than a field, or a bit past 63.
-        for (const TilePictureFilter& none : {TilePictureFilter{TilePictureShow::kAll, u"wall\u4E00"},
-                                              TilePictureFilter{TilePictureShow::kAll, u"stone wall stone wall"},
+        for (const TilePictureFilter& none : {TilePictureFilter{TilePictureShow::kAll, u"wall\u4E00", -1},
+                                              TilePictureFilter{TilePictureShow::kAll, u"stone wall stone wall", -1},
                                               TilePictureFilter{TilePictureShow::kAll, u"", 64}})
             EXPECT_EQ(s.Filtered(none), std::vector<int>{}) << what;
     }
@@ -151,13 +151,13 @@ TEST(TilePictureFilter, ATileWhoseArtIsOnlyInTheContainerIsNoFreeSlotAndDamagedA
 
     const ArtFolder art = ArtFolder::Load(folder.File("tiledata.mul"));
     std::vector<int> shown;
-    FilterTilePictures(tiles, StaticTileArtIn(art), {TilePictureShow::kFreeSlots}, shown);
+    FilterTilePictures(tiles, StaticTileArtIn(art), {TilePictureShow::kFreeSlots, u"", -1}, shown);
     std::vector<int> expected;
     for (int id = 0; id < 64; ++id)
         if (id != 3 && id != 7 && id != 9)
             expected.push_back(id);
     EXPECT_EQ(shown, expected);
-    FilterTilePictures(tiles, StaticTileArtIn(art), {TilePictureShow::kWithArt}, shown);
+    FilterTilePictures(tiles, StaticTileArtIn(art), {TilePictureShow::kWithArt, u"", -1}, shown);
     EXPECT_EQ(shown, (std::vector<int>{7, 9}));
 
     Bytes broken = container;
@@ -166,10 +166,10 @@ TEST(TilePictureFilter, ATileWhoseArtIsOnlyInTheContainerIsNoFreeSlotAndDamagedA
     const ArtFolder damaged = ArtFolder::Load(folder.File("tiledata.mul"));
     ASSERT_NE(damaged.Damage(), "");
     for (const TilePictureShow show : {TilePictureShow::kFreeSlots, TilePictureShow::kWithoutArt}) {
-        FilterTilePictures(tiles, StaticTileArtIn(damaged), {show}, shown);
+        FilterTilePictures(tiles, StaticTileArtIn(damaged), {show, u"", -1}, shown);
         EXPECT_EQ(shown, std::vector<int>{}) << static_cast<int>(show);
     }
-    FilterTilePictures(tiles, StaticTileArtIn(damaged), {TilePictureShow::kWithArt}, shown);
+    FilterTilePictures(tiles, StaticTileArtIn(damaged), {TilePictureShow::kWithArt, u"", -1}, shown);
     EXPECT_EQ(shown.size(), tiles.size());
 }
 

@@ -82,8 +82,8 @@ protected:
 TEST_F(FindTile, SelectsTheNextNameHoldingTheTextAsAClickWouldOrSaysThereIsNone)
 {
     const auto& items = Dialog().GetSystemMenu(false)->Items();
-    EXPECT_EQ(items.back().id, IDM_FINDTILE);
-    EXPECT_EQ(items.back().text, "&Find Tile...");
+    EXPECT_EQ(items[items.size() - 2].id, IDM_FINDTILE);  // before Tile Pictures
+    EXPECT_EQ(items[items.size() - 2].text, "&Find Tile...");
     EXPECT_FALSE(CtrlF("a")) << "nothing loaded, nothing found: the dialog stays open";
     TestArtFiles().Write(gameFolder.string());  // the patch file's art entries picture the sample's tiles
     editor.Load(tileDataPath);

@@ -38,14 +38,16 @@ protected:
 
 TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox)
 {
-    // The About entry after a separator, then the Tile Art and Find Tile entries.
+    // The About entry after a separator, then the Tile Art, Find Tile and Tile Pictures entries.
     const auto& items = dialog.GetSystemMenu(false)->Items();
-    ASSERT_GE(items.size(), 4u);
-    EXPECT_TRUE(items[items.size() - 4].IsSeparator());
-    EXPECT_EQ(items[items.size() - 3].id, IDM_ABOUTBOX);
-    EXPECT_EQ(items[items.size() - 3].text, "&About Quarnel...");
-    EXPECT_EQ(items[items.size() - 2].id, IDM_TILEART);
-    EXPECT_EQ(items[items.size() - 2].text, "&Tile Art...");
+    ASSERT_GE(items.size(), 5u);
+    EXPECT_TRUE(items[items.size() - 5].IsSeparator());
+    EXPECT_EQ(items[items.size() - 4].id, IDM_ABOUTBOX);
+    EXPECT_EQ(items[items.size() - 4].text, "&About Quarnel...");
+    EXPECT_EQ(items[items.size() - 3].id, IDM_TILEART);
+    EXPECT_EQ(items[items.size() - 3].text, "&Tile Art...");
+    EXPECT_EQ(items.back().id, IDM_TILEPICTURES);
+    EXPECT_EQ(items.back().text, "Tile &Pictures...");
 
     QString title;
     OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); });
@@ -60,7 +62,7 @@ TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        QAction* about = menu->actions().at(menu->actions().size() - 3);  // Tile Art and Find Tile follow it
+        QAction* about = menu->actions().at(menu->actions().size() - 4);  // Tile Art, Find Tile and Tile Pictures follow it
         EXPECT_EQ(about->text(), "&About Quarnel...");
         OnNextModal([&](QWidget* modal) { title = modal->windowTitle(); }, Qt::Key_Return);
         about->trigger();

@@ -28,7 +28,7 @@ using enum ControlKind;
 using namespace Style;
 constexpr DialogItemTemplate kItems[] = {
     {Label, IDC_STATIC, "&Kind:", 4, 6, 24, 8, 0},
-    {DropDownList, kKind, "Kind", 30, 4, 80, 100, kVScroll | kTabStop},
+    {DropDownList, kKind, "Kind:", 30, 4, 80, 100, kVScroll | kTabStop},
     {PictureGrid, kGrid, "Tile pictures", 4, 22, 242, 144, kBorder | kVScroll | kTabStop},
 };
 constexpr DialogTemplate kDialogs[] = {
@@ -486,7 +486,7 @@ TEST_F(PictureGridWindow, TheTabKeyReachesTheDropDownListAndTheGrid)
 
 TEST_F(PictureGridWindow, TheDropDownListHoldsItsLinesAndReportsOnlyTheUsersPick)
 {
-    EXPECT_EQ(AccessibleNameOf(dialog, kKind), u"Kind");
+    EXPECT_EQ(AccessibleNameOf(dialog, kKind), u"Kind:") << "its label's text";
     // The box is as high as its font needs; the template's height is the opened list's.
     const int tallest = DialogUnitsToPixels(dialog, 0, 20).Height();
     EXPECT_LT(ControlRect(dialog, kKind).Height(), tallest);

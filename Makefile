@@ -75,6 +75,8 @@ bench-windows: windows
 	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/list_fill_bench.exe
 	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all \
 	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/grid_paint_bench.exe
+	@WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all \
+	  tests/windows/with_display.sh scripts/wine-run $(WINDOWS_BUILD)/bench/windows/pictures_window_bench.exe
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,8 +3,8 @@
 // one screen of cells in a 1000 x 800 grid drawn from cold (pictures read,
 // decoded and shrunk) and with its pictures cached, a scroll through every
 // tile with the cache's peak size as a counter, and the editor's selection
-// with the window open beside one without. Each is drawn as the window
-// system draws it: the grid's control rendered whole.
+// with the window open beside one without, and the grid's own part of it. Each is drawn as the window
+// system draws it: what the change left to draw again, painted.
 
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"
@@ -49,7 +49,9 @@ struct Editor {
                                       client.Height() + kGridHeight - grid.Height());
         QApplication::processEvents();
     }
-    void DrawGrid() { benchmark::DoNotOptimize(NativeControl(Window(), IDC_PICTURES_GRID)->grab()); }
+    // What is waiting to be drawn, drawn as Qt draws it: the parts of the
+    // grid a scroll or a new selection left to draw again.
+    void DrawGrid() { QApplication::processEvents(); }
     void PickShow(int line)
     {
         Window().SetItemSelection(IDC_PICTURES_SHOW, line);
@@ -173,36 +175,69 @@ void BM_ScrollThroughEveryTile(benchmark::State& state)
         state.SkipWithError("the cache of shrunk pictures grew past 64 MB");
 }
 
-void SelectBackAndForth(benchmark::State& state, Editor& e)
+// Two tiles selected in turn in the editor's list, and what that left to
+// draw painted, the editor's own fields included.
+void SelectBackAndForth(benchmark::State& state, Editor& e, int first, int second)
 {
-    int line = 0x100;
+    int line = first;
     for (auto _ : state) {
-        line = line == 0x100 ? 0x9000 : 0x100;
+        line = line == first ? second : first;
         e.dialog->m_list.SetCurSel(line);
         e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
         e.DrawGrid();
     }
 }
 
+// Neighbours, both in view: the grid draws the two cells whose frame changed.
 void BM_SelectionWithWindowOpen(benchmark::State& state)
 {
     Editor& e = TheEditor();
     e.OpenAtScreenSize();
-    SelectBackAndForth(state, e);
+    SelectBackAndForth(state, e, 0x100, 0x101);
     if (e.Grid().GetCurSel() < 0)
         state.SkipWithError("the grid frames no cell");
+}
+
+// Far apart, as a Find jumps: the grid scrolls and draws a screen.
+void BM_FarSelectionWithWindowOpen(benchmark::State& state)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    SelectBackAndForth(state, e, 0x100, 0x9000);
 }
 
 void BM_SelectionWithWindowClosed(benchmark::State& state)
 {
     Editor& e = TheEditor();
     e.Window().ShowWindow(SW_HIDE);
-    int line = 0x100;
+    SelectBackAndForth(state, e, 0x100, 0x101);
+}
+
+// The grid's part of a selection alone: the editor's tile framed, the
+// status line set, and what they left to draw painted; to a neighbour in
+// view, and far away, where the grid scrolls and draws a screen.
+void GridFollows(benchmark::State& state, int first, int second)
+{
+    Editor& e = TheEditor();
+    e.OpenAtScreenSize();
+    int tile = first;
     for (auto _ : state) {
-        line = line == 0x100 ? 0x9000 : 0x100;
-        e.dialog->m_list.SetCurSel(line);
-        e.dialog->SendNotification(Notification::ListSelChange, IDC_LIST);
+        tile = tile == first ? second : first;
+        e.Window().ShowTile(tile);
+        e.DrawGrid();
     }
+    if (e.Grid().GetCurSel() < 0)
+        state.SkipWithError("the grid frames no cell");
+}
+
+void BM_GridFollowsSelection(benchmark::State& state)
+{
+    GridFollows(state, 0x100, 0x101);
+}
+
+void BM_GridFollowsFarSelection(benchmark::State& state)
+{
+    GridFollows(state, 0x100, 0x9000);
 }
 
 BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
@@ -213,7 +248,10 @@ BENCHMARK(BM_ScreenFromCold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScreenCached)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollThroughEveryTile)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SelectionWithWindowOpen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FarSelectionWithWindowOpen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectionWithWindowClosed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridFollowsSelection)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridFollowsFarSelection)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -225,12 +263,14 @@ int main(int argc, char** argv)
     AfxSetResourceHandle(QuarnelResources());
     const int status = RunBenchmarksWithRatios(argc, argv,
                                                {{"BM_LoadWithWindowOpen", "BM_LoadWithWindowClosed", 0},
-                                                {"BM_SelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0}},
+                                                {"BM_SelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0},
+                                                {"BM_FarSelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0}},
                                                {{"BM_OpenWindow", 30},
                                                 {"BM_FilterChange", 10},
                                                 {"BM_ScreenFromCold", 16},
                                                 {"BM_ScreenCached", 5},
-                                                {"BM_SelectionWithWindowOpen", 2}});
+                                                {"BM_GridFollowsSelection", 2},
+                                                {"BM_GridFollowsFarSelection", 5}});
     g_editor.reset();
     return status;
 }

@@ -119,8 +119,9 @@ void CTilePicturesDlg::Open(const CDialog& owner)
         owner.GetWindowRect(&frame);
         MoveWindow(frame.left, frame.bottom + kGapBelowOwner);
     }
-    if (IsWindowVisible())
-        return;  // open already: its filters and its place in the grid stay
+    // Open already and up to date: its filters and its place in the grid stay.
+    if (IsWindowVisible() && m_artRead)
+        return;
     ShowWindow(SW_SHOWNOACTIVATE);
     // A hidden window follows nothing: it catches up now.
     FillFlagList();
@@ -217,6 +218,7 @@ void CTilePicturesDlg::Refilter()
 {
     if (!IsWindowVisible())
         return;
+    ReadArt();  // once a load: the filters ask which tiles have art
     if (!m_table || m_tileDataPath.empty()) {
         m_shown.clear();
     } else {

@@ -7,6 +7,7 @@
 
 #include "CDialog.h"
 #include "CPictureGridCtrl.h"
+#include "MedianTime.h"
 #include "NativeWindow.h"
 #include "ResourceModule.h"
 
@@ -86,18 +87,6 @@ protected:
         return CDialog::OnInitDialog();
     }
 };
-
-double MedianMilliseconds(int repetitions, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
-    return times[repetitions / 2];
-}
 
 } // namespace
 

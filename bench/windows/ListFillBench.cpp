@@ -10,6 +10,7 @@
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"
 #include "ListLine.h"
+#include "MedianTime.h"
 #include "NativeWindow.h"
 #include "Resources.h"
 #include "SampleGameFolder.h"
@@ -31,18 +32,6 @@ class BenchEditor final : public CEditorDlg {
 public:
     void Load() { SendNotification(Notification::ButtonClicked, IDC_LOAD); }
 };
-
-double MedianMilliseconds(int repetitions, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
-    return times[repetitions / 2];
-}
 
 } // namespace
 

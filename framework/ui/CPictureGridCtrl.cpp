@@ -177,10 +177,27 @@ void CPictureGridCtrl::ScrollIntoView(int cell)
 
 void CPictureGridCtrl::SetCurSel(int cell)
 {
+    const int before = m_selected;
+    const int topBefore = m_topRow;
     m_selected = cell >= 0 && cell < m_count ? cell : -1;
     ScrollIntoView(m_selected);
-    Invalidate();
+    // A scroll draws everything again; otherwise only the two frames change.
+    if (m_topRow == topBefore && m_selected != before) {
+        InvalidateCell(before);
+        InvalidateCell(m_selected);
+    }
     AnnounceValue();
+}
+
+void CPictureGridCtrl::InvalidateCell(int cell)
+{
+    if (cell < 0 || cell >= m_count)
+        return;
+    const CRect box = GetCellRect(cell);
+    int width = 0, height = 0;
+    ClientSize(&width, &height);
+    if (box.bottom > 0 && box.top < height)
+        Invalidate(&box);
 }
 
 void CPictureGridCtrl::SelectByUser(int cell)
@@ -247,34 +264,54 @@ void CPictureGridCtrl::OnWheel(int rows)
 
 void CPictureGridCtrl::OnFocusChange()
 {
-    Invalidate();
+    InvalidateCell(m_selected);  // the frame's colour says whether the grid has the focus
 }
 
-GridFrame CPictureGridCtrl::ComposeFrame()
+const GridFrame& CPictureGridCtrl::ComposeFrame()
 {
-    GridFrame frame;
-    ComposedImage& image = frame.image;
-    ClientSize(&image.width, &image.height);
-    if (image.width <= 0 || image.height <= 0)
-        return frame;
-    image.scale = 1;
+    int width = 0, height = 0;
+    ClientSize(&width, &height);
+    return ComposeFrame({0, 0, width, height});
+}
+
+const GridFrame& CPictureGridCtrl::ComposeFrame(const CRect& area)
+{
+    int clientWidth = 0, clientHeight = 0;
+    ClientSize(&clientWidth, &clientHeight);
+    ComposedImage& image = m_frame.image;
+    m_frame.labels.clear();
+    image.x = std::max(area.left, 0);
+    image.y = std::max(area.top, 0);
+    image.width = std::max(std::min(area.right, clientWidth) - image.x, 0);
+    image.height = std::max(std::min(area.bottom, clientHeight) - image.y, 0);
+    image.scale = image.width > 0 && image.height > 0 ? 1 : 0;
+    // The buffer keeps its capacity from paint to paint: no allocation once grown.
     image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, kGridBackground);
-    if (!m_source)
-        return frame;
+    if (!m_source || image.scale == 0)
+        return m_frame;
     const int columns = GetColumnCount();
-    // The rows that reach into the client area, the last one perhaps cut.
-    const int rows = (image.height + kGridCellHeight - 1) / kGridCellHeight;
-    const int first = m_topRow * columns;
-    const int end = std::min(m_count, (m_topRow + rows) * columns);
-    for (int cell = first; cell < end; ++cell) {
-        const CRect box = GetCellRect(cell);
-        const GridPicture picture = m_source->CellPicture(cell);
-        if (picture.kind != GridPicture::Kind::kEmpty)
-            DrawPicture(image, box.left + kGridCellPadding, box.top + kGridCellPadding, picture);
-        const int labelTop = box.top + kGridCellPadding + kGridPictureSide;
-        frame.labels.push_back({{box.left, labelTop, box.right, labelTop + kGridLabelHeight}, m_source->CellLabel(cell)});
-        if (cell == m_selected)
-            DrawFrame(image, box, HasFocus() ? kFocusedFrame : kUnfocusedFrame);
+    // The rows and columns that reach into the area.
+    const int firstRow = m_topRow + image.y / kGridCellHeight;
+    const int endRow = m_topRow + (image.y + image.height + kGridCellHeight - 1) / kGridCellHeight;
+    const int firstColumn = std::min(image.x / kGridCellWidth, columns);
+    const int endColumn = std::min((image.x + image.width + kGridCellWidth - 1) / kGridCellWidth, columns);
+    for (int row = firstRow; row < endRow; ++row) {
+        for (int column = firstColumn; column < endColumn; ++column) {
+            const int cell = row * columns + column;
+            if (cell >= m_count)
+                return m_frame;
+            const CRect box = GetCellRect(cell);
+            // Drawn in the image's own coordinates.
+            const CRect at{box.left - image.x, box.top - image.y, box.right - image.x, box.bottom - image.y};
+            const GridPicture picture = m_source->CellPicture(cell);
+            if (picture.kind != GridPicture::Kind::kEmpty)
+                DrawPicture(image, at.left + kGridCellPadding, at.top + kGridCellPadding, picture);
+            const int labelTop = box.top + kGridCellPadding + kGridPictureSide;
+            m_frame.labels.push_back(
+                {{box.left, labelTop, box.right, labelTop + kGridLabelHeight}, m_source->CellLabel(cell)});
+            if (cell == m_selected)
+                DrawFrame(image, at, HasFocus() ? kFocusedFrame : kUnfocusedFrame);
+        }
     }
-    return frame;
+    return m_frame;
 }

@@ -47,12 +47,12 @@ struct GridLabel {
     std::u16string text;
 };
 
-// What the grid shows now: the whole client area composed (background,
-// checkerboards, pictures, crosses, the selection's frame), and the labels
-// to draw over it.
+// What the grid shows in a part of its client area: that part composed
+// (background, checkerboards, pictures, crosses, the selection's frame),
+// and the labels that reach into it, to draw over it.
 struct GridFrame {
-    ComposedImage image;  // at (0, 0), the client area's size
-    std::vector<GridLabel> labels;
+    ComposedImage image;  // at (image.x, image.y) of the client area
+    std::vector<GridLabel> labels;  // in client coordinates
 };
 
 // A dialog's picture grid, attached to its PictureGrid control by the
@@ -102,8 +102,11 @@ public:
     // The framed cell's label, what a screen reader reads as the grid's value.
     std::u16string GetAccessibleValue() const;
 
-    // What the backend draws: composed anew for each paint.
-    GridFrame ComposeFrame();
+    // What the backend draws for a paint of `area` (the client area's part
+    // to draw again), or of the whole client area; only the cells that reach
+    // into it are drawn. Valid until the next call: its buffers are reused.
+    const GridFrame& ComposeFrame(const CRect& area);
+    const GridFrame& ComposeFrame();
 
     // What the backend reports, in the client area's pixels.
     void OnResize();
@@ -124,7 +127,10 @@ private:
     // whether the control has the focus.
     void ClientSize(int* width, int* height) const;
     void ShowScrollBar(int lastTopRow, int rowsInView, int topRow);
-    void Invalidate();
+    // Has `area` of the client area (all of it for null) drawn again soon.
+    void Invalidate(const CRect* area = nullptr);
+    // A cell's box drawn again, when it is in view.
+    void InvalidateCell(int cell);
     bool HasFocus() const;
     void AnnounceValue();  // the accessible value changed
 
@@ -134,5 +140,6 @@ private:
     int m_count = 0;
     int m_selected = -1;
     int m_topRow = 0;
+    GridFrame m_frame;  // the last paint's, its buffers kept for the next
     std::unique_ptr<PictureGridPort> m_port;
 };

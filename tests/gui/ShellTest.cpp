@@ -56,6 +56,22 @@ TEST_F(ShellTest, TheSystemMenuCarriesTheAboutEntryAndItsCommandShowsTheAboutBox
     EXPECT_TRUE(window.isVisible()) << "the editor is unchanged";
 }
 
+TEST_F(ShellTest, CtrlPOpensTheTilePicturesWindowFromAnyControlAndEscapeHidesIt)
+{
+    CTilePicturesDlg& pictures = dialog.m_tilePictures;
+    for (const int control : {IDC_NAME, IDC_LIST, IDC_FLAG0}) {
+        editor.Control(control)->setFocus();
+        QTest::keyClick(editor.Control(control), Qt::Key_P, Qt::ControlModifier);
+        ASSERT_TRUE(pictures.IsWindowVisible()) << control;
+        EXPECT_EQ(NativeDialog(pictures).windowTitle(), "Tile Pictures");
+        EXPECT_EQ(NativeDialog(pictures).parentWidget(), &window) << "owned by the editor";
+        EXPECT_EQ(dialog.GetItemText(IDC_NAME), u"") << "the key typed nothing";
+        QTest::keyClick(&NativeDialog(pictures), Qt::Key_Escape);
+        EXPECT_FALSE(pictures.IsWindowVisible());
+        EXPECT_TRUE(window.isVisible());
+    }
+}
+
 TEST_F(ShellTest, TheContextMenuOfTheFreeAreaOffersTheSystemMenu)
 {
     QString title;

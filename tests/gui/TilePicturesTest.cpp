@@ -66,10 +66,15 @@ protected:
         PickNatively(Window(), IDC_PICTURES_SHOW, line);
         HandleWaitingEvents();
     }
-    // Whether a tile has art, read by decoding it whole.
-    static bool DecodesToArt(const ArtFolder& art, int tileId)
+    // Which tiles in use have art, read by decoding each whole.
+    std::vector<bool> ArtByDecoding(const std::string& tileDataPath)
     {
-        return art.Decode(ArtIndexOfTile(tileId)).kind != ArtResult::Kind::kNoArt;
+        const ArtFolder art = ArtFolder::Load(tileDataPath);
+        ArtFolder::Reader reader(art);
+        std::vector<bool> hasArt;
+        for (int tileId = 0; tileId < dialog.m_table.count; ++tileId)
+            hasArt.push_back(reader.Decode(ArtIndexOfTile(tileId)).kind != ArtResult::Kind::kNoArt);
+        return hasArt;
     }
 
     // The tiles the grid shows, counted by a reading of their own.
@@ -156,19 +161,19 @@ TEST_F(TilePictures, EachFilterShowsWhatAReadingOfItsOwnCounts)
     WriteSampleGameFolder(folder.Path(), kClassicLayout);
     Load(folder.File(kSampleTileDataName));
     Open();
-    const ArtFolder art = ArtFolder::Load(folder.File(kSampleTileDataName));
+    const std::vector<bool> hasArt = ArtByDecoding(folder.File(kSampleTileDataName));
     auto name = [&](int tileId) { return std::string(TileName(dialog.m_table[tileId])); };
 
     Show(1);
-    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return DecodesToArt(art, id); }));
+    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return hasArt[id]; }));
     Show(2);
-    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return !DecodesToArt(art, id); }));
+    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return !hasArt[id]; }));
     Show(3);
-    const int free = CountTiles([&](int id) { return !DecodesToArt(art, id) && name(id).empty(); });
+    const int free = CountTiles([&](int id) { return !hasArt[id] && name(id).empty(); });
     EXPECT_GT(free, 0) << "the sample holds free slots";
     EXPECT_EQ(Grid().GetCellCount(), free);
     for (const int tileId : Window().ShownTiles())
-        ASSERT_TRUE(name(tileId).empty() && !DecodesToArt(art, tileId)) << tileId;
+        ASSERT_TRUE(name(tileId).empty() && !hasArt[tileId]) << tileId;
 
     Show(0);
     Window().SetItemText(IDC_PICTURES_NAME, u"WaLL");
@@ -187,7 +192,7 @@ TEST_F(TilePictures, EachFilterShowsWhatAReadingOfItsOwnCounts)
     Window().SetItemText(IDC_PICTURES_NAME, u"a");
     HandleWaitingEvents();
     EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) {
-                  return DecodesToArt(art, id) && LowerCase(name(id)).find('a') != std::string::npos &&
+                  return hasArt[id] && LowerCase(name(id)).find('a') != std::string::npos &&
                          (dialog.m_table[id].flags & TileFlag::kImpassable) != 0;
               }));
     EXPECT_NE(Status().find(u" of 16,384 tiles shown"), std::u16string::npos);
@@ -203,15 +208,15 @@ TEST_F(TilePictures, NoSlotWhoseArtIsInTheContainerIsFree)
     WriteSampleGameFolder(folder.Path(), kNewerLayout, SampleArtForm::kContainer);
     Load(folder.File(kSampleTileDataName));
     Open();
-    const ArtFolder art = ArtFolder::Load(folder.File(kSampleTileDataName));
-    ASSERT_EQ(art.GetForm(), ArtFolder::Form::kContainer);
+    ASSERT_EQ(ArtFolder::Find(folder.File(kSampleTileDataName)).form, ArtFolder::Form::kContainer);
+    const std::vector<bool> hasArt = ArtByDecoding(folder.File(kSampleTileDataName));
     Show(3);
     const int free = CountTiles(
-        [&](int id) { return !DecodesToArt(art, id) && TileName(dialog.m_table[id]).empty(); });
+        [&](int id) { return !hasArt[id] && TileName(dialog.m_table[id]).empty(); });
     EXPECT_GT(free, 0);
     EXPECT_EQ(Grid().GetCellCount(), free);
     Show(1);
-    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return DecodesToArt(art, id); }));
+    EXPECT_EQ(Grid().GetCellCount(), CountTiles([&](int id) { return hasArt[id]; }));
 }
 
 TEST_F(TilePictures, ALoadWhileOpenShowsTheNewFolderAndItsFlagBits)

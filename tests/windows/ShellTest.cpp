@@ -40,24 +40,24 @@ protected:
     CEditorDlg dialog;
 };
 
-TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutEntryTheTileArtEntryAndTheFindTileEntry)
+TEST_F(Win32Shell, TheSystemMenuEndsWithASeparatorTheAboutTileArtFindTileAndTilePicturesEntries)
 {
     const HMENU menu = GetSystemMenu(NativeWindow(dialog), FALSE);
     ASSERT_NE(menu, nullptr);
-    const int count = GetMenuItemCount(menu) - 1;  // before the Find Tile entry
-    ASSERT_GE(count, 3);
-    wchar_t find[64] = {};
-    GetMenuStringW(menu, count, find, 64, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(find), L"&Find Tile...");
-    EXPECT_EQ(GetMenuItemID(menu, count), static_cast<UINT>(IDM_FINDTILE));
-    EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
-    wchar_t text[64] = {};
-    GetMenuStringW(menu, count - 2, text, 64, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(text), L"&About Quarnel...");
-    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_TILEART));
-    GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(text), L"&Tile Art...");
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 5);
+    auto text = [&](int position) {
+        wchar_t entry[64] = {};
+        GetMenuStringW(menu, position, entry, 64, MF_BYPOSITION);
+        return std::wstring(entry);
+    };
+    EXPECT_TRUE(GetMenuState(menu, count - 5, MF_BYPOSITION) & MF_SEPARATOR);
+    const UINT ids[] = {IDM_ABOUTBOX, IDM_TILEART, IDM_FINDTILE, IDM_TILEPICTURES};
+    const wchar_t* texts[] = {L"&About Quarnel...", L"&Tile Art...", L"&Find Tile...", L"Tile &Pictures..."};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(GetMenuItemID(menu, count - 4 + i), ids[i]) << i;
+        EXPECT_EQ(text(count - 4 + i), texts[i]) << i;
+    }
 }
 
 TEST_F(Win32Shell, IconOneTwentyEightIsTheWindowsIconAndTheDragIcon)

@@ -49,9 +49,13 @@ void CPictureGridCtrl::ShowScrollBar(int lastTopRow, int rowsInView, int topRow)
         m_port->control->ShowScrollBar(lastTopRow, rowsInView, topRow);
 }
 
-void CPictureGridCtrl::Invalidate()
+void CPictureGridCtrl::Invalidate(const CRect* area)
 {
-    if (m_port && m_port->control)
+    if (!m_port || !m_port->control)
+        return;
+    if (area)
+        m_port->control->viewport()->update(area->left, area->top, area->Width(), area->Height());
+    else
         m_port->control->viewport()->update();
 }
 

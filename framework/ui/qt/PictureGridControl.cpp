@@ -111,18 +111,21 @@ void PictureGridControl::AnnounceValue()
     QAccessible::updateAccessibility(&event);
 }
 
-void PictureGridControl::paintEvent(QPaintEvent*)
+void PictureGridControl::paintEvent(QPaintEvent* event)
 {
     if (!m_grid)
         return;
-    const GridFrame frame = m_grid->ComposeFrame();
+    // Only the part Qt asks for: a new selection draws two cells, not the screen.
+    const QRect asked = event->rect();
+    const GridFrame& frame =
+        m_grid->ComposeFrame({asked.left(), asked.top(), asked.left() + asked.width(), asked.top() + asked.height()});
     if (frame.image.pixels.empty())
         return;
     QPainter painter(viewport());
     const QImage image(reinterpret_cast<const uchar*>(frame.image.pixels.data()), frame.image.width,
                        frame.image.height, frame.image.width * static_cast<int>(sizeof(ComposedPixel)),
                        QImage::Format_RGB32);
-    painter.drawImage(0, 0, image);
+    painter.drawImage(frame.image.x, frame.image.y, image);
     painter.setFont(font());  // the dialog's
     painter.setPen(palette().color(QPalette::WindowText));
     for (const GridLabel& label : frame.labels) {

@@ -60,10 +60,12 @@ void CPictureGridCtrl::ShowScrollBar(int lastTopRow, int rowsInView, int topRow)
     SetScrollInfo(m_port->window, SB_VERT, &info, TRUE);
 }
 
-void CPictureGridCtrl::Invalidate()
+void CPictureGridCtrl::Invalidate(const CRect* area)
 {
-    if (m_port)
-        InvalidateRect(m_port->window, nullptr, FALSE);
+    if (!m_port)
+        return;
+    const RECT box = area ? RECT{area->left, area->top, area->right, area->bottom} : RECT{};
+    InvalidateRect(m_port->window, area ? &box : nullptr, FALSE);
 }
 
 bool CPictureGridCtrl::HasFocus() const

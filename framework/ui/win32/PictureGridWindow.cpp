@@ -28,22 +28,24 @@ CPictureGridCtrl* GridOf(HWND window)
     return state ? state->grid : nullptr;
 }
 
-// The composed cells copied out, then the labels drawn over them with the
-// dialog's font; all in a bitmap first, so that the screen never shows the
-// cells without their labels.
-void Paint(HWND window, HDC target)
+// The composed cells of `area` copied out, then the labels drawn over them
+// with the dialog's font; all in a bitmap first, so that the screen never
+// shows the cells without their labels. Only the part the system asks for
+// is drawn: a new selection draws two cells, not the screen.
+void Paint(HWND window, HDC target, const RECT& area)
 {
     RECT client{};
     GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
-    if (width <= 0 || height <= 0)
+    RECT part{};
+    if (!IntersectRect(&part, &area, &client))
         return;
+    const int width = part.right - part.left, height = part.bottom - part.top;
     CPictureGridCtrl* grid = GridOf(window);
     if (!grid) {
-        FillRect(target, &client, GetSysColorBrush(COLOR_WINDOW));
+        FillRect(target, &part, GetSysColorBrush(COLOR_WINDOW));
         return;
     }
-    const GridFrame frame = grid->ComposeFrame();
+    const GridFrame& frame = grid->ComposeFrame({part.left, part.top, part.right, part.bottom});
     const HDC dc = CreateCompatibleDC(target);
     const HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
     const HGDIOBJ bitmapBefore = SelectObject(dc, bitmap);
@@ -59,7 +61,8 @@ void Paint(HWND window, HDC target)
         SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(image.width), static_cast<DWORD>(image.height), 0, 0, 0,
                           static_cast<UINT>(image.height), image.pixels.data(), &info, DIB_RGB_COLORS);
     } else {
-        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+        const RECT whole{0, 0, width, height};
+        FillRect(dc, &whole, GetSysColorBrush(COLOR_WINDOW));
     }
     const PictureGridState* state = StateOf(window);
     const HGDIOBJ fontBefore = state->font ? SelectObject(dc, state->font) : nullptr;
@@ -67,11 +70,13 @@ void Paint(HWND window, HDC target)
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     for (const GridLabel& label : frame.labels) {
         const std::wstring text(label.text.begin(), label.text.end());
-        RECT box{label.box.left, label.box.top, label.box.right, label.box.bottom};
+        // The bitmap's corner is the part's.
+        RECT box{label.box.left - part.left, label.box.top - part.top, label.box.right - part.left,
+                 label.box.bottom - part.top};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    BitBlt(target, part.left, part.top, width, height, dc, 0, 0, SRCCOPY);
     if (fontBefore)
         SelectObject(dc, fontBefore);
     SelectObject(dc, bitmapBefore);
@@ -149,15 +154,22 @@ LRESULT CALLBACK PictureGridProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
         return 1;  // the paint covers every pixel
     case WM_PAINT: {
+        // The part to draw again, asked for before BeginPaint takes it: Wine
+        // gives an empty rcPaint for a window grown since it was shown.
+        RECT update{};
+        GetUpdateRect(window, &update, FALSE);
         PAINTSTRUCT paint{};
         const HDC dc = BeginPaint(window, &paint);
-        Paint(window, dc);
+        Paint(window, dc, IsRectEmpty(&paint.rcPaint) ? update : paint.rcPaint);
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_PRINTCLIENT:
-        Paint(window, reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(window, &client);
+        Paint(window, reinterpret_cast<HDC>(wParam), client);
         return 0;
+    }
     case WM_GETDLGCODE:
         // The arrows are the grid's; Tab, Escape and Enter stay the dialog's.
         return DLGC_WANTARROWS;

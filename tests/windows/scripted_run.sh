@@ -5,7 +5,7 @@
 # which loads it and opens the Tile Art window; the About box from the
 # system menu, line 0005 picked, a name and a weight typed and a flag
 # clicked, saved, Find Tile's miss, F3 and find, the Tile Art window opened
-# by its key and closed, a missing file typed into the file dialog and its
+# by its key and closed, the Tile Pictures window by its key, a cell clicked and closed, a missing file typed into the file dialog and its
 # message box, and quit. Both
 # game files must then be, byte for byte, what an independent reading of the
 # originals predicts. Every step waits for the window it needs, up to a
@@ -67,7 +67,7 @@ activate_editor
 
 # The About box, from the window's system menu; its OK button closes it.
 key alt+space
-key Up Up Up Return                          # "&About Quarnel...", above "&Tile Art..." and the last, "&Find Tile..." (Wine adds its own "About Wine" above)
+key Up Up Up Up Return                       # "&About Quarnel...", above "&Tile Art...", "&Find Tile..." and the last, "Tile &Pictures..." (Wine adds its own "About Wine" above)
 wait_until "the About box" window_named '^About Quarnel$'
 key space                                    # OK, which has the focus (Return's release would reach the editor)
 wait_until "the About box to close" no_window_named '^About Quarnel$'
@@ -122,6 +122,12 @@ wait_until "the Tile Art window" window_named '^Tile Art$'
 click_inside "$(window_named '^Tile Art$' | head -n 1)" 500 400
 key Escape                                   # closes it, and not the editor
 wait_until "the Tile Art window to close" no_window_named '^Tile Art$'
+activate_editor
+key ctrl+p                                   # the Tile Pictures window, under the editor
+wait_until "the Tile Pictures window" window_named '^Tile Pictures$'
+click_inside "$(window_named '^Tile Pictures$' | head -n 1)" 100 150   # a cell of the grid, selected in the editor
+key End Escape                               # the last tile, then the window closes, and not the editor
+wait_until "the Tile Pictures window to close" no_window_named '^Tile Pictures$'
 # A file that does not exist, typed into the file dialog: the open error.
 choose_file "$(windows_path "$game/nosuch.mul")"
 wait_until "the message box" window_named '^Quarnel$'

@@ -130,24 +130,12 @@ void BM_SelectionWithTileArt(benchmark::State& state)
 // cannot reach further into a picture filled to its edges), half of them grey.
 std::vector<std::uint8_t> LargePictureEntry()
 {
-    constexpr int kSide = 300, kRun = 200, kOffset = (kSide - kRun) / 2;
-    std::vector<std::uint8_t> entry;
-    auto word = [&](int value) {
-        entry.push_back(static_cast<std::uint8_t>(value));
-        entry.push_back(static_cast<std::uint8_t>(value >> 8));
-    };
-    word(0), word(0), word(kSide), word(kSide);
-    for (int y = 0; y < kSide; ++y)
-        word(y * (kRun + 4));
-    for (int y = 0; y < kSide; ++y) {
-        word(kOffset), word(kRun);
-        for (int x = 0; x < kRun; ++x) {
-            const int level = (x + y) % 31 + 1;
-            word(x % 2 ? level << 10 | level << 5 | level : level << 10 | (31 - level) << 5 | 7);
-        }
-        word(0), word(0);
-    }
-    return entry;
+    constexpr int kSide = 300, kRun = 200;
+    return StaticEntryOfOneRunARow(kSide, kSide, (kSide - kRun) / 2, kRun, [](int column, int y) {
+        const int x = column - (kSide - kRun) / 2;
+        const int level = (x + y) % 31 + 1;
+        return x % 2 ? level << 10 | level << 5 | level : level << 10 | (31 - level) << 5 | 7;
+    });
 }
 
 // A step of the Tile Art window's Hue box with a 300 x 300 picture shown:

@@ -248,36 +248,15 @@ TEST_F(TilePictures, ALoadWhileOpenShowsTheNewFolderAndItsFlagBits)
     EXPECT_EQ(Grid().GetCellCount(), 16384);
 }
 
-// A static entry of 600 x 600 pixels, each row one run of 100 pixels of
-// `colour` at x = 250..349: rows of a picture that large cannot all be whole
-// (the row table's offsets are 16-bit words).
-std::vector<std::uint8_t> LargeBandEntry(std::uint16_t colour)
-{
-    constexpr int kSide = 600, kRunStart = 250, kRun = 100;
-    std::vector<std::uint8_t> entry;
-    auto word = [&](int value) {
-        entry.push_back(static_cast<std::uint8_t>(value));
-        entry.push_back(static_cast<std::uint8_t>(value >> 8));
-    };
-    word(0), word(0), word(kSide), word(kSide);
-    for (int y = 0; y < kSide; ++y)
-        word(y * (kRun + 4));
-    for (int y = 0; y < kSide; ++y) {
-        word(kRunStart), word(kRun);
-        for (int x = 0; x < kRun; ++x)
-            word(colour);
-        word(0), word(0);
-    }
-    return entry;
-}
-
 TEST_F(TilePictures, ATinyAndAHugePictureSitInTheirCellsOnTheCheckerboard)
 {
     WriteSampleGameFolder(folder.Path(), kClassicLayout);
     constexpr int kTiny = 2, kHuge = 3;  // tiles whose art the sample's patch file leaves alone
     TestArtFiles art;
     art.AddStatic(kTiny, {1, 1, {31 << 10}});  // red
-    art.AddStaticEntry(kHuge, LargeBandEntry(31));  // blue
+    // 600 x 600, each row a band of 100 blue pixels at x = 250..349 (rows
+    // of a picture that large cannot all be whole: the row table's offsets are 16-bit).
+    art.AddStaticEntry(kHuge, StaticEntryOfOneRunARow(600, 600, 250, 100, [](int, int) { return 31; }));
     art.Write(folder.Path().string());
     Load(folder.File(kSampleTileDataName));
     Open();

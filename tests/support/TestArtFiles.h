@@ -17,27 +17,39 @@ struct TestStaticArt {
     std::vector<std::uint16_t> pixels;  // 15-bit colours, row by row; 0 is transparent
 };
 
+// A static entry of `width` x `height` whose every row is one run of
+// `runLength` pixels from x = `runStart`, pixel (x, y) of the 15-bit
+// colour colour(x, y); then the end of the row: 2 + runLength + 2 words a
+// row, so the row table reaches no further than 65,535 words.
+template <typename Colour>
+std::vector<std::uint8_t> StaticEntryOfOneRunARow(int width, int height, int runStart, int runLength, Colour colour)
+{
+    std::vector<std::uint8_t> entry;
+    auto word = [&](unsigned value) {
+        entry.push_back(static_cast<std::uint8_t>(value));
+        entry.push_back(static_cast<std::uint8_t>(value >> 8));
+    };
+    word(0), word(0);  // the header nobody reads
+    word(static_cast<unsigned>(width)), word(static_cast<unsigned>(height));
+    for (int y = 0; y < height; ++y)
+        word(static_cast<unsigned>(y * (runLength + 4)));
+    for (int y = 0; y < height; ++y) {
+        word(static_cast<unsigned>(runStart)), word(static_cast<unsigned>(runLength));
+        for (int x = runStart; x < runStart + runLength; ++x)
+            word(static_cast<unsigned>(colour(x, y)));
+        word(0), word(0);
+    }
+    return entry;
+}
+
 class TestArtFiles {
 public:
+    // Each row one run of the whole width.
     void AddStatic(int tileId, const TestStaticArt& art)
     {
-        std::vector<std::uint8_t> entry;
-        auto word = [&](unsigned value) {
-            entry.push_back(static_cast<std::uint8_t>(value));
-            entry.push_back(static_cast<std::uint8_t>(value >> 8));
-        };
-        word(0), word(0);  // the header nobody reads
-        word(static_cast<unsigned>(art.width)), word(static_cast<unsigned>(art.height));
-        // Each row one run of the whole width, then the end of the row: 2 + width + 2 words.
-        for (int y = 0; y < art.height; ++y)
-            word(static_cast<unsigned>(y * (art.width + 4)));
-        for (int y = 0; y < art.height; ++y) {
-            word(0), word(static_cast<unsigned>(art.width));
-            for (int x = 0; x < art.width; ++x)
-                word(art.pixels[static_cast<std::size_t>(y) * art.width + x]);
-            word(0), word(0);
-        }
-        AddStaticEntry(tileId, entry);
+        AddStaticEntry(tileId, StaticEntryOfOneRunARow(art.width, art.height, 0, art.width, [&](int x, int y) {
+                           return art.pixels[static_cast<std::size_t>(y) * art.width + x];
+                       }));
     }
     // A static tile's entry bytes as they are.
     void AddStaticEntry(int tileId, const std::vector<std::uint8_t>& entry)

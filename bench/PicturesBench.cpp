@@ -3,8 +3,9 @@
 // one screen of cells in a 1000 x 800 grid drawn from cold (pictures read,
 // decoded and shrunk) and with its pictures cached, a scroll through every
 // tile with the cache's peak size as a counter, and the editor's selection
-// with the window open beside one without, and the grid's own part of it. Each is drawn as the window
-// system draws it: what the change left to draw again, painted.
+// with the window open beside one without, and the grid's own part of it.
+// Each is drawn as the window system draws it: what the change left to
+// draw again, painted.
 
 #include "CEditorDlg.h"
 #include "DialogServiceStandIns.h"

@@ -345,6 +345,7 @@ bool CEditorDlg::LoadFile(const std::string& path)
         // The table is now partly loaded or partly patched: it must not be
         // saved over either file, so nothing is taken as loaded.
         m_path.clear();
+        m_tilePictures.LoadTiles(nullptr, {});
         AfxMessageBox(load.fileError.GetErrorMessageWithReason(), MessageIcon::Stop);
         return false;
     case GameFolderLoad::Result::kLoaded:
@@ -372,6 +373,16 @@ void CEditorDlg::OnSave()
 {
     if (m_path.empty())
         return;
+    // Save holds the files it writes alone: the Tile Pictures window's
+    // reader lets go of the patch file and the art first, and reads them
+    // again as the save left them, whatever it came to.
+    m_tilePictures.ReleaseArt();
+    SaveFiles();
+    m_tilePictures.LoadTiles(m_path.empty() ? nullptr : &m_table, m_path);
+}
+
+void CEditorDlg::SaveFiles()
+{
     DialogWaitCursor waitCursor(*this);
     const GameFolderSave save = SaveGameFolder(m_table, m_path, m_patchFileLoaded, waitCursor);
     switch (save.result) {
@@ -405,7 +416,6 @@ void CEditorDlg::SavePendingPictures()
         m_pendingPictures.Clear();
         m_tileArt.LoadArt(m_path);  // the pictures as the files now hold them
         ShowTileArt();
-        m_tilePictures.LoadTiles(&m_table, m_path);
         return;
     case ArtWrite::Result::kNoArt:
         // The art files went away after the pictures were given.

@@ -96,6 +96,9 @@ private:
     void StoreFlag(int bit);
     // The boxes of bits 32-63 and the room they take, shown for a file whose flag word has them.
     void ShowHighFlags(bool show);
+    // What Save writes: the table into the tile-data file and the patch
+    // file, then the pending pictures; each failure told.
+    void SaveFiles();
     // Save's second half: the pending pictures into the art files, in one
     // batch; emptied once written.
     void SavePendingPictures();

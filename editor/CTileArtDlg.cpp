@@ -5,6 +5,7 @@
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "FileMessage.h"
+#include "HueBoxNumber.h"
 #include "PngFile.h"
 #include "TileArtLine.h"
 
@@ -110,17 +111,12 @@ void CTileArtDlg::TakeHueTable()
 bool CTileArtDlg::TakeHueNumber()
 {
     const std::u16string text = GetItemText(IDC_HUE_NUMBER);
-    // Digits alone, at most five of them (though a paste may bring others in); none is no hue.
-    int number = 0;
-    bool digits = true;
-    for (const char16_t c : text) {
-        digits = digits && c >= u'0' && c <= u'9';
-        number = digits ? number * 10 + (c - u'0') : number;
-    }
-    if (!digits || (number != 0 && !m_hues->Holds(number))) {
+    const std::optional<int> typed = HueBoxNumber(text);
+    if (!typed || (*typed != 0 && !m_hues->Holds(*typed))) {
         SetItemText(IDC_HUE_NAME, NoSuchHueLine(text, m_hues->Count()));
         return false;
     }
+    const int number = *typed;
     SetItemText(IDC_HUE_NAME, number ? HueNameLine((*m_hues)[number].name) : std::u16string());
     if (number == m_hue)
         return false;

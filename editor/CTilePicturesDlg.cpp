@@ -2,29 +2,24 @@
 
 #include "ArtNumbering.h"
 #include "CDataExchange.h"
+#include "HueBoxNumber.h"
 #include "TileArtLine.h"
 #include "TileFlags.h"
 #include "Utf8.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 // Between the editor's frame and the window's, in pixels.
 constexpr int kGapBelowOwner = 8;
+// The cache shrinks pictures to what a cell holds.
+static_assert(kThumbnailSide == kGridPictureSide);
 // Digits enough for any hue number a table can hold.
 constexpr int kHueDigits = 5;
 
 // The Show list's lines, in the order of TilePictureShow.
 constexpr const char16_t* kShowLines[] = {u"All tiles", u"Tiles with art", u"Tiles without art", u"Free slots"};
-
-std::u16string HexId(int tileId)
-{
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(tileId));
-    return Utf16FromUtf8(digits);
-}
 
 // 65536 as "65,536".
 std::u16string WithThousands(int number)
@@ -88,15 +83,20 @@ bool CTilePicturesDlg::OnInitDialog()
     return false;  // the editor keeps the keys until the window is clicked
 }
 
+void CTilePicturesDlg::OnOK()
+{
+    // Enter typed in a filter or the grid: the window stays, its filters already applied.
+}
+
 void CTilePicturesDlg::OnCancel()
 {
     ShowWindow(SW_HIDE);  // Escape and the close box: the editor goes on
 }
 
-void CTilePicturesDlg::OnSize(unsigned, int cx, int cy)
+void CTilePicturesDlg::OnSize(unsigned type, int cx, int cy)
 {
-    if (!m_measured)
-        return;  // a size told while the window is made, before its layout is measured
+    if (!m_measured || type == SIZE_MINIMIZED)
+        return;  // a size told while the window is made, before its layout is measured; or an icon's
     CRect grid, status;
     GetItemRect(IDC_PICTURES_GRID, &grid);
     GetItemRect(IDC_PICTURES_STATUS, &status);
@@ -134,15 +134,20 @@ void CTilePicturesDlg::LoadTiles(const StaticTileTable* table, const std::string
     m_table = table;
     m_tileDataPath = tileDataPath;
     // Read when the window next shows: a Load with the window closed reads no art.
-    m_artRead = false;
-    m_pictures.reset();  // before the art and hues it reads from
-    m_art.reset();
-    m_hues.reset();
+    ReleaseArt();
     if (!IsWindowVisible())
         return;
     FillFlagList();
     ReadArt();
     Refilter();
+}
+
+void CTilePicturesDlg::ReleaseArt()
+{
+    m_artRead = false;
+    m_pictures.reset();  // before the art and hues it reads from, and with it the files it holds open
+    m_art.reset();
+    m_hues.reset();
 }
 
 void CTilePicturesDlg::ReadArt()
@@ -156,37 +161,35 @@ void CTilePicturesDlg::ReadArt()
     m_hues = HueTable::Load(m_tileDataPath);
     m_pictures.emplace(*m_art);
     TakeHueTable();
-    FillFlagList();
 }
 
 void CTilePicturesDlg::TakeHueTable()
 {
-    // The number in the box stays; a table without that hue leaves the pictures plain.
-    if (!m_hues->Holds(m_hue))
-        m_hue = 0;
-    m_pictures->SetHue(m_hue ? &(*m_hues)[m_hue] : nullptr);
+    // The number in the box stays, drawn when the new table holds it; else the pictures are plain.
+    m_hue = 0;
     EnableItem(IDC_PICTURES_HUE, m_hues->Count() > 0);
-    if (m_hues->Count() > 0)
+    if (m_hues->Count() > 0) {
         SetItemRange(IDC_PICTURES_HUE, 0, m_hues->Count());
+        TakeHueNumber();
+    }
+    m_pictures->SetHue(m_hue ? &(*m_hues)[m_hue] : nullptr);
+}
+
+bool CTilePicturesDlg::TakeHueNumber()
+{
+    // A number the table lacks leaves the pictures in the last hue drawn.
+    const std::optional<int> typed = HueBoxNumber(GetItemText(IDC_PICTURES_HUE));
+    if (!typed || (*typed != 0 && !m_hues->Holds(*typed)) || *typed == m_hue)
+        return false;
+    m_hue = *typed;
+    return true;
 }
 
 void CTilePicturesDlg::OnChangeHue()
 {
-    if (!m_hues || m_hues->Count() == 0)
+    if (!m_hues || m_hues->Count() == 0 || !TakeHueNumber())
         return;
-    const std::u16string text = GetItemText(IDC_PICTURES_HUE);
-    // Digits alone; a number the table lacks leaves the pictures in the last hue drawn.
-    int number = 0;
-    for (const char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            return;
-        number = number * 10 + (c - u'0');
-    }
-    if ((number != 0 && !m_hues->Holds(number)) || number == m_hue)
-        return;
-    m_hue = number;
-    if (m_pictures)
-        m_pictures->SetHue(m_hue ? &(*m_hues)[m_hue] : nullptr);
+    m_pictures->SetHue(m_hue ? &(*m_hues)[m_hue] : nullptr);
     m_grid.Redraw();
 }
 
@@ -257,9 +260,7 @@ void CTilePicturesDlg::ShowTile(int tileId)
 
 void CTilePicturesDlg::FrameShownTile()
 {
-    const int cell = CellOfTile(m_editorTile);
-    if (cell != m_grid.GetCurSel() || cell >= 0)
-        m_grid.SetCurSel(cell);
+    m_grid.SetCurSel(CellOfTile(m_editorTile));  // none where the filters leave it out
     ShowStatus();
 }
 
@@ -279,7 +280,7 @@ void CTilePicturesDlg::ShowStatus()
     if (!IsWindowVisible())
         return;
     if (!m_table || m_tileDataPath.empty()) {
-        SetItemText(IDC_PICTURES_STATUS, u"No tile-data file loaded");
+        SetItemText(IDC_PICTURES_STATUS, NoFileLine());
         return;
     }
     std::u16string line;
@@ -328,5 +329,5 @@ GridPicture CTilePicturesDlg::CellPicture(int cell)
 
 std::u16string CTilePicturesDlg::CellLabel(int cell)
 {
-    return HexId(m_shown[static_cast<std::size_t>(cell)]);
+    return TileIdText(m_shown[static_cast<std::size_t>(cell)]);
 }

@@ -44,6 +44,9 @@ public:
     // through the hue as its Partial Hue flag says) and the status line.
     // The filters are not run again, so the tile stays where it is.
     void TileChanged();
+    // Lets go of the art read and the files it holds open (Windows lets no
+    // one write a file another open holds); read again when next needed.
+    void ReleaseArt();
     // The tiles in the grid's cells, in order.
     const std::vector<int>& ShownTiles() const { return m_shown; }
     // What the shrunk pictures kept for the grid take.
@@ -52,6 +55,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
     void OnCancel() override;
     void OnSize(unsigned type, int cx, int cy);
     void OnSelchangeGrid();
@@ -75,6 +79,9 @@ private:
     void FrameShownTile();
     void ShowStatus();
     void TakeHueTable();
+    // Takes the number in the Hue box: a hue of the table is drawn from then
+    // on; any other leaves the last one drawn. False when it changes nothing.
+    bool TakeHueNumber();
     // The picture of a tile as its cell shows it, decoded when first asked for.
     ArtThumbnails::Thumbnail Picture(int tileId);
     // The cell showing `tileId`, or -1.

@@ -8,20 +8,16 @@
 
 #include <cstdio>
 
-namespace {
-
-std::u16string TileId(int tileId)
+std::u16string TileIdText(int tileId)
 {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(tileId));
     return Utf16FromUtf8(digits);
 }
 
-} // namespace
-
 std::u16string TileArtLine(int tileId, std::string_view codePageName, int width, int height)
 {
-    std::u16string line = TileId(tileId) + u"  ";
+    std::u16string line = TileIdText(tileId) + u"  ";
     if (!codePageName.empty())
         line += Utf16FromCodePage1252(codePageName) + u"  ";
     return line + Utf16FromUtf8(std::to_string(width) + " x " + std::to_string(height));
@@ -34,7 +30,7 @@ std::u16string NewPictureLine(int tileId, std::string_view codePageName, int wid
 
 std::u16string NoArtLine(int tileId)
 {
-    return TileId(tileId) + u" has no art";
+    return TileIdText(tileId) + u" has no art";
 }
 
 std::u16string RemovedArtLine(int tileId)
@@ -44,7 +40,7 @@ std::u16string RemovedArtLine(int tileId)
 
 std::u16string DamagedArtLine(int tileId, std::string_view reason)
 {
-    return TileId(tileId) + u": the art is damaged (" + Utf16FromUtf8(reason) + u")";
+    return TileIdText(tileId) + u": the art is damaged (" + Utf16FromUtf8(reason) + u")";
 }
 
 std::u16string NoArtFilesLine(std::string_view tileDataPath)

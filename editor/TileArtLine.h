@@ -6,6 +6,8 @@
 // The line of text under the Tile Art window's picture, as the window shows
 // it. Tile names are in the Western code page; paths and reasons in UTF-8.
 
+// "0BB6": a tile's id as every line and label shows it.
+std::u16string TileIdText(int tileId);
 // "0BB6  Shipwright  44 x 61"; an unnamed tile gives "0BB6  44 x 61".
 std::u16string TileArtLine(int tileId, std::string_view codePageName, int width, int height);
 // "0BB6  Shipwright  44 x 61 (new picture, saved with Save)": a picture

@@ -77,5 +77,6 @@ inline constexpr int VK_DOWN = 0x28;
 // nor maximised, and of one that maximises it.
 #ifndef SIZE_RESTORED
 inline constexpr unsigned SIZE_RESTORED = 0;
+inline constexpr unsigned SIZE_MINIMIZED = 1;
 inline constexpr unsigned SIZE_MAXIMIZED = 2;
 #endif

@@ -94,7 +94,7 @@ TEST_F(FindTile, SelectsTheNextNameHoldingTheTextAsAClickWouldOrSaysThereIsNone)
     EXPECT_EQ(Dialog().m_current, kSampleHeavyTile);
     ASSERT_EQ(editor.messages.shown.size(), 4u);
     for (int n = 0; const QString text : {"a", "no such tile", "", "wall\u4E00"}) {
-        const RecordingMessageBoxes::Shown& shown = editor.messages.shown[n++];
+        const QtRecordedMessages::Shown& shown = editor.messages.shown[n++];
         EXPECT_EQ(shown.text, "No tile name contains \"" + text + "\".");
         EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
         EXPECT_EQ(shown.caption.toStdString(), AfxProgramBaseName());

@@ -16,8 +16,10 @@
 #include <optional>
 #include <vector>
 
-// Records every message box instead of showing it.
-class RecordingMessageBoxes final : public MessageBoxService {
+// Records every message box instead of showing it, its texts as Qt strings
+// (named apart from the support folder's stand-in, which tests built into
+// this program use too).
+class QtRecordedMessages final : public MessageBoxService {
 public:
     struct Shown {
         QString text;
@@ -84,7 +86,7 @@ public:
     void Load(const std::string& path);
     void Save() { ClickButton(IDC_SAVE); }
 
-    RecordingMessageBoxes messages;
+    QtRecordedMessages messages;
     ScriptedFileDialogs fileDialogs;
 
 private:

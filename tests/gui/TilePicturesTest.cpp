@@ -5,6 +5,7 @@
 // slots in both art forms, a Load while it is open, its hue, and pictures
 // in their cells as the window system draws them.
 
+#include "ArtEncoder.h"
 #include "ArtFolder.h"
 #include "ArtNumbering.h"
 #include "CEditorDlg.h"
@@ -15,6 +16,7 @@
 #include "TempFolder.h"
 #include "TestArtFiles.h"
 #include "TileFlags.h"
+#include "WindowsSharing.h"
 
 #include <gtest/gtest.h>
 
@@ -319,6 +321,29 @@ TEST_F(TilePictures, ItsHueBoxDrawsTheGridThroughAHue)
     Window().SetItemText(IDC_PICTURES_HUE, u"0");
     HandleWaitingEvents();
     EXPECT_EQ(centre(), 0xFFFFFFFFu);
+}
+
+// The grid's reader holds the art files open between paints; Windows lets
+// no one write a file another open holds, so Save must get them back first.
+TEST_F(TilePictures, SaveWritesPicturesWhileTheGridHasDrawnThem)
+{
+    WriteSampleGameFolder(folder.Path(), kClassicLayout);
+    Load(folder.File(kSampleTileDataName));
+    WindowsSharing sharing;  // files opened as Windows shares them, on every platform
+    ScopedFileSystemCalls seam(sharing);
+    Open();
+    HandleWaitingEvents();
+    ASSERT_GT(Window().PictureCacheBytes(), 0u) << "the grid has read pictures";
+    constexpr int kTile = 0x0079;  // the sample's slot without art
+    ArtImage picture{3, 2, std::vector<std::uint8_t>(3 * 2 * 4, 255)};
+    dialog.m_pendingPictures.Replace(kTile, PixelsFromImage(picture));
+    dialog.SendNotification(Notification::ButtonClicked, IDC_SAVE);
+    for (const RecordingMessageBoxes::Shown& shown : messages.shown)
+        ADD_FAILURE() << "Save said: " << shown.text;
+    EXPECT_TRUE(dialog.m_pendingPictures.IsEmpty());
+    EXPECT_EQ(ArtFolder::Load(folder.File(kSampleTileDataName)).Decode(ArtIndexOfTile(kTile)).image.width, 3);
+    HandleWaitingEvents();
+    EXPECT_GT(Window().PictureCacheBytes(), 0u) << "the grid reads the art again as Save left it";
 }
 
 } // namespace

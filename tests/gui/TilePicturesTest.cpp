@@ -318,6 +318,16 @@ TEST_F(TilePictures, ItsHueBoxDrawsTheGridThroughAHue)
     EXPECT_GT((hued >> 16) & 0xFF, 0xF0u);
     EXPECT_LT((hued >> 8) & 0xFF, 0x40u);
     EXPECT_EQ(dialog.m_tileArt.GetItemText(IDC_HUE_NUMBER), u"0") << "the Tile Art window's box is its own";
+    // A folder without a hue table, then this one again: the number in the box is drawn once more.
+    const std::filesystem::path plain = folder.Path() / "plain";
+    WriteSampleGameFolder(plain, kClassicLayout);
+    std::filesystem::remove(plain / "hues.mul");
+    Load(plain / kSampleTileDataName);
+    EXPECT_FALSE(IsControlEnabled(Window(), IDC_PICTURES_HUE));
+    Load(folder.File(kSampleTileDataName));
+    HandleWaitingEvents();
+    EXPECT_EQ(Window().GetItemText(IDC_PICTURES_HUE), u"2");
+    EXPECT_EQ(centre(), hued);
     Window().SetItemText(IDC_PICTURES_HUE, u"0");
     HandleWaitingEvents();
     EXPECT_EQ(centre(), 0xFFFFFFFFu);

@@ -9,17 +9,11 @@
 // window, the filter of a grid of tile pictures over a newer file's 65536
 // tiles, beside the plain pass over their names.
 
-#include "CEditorDlg.h"
-#include "DialogServiceStandIns.h"
+#include "BenchedEditor.h"
 #include "FileSystemCalls.h"
 #include "GameFolder.h"
 #include "NoSyncCalls.h"
 #include "ListLine.h"
-#include "NativeWindow.h"
-#include "RatioReporter.h"
-#include "Resources.h"
-#include "SampleGameFolder.h"
-#include "TempFolder.h"
 #include "TestArtFiles.h"
 #include "TileDataFile.h"
 #include "TilePictureFilter.h"
@@ -36,24 +30,7 @@
 
 namespace {
 
-struct Editor {
-    explicit Editor(const TileDataLayout& layout)
-    {
-        WriteSampleGameFolder(folder.Path(), layout);
-        files.path = tileData;
-        dialog->Create();
-        NativeDialog(*dialog).show();
-        QTest::mouseClick(NativeControl(*dialog, IDC_LOAD), Qt::LeftButton);
-    }
-    TempFolder folder;
-    std::string tileData = folder.File(kSampleTileDataName);
-    std::string verData = folder.File(kSampleVerDataName);
-    RecordingMessageBoxes messages;
-    FixedFileDialog files;
-    ScopedMessageBoxService messageScope{messages};
-    ScopedFileDialogService fileScope{files};
-    std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
-};
+using Editor = BenchedEditor;
 
 // Made on first use and destroyed by main, before the application object:
 // a dialog must not outlive it.
@@ -361,11 +338,7 @@ BENCHMARK(BM_FilterTilePicturesNewer)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication application(argc, argv);
-    AfxSetResourceHandle(QuarnelResources());
-    const int status = RunBenchmarksWithRatios(argc, argv,
+    return RunEditorBenchmarks(argc, argv,
                                                {{"BM_FillListNewer", "BM_FillList", 5},
                                                 {"BM_FillPlainListWidget", "BM_FillList", 0},
                                                 {"BM_LoadCommand", "BM_StoreLoad", 0},
@@ -384,8 +357,9 @@ int main(int argc, char** argv)
                                                 {"BM_SaveCommand", 20},
                                                 {"BM_NameKeystroke", 1},
                                                 {"BM_FindMissNewer", 5},
-                                                {"BM_FilterTilePicturesNewer", 10}});
-    g_editor.reset();
-    g_newerEditor.reset();
-    return status;
+                                                {"BM_FilterTilePicturesNewer", 10}},
+                               [] {
+                                   g_editor.reset();
+                                   g_newerEditor.reset();
+                               });
 }

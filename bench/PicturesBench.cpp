@@ -7,36 +7,19 @@
 // Each is drawn as the window system draws it: what the change left to
 // draw again, painted.
 
-#include "CEditorDlg.h"
-#include "DialogServiceStandIns.h"
-#include "NativeWindow.h"
-#include "RatioReporter.h"
-#include "Resources.h"
-#include "SampleGameFolder.h"
-#include "TempFolder.h"
+#include "BenchedEditor.h"
 
 #include <QApplication>
-#include <QTest>
-#include <QWidget>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
 constexpr int kGridWidth = 1000, kGridHeight = 800;
 
-struct Editor {
-    Editor()
-    {
-        WriteSampleGameFolder(folder.Path(), kNewerLayout);
-        files.path = tileData;
-        dialog->Create();
-        NativeDialog(*dialog).show();
-        Load();
-    }
-    void Load() { QTest::mouseClick(NativeControl(*dialog, IDC_LOAD), Qt::LeftButton); }
+struct Editor : BenchedEditor {
+    Editor() : BenchedEditor(kNewerLayout) {}
     CTilePicturesDlg& Window() { return dialog->m_tilePictures; }
     CPictureGridCtrl& Grid() { return dialog->m_tilePictures.m_grid; }
     // Opens the window and gives its grid the size of a screen of cells.
@@ -58,14 +41,6 @@ struct Editor {
         Window().SetItemSelection(IDC_PICTURES_SHOW, line);
         Window().SendNotification(Notification::ComboSelChange, IDC_PICTURES_SHOW);
     }
-
-    TempFolder folder;
-    std::string tileData = folder.File(kSampleTileDataName);
-    RecordingMessageBoxes messages;
-    FixedFileDialog files;
-    ScopedMessageBoxService messageScope{messages};
-    ScopedFileDialogService fileScope{files};
-    std::unique_ptr<CEditorDlg> dialog = std::make_unique<CEditorDlg>();
 };
 
 // Made on first use and destroyed by main, before the application object.
@@ -258,11 +233,7 @@ BENCHMARK(BM_GridFollowsFarSelection)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication application(argc, argv);
-    AfxSetResourceHandle(QuarnelResources());
-    const int status = RunBenchmarksWithRatios(argc, argv,
+    return RunEditorBenchmarks(argc, argv,
                                                {{"BM_LoadWithWindowOpen", "BM_LoadWithWindowClosed", 0},
                                                 {"BM_SelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0},
                                                 {"BM_FarSelectionWithWindowOpen", "BM_SelectionWithWindowClosed", 0}},
@@ -271,7 +242,6 @@ int main(int argc, char** argv)
                                                 {"BM_ScreenFromCold", 16},
                                                 {"BM_ScreenCached", 5},
                                                 {"BM_GridFollowsSelection", 2},
-                                                {"BM_GridFollowsFarSelection", 5}});
-    g_editor.reset();
-    return status;
+                                                {"BM_GridFollowsFarSelection", 5}},
+                               [] { g_editor.reset(); });
 }

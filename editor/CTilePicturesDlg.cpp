@@ -120,12 +120,11 @@ void CTilePicturesDlg::Open(const CDialog& owner)
         MoveWindow(frame.left, frame.bottom + kGapBelowOwner);
     }
     // Open already and up to date: its filters and its place in the grid stay.
-    if (IsWindowVisible() && m_artRead)
+    if (IsWindowVisible() && m_art)
         return;
     ShowWindow(SW_SHOWNOACTIVATE);
     // A hidden window follows nothing: it catches up now.
     FillFlagList();
-    ReadArt();
     Refilter();
 }
 
@@ -138,13 +137,11 @@ void CTilePicturesDlg::LoadTiles(const StaticTileTable* table, const std::string
     if (!IsWindowVisible())
         return;
     FillFlagList();
-    ReadArt();
     Refilter();
 }
 
 void CTilePicturesDlg::ReleaseArt()
 {
-    m_artRead = false;
     m_pictures.reset();  // before the art and hues it reads from, and with it the files it holds open
     m_art.reset();
     m_hues.reset();
@@ -152,10 +149,7 @@ void CTilePicturesDlg::ReleaseArt()
 
 void CTilePicturesDlg::ReadArt()
 {
-    if (m_artRead)
-        return;
-    m_artRead = true;
-    if (m_tileDataPath.empty())
+    if (m_art || m_tileDataPath.empty())
         return;
     m_art = ArtFolder::Load(m_tileDataPath);
     m_hues = HueTable::Load(m_tileDataPath);
@@ -196,11 +190,11 @@ void CTilePicturesDlg::OnChangeHue()
 void CTilePicturesDlg::FillFlagList()
 {
     const bool newer = m_table && m_table->layout->FlagBitCount() > TileFlag::kCount;
+    // Any, the named flags, and bits 32-63 when the list was made for a newer file.
     const int count = GetItemStringCount(IDC_PICTURES_FLAG);
-    if (count > 0 && newer == m_flagListNewer)
+    if (count > 0 && newer == (count > 1 + TileFlag::kCount))
         return;
     const int picked = count > 0 ? GetItemSelection(IDC_PICTURES_FLAG) : 0;
-    m_flagListNewer = newer;
     ResetItemStrings(IDC_PICTURES_FLAG);
     AddItemString(IDC_PICTURES_FLAG, u"Any");
     for (const char* label : TileFlag::kLabels)
@@ -238,7 +232,7 @@ void CTilePicturesDlg::Refilter()
 
 void CTilePicturesDlg::TileChanged()
 {
-    if (!IsWindowVisible() || !m_artRead)
+    if (!IsWindowVisible() || !m_art)
         return;
     // A new Partial Hue flag has the cache draw the picture anew.
     m_grid.Redraw();

@@ -68,7 +68,8 @@ private:
     GridPicture CellPicture(int cell) override;
     std::u16string CellLabel(int cell) override;
 
-    // Reads the art and hues of the file loaded, once the window shows it.
+    // Reads the art and hues beside the file loaded, once a load, when the
+    // filters first ask which tiles have art.
     void ReadArt();
     // The filters' lists for the layout loaded: the Flag list holds bits
     // 32-63 only for a newer file.
@@ -90,7 +91,6 @@ private:
     std::function<void(int)> m_selectTile;
     const StaticTileTable* m_table = nullptr;
     std::string m_tileDataPath;
-    bool m_artRead = false;
     std::optional<ArtFolder> m_art;
     std::optional<HueTable> m_hues;
     int m_hue = 0;  // 0: none
@@ -98,7 +98,6 @@ private:
     std::optional<ArtThumbnails> m_pictures;
     std::vector<int> m_shown;  // the tiles in the cells, in id order
     int m_editorTile = -1;
-    bool m_flagListNewer = false;
     // The margins the grid and the status line keep from the window's edges.
     int m_gridRightGap = 0, m_gridBottomGap = 0, m_statusBottomGap = 0;
     bool m_measured = false;

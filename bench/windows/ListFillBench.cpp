@@ -42,11 +42,8 @@ int main(int argc, char** argv)
     TempFolder folder;
     WriteSampleGameFolder(folder.Path() / "classic");
     WriteSampleGameFolder(folder.Path() / "newer", kNewerLayout);
-    RecordingMessageBoxes messages;
-    FixedFileDialog files;
-    files.path = (folder.Path() / "newer" / kSampleTileDataName).string();
-    ScopedMessageBoxService messageScope(messages);
-    ScopedFileDialogService fileScope(files);
+    DialogStandIns services;
+    services.files.path = (folder.Path() / "newer" / kSampleTileDataName).string();
 
     double newerFill = 0;
     bool newerWhole = false;
@@ -60,7 +57,7 @@ int main(int argc, char** argv)
         newerWhole = newerEditor->m_list.GetCount() == kMaxStaticTileCount;
     }
 
-    files.path = (folder.Path() / "classic" / kSampleTileDataName).string();
+    services.files.path = (folder.Path() / "classic" / kSampleTileDataName).string();
     auto editorOnHeap = std::make_unique<BenchEditor>();
     BenchEditor& editor = *editorOnHeap;
     editor.Create();
@@ -111,5 +108,5 @@ int main(int argc, char** argv)
     std::printf("%-44s %-34s %8.2f\n", "a selection, the Tile Art window open", "a selection",
                 selectionWithArt / selection);
     std::printf("\n%-44s %12.2f %s 100.0 ms\n", "the editor's list fill", fill, fill <= 100.0 ? "<=" : "MISSED >");
-    return messages.shown.empty() && newerWhole && pictured && editor.m_list.GetCount() == kMinStaticTileCount ? 0 : 1;
+    return services.messages.shown.empty() && newerWhole && pictured && editor.m_list.GetCount() == kMinStaticTileCount ? 0 : 1;
 }

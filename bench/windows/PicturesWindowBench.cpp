@@ -35,11 +35,8 @@ int main(int argc, char** argv)
     AfxSetResourceHandle(QuarnelResources());
     TempFolder folder;
     WriteSampleGameFolder(folder.Path(), kNewerLayout);
-    RecordingMessageBoxes messages;
-    FixedFileDialog files;
-    files.path = folder.File(kSampleTileDataName);
-    ScopedMessageBoxService messageScope(messages);
-    ScopedFileDialogService fileScope(files);
+    DialogStandIns services;
+    services.files.path = folder.File(kSampleTileDataName);
 
     // On the heap: the editor holds the whole tile table.
     auto editor = std::make_unique<CEditorDlg>();
@@ -131,5 +128,5 @@ int main(int argc, char** argv)
                     figure.milliseconds <= figure.target ? "<=" : "MISSED >", figure.target);
     std::printf("%-44s %12.1f   %s 64 MB\n", "the cache's peak over every tile (MB)", static_cast<double>(peak) / 1048576.0,
                 peak <= (std::size_t{64} << 20) ? "<=" : "MISSED >");
-    return messages.shown.empty() && grid.GetCellCount() == kMaxStaticTileCount ? 0 : 1;
+    return services.messages.shown.empty() && grid.GetCellCount() == kMaxStaticTileCount ? 0 : 1;
 }

@@ -34,7 +34,7 @@ std::string LowerCase(std::string_view text)
     return lower;
 }
 
-class TilePictures : public ::testing::Test {
+class TilePictures : public ::testing::Test, protected DialogStandIns {
 protected:
     TilePictures() { dialog.Create(); }
 
@@ -91,10 +91,6 @@ protected:
 
     bool resourcesHandedOver = (AfxSetResourceHandle(QuarnelResources()), true);  // before the dialog is made
     TempFolder folder;
-    RecordingMessageBoxes messages;
-    ScopedMessageBoxService messageScope{messages};
-    FixedFileDialog files;
-    ScopedFileDialogService fileScope{files};
     CEditorDlg dialog;
 };
 

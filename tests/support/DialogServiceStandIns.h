@@ -35,3 +35,11 @@ public:
     std::optional<std::string> path;
     std::vector<FileDialogRequest> requests;
 };
+
+// Both stand-ins, answering in place of the real dialogs for as long as this lives.
+struct DialogStandIns {
+    RecordingMessageBoxes messages;
+    FixedFileDialog files;
+    ScopedMessageBoxService messageScope{messages};
+    ScopedFileDialogService fileScope{files};
+};

@@ -27,7 +27,7 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-class Win32TileArt : public ::testing::Test {
+class Win32TileArt : public ::testing::Test, protected DialogStandIns {
 protected:
     Win32TileArt()
     {
@@ -54,10 +54,6 @@ protected:
 
     bool resourcesHandedOver = (AfxSetResourceHandle(QuarnelResources()), true);  // before the dialog is made
     TempFolder folder;
-    RecordingMessageBoxes messages;
-    ScopedMessageBoxService messageScope{messages};
-    FixedFileDialog files;
-    ScopedFileDialogService fileScope{files};
     CEditorDlg dialog;
 };
 

@@ -478,6 +478,17 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
     const DialogUnits units(font());
     std::vector<QWidget*> made;
     QLabel* pendingLabel = nullptr;
+    // A control right after a label is named by it, and reached by its mnemonic.
+    const auto nameByLabel = [&pendingLabel](QWidget* control) {
+        if (!pendingLabel)
+            return;
+        pendingLabel->setBuddy(control);
+        control->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
+    };
+    // Every change of an edit's text is reported, typed or pasted or set.
+    const auto reportChanges = [this](QLineEdit* edit, int id) {
+        connect(edit, &QLineEdit::textChanged, this, [this, id] { m_dialog.SendNotification(Notification::EditChange, id); });
+    };
     for (const DialogItemTemplate& item : items) {
         QWidget* control = nullptr;
         const QString text = ControlText(item.text);
@@ -501,25 +512,16 @@ std::vector<QWidget*> DialogPort::MakeControls(std::span<const DialogItemTemplat
         case ControlKind::Edit: {
             auto* edit = new QLineEdit(this);
             edit->setFrame((item.style & Style::kBorder) != 0);
-            // Every change of the text is reported, typed or pasted or set.
-            connect(edit, &QLineEdit::textChanged, this,
-                    [this, id = item.id] { m_dialog.SendNotification(Notification::EditChange, id); });
-            if (pendingLabel) {
-                pendingLabel->setBuddy(edit);
-                edit->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
-            }
+            reportChanges(edit, item.id);
+            nameByLabel(edit);
             control = edit;
             break;
         }
         case ControlKind::NumberBox: {
             auto* box = new NumberBoxControl(this, [this, id = item.id](int steps) { m_dialog.StepItem(id, steps); });
             box->setFrame((item.style & Style::kBorder) != 0);
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, id = item.id] { m_dialog.SendNotification(Notification::EditChange, id); });
-            if (pendingLabel) {
-                pendingLabel->setBuddy(box);
-                box->setAccessibleName(pendingLabel->text().remove(QLatin1Char('&')));
-            }
+            reportChanges(box, item.id);
+            nameByLabel(box);
             control = box;
             break;
         }

@@ -1,5 +1,7 @@
 #include "ImageWindow.h"
 
+#include "ControlClass.h"
+
 #include <utility>
 
 namespace {
@@ -67,14 +69,7 @@ LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void RegisterImageWindowClass()
 {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &ImageWindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.lpszClassName = kImageWindowClass;
-        return RegisterClassW(&windowClass) != 0;
-    }();
+    static const bool registered = RegisterControlClass(kImageWindowClass, &ImageWindowProc);
     (void)registered;
 }
 

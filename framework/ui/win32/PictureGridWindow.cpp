@@ -2,6 +2,7 @@
 
 #include "AccessibleTexts.h"
 #include "CPictureGridCtrl.h"
+#include "ControlClass.h"
 
 #include <algorithm>
 #include <climits>
@@ -210,14 +211,7 @@ LRESULT CALLBACK PictureGridProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void RegisterPictureGridWindowClass()
 {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &PictureGridProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.lpszClassName = kPictureGridWindowClass;
-        return RegisterClassW(&windowClass) != 0;
-    }();
+    static const bool registered = RegisterControlClass(kPictureGridWindowClass, &PictureGridProc);
     (void)registered;
 }
 
